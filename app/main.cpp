@@ -1,0 +1,19 @@
+// Dalvo-Leslie Matrix: a teaching program for Leslie-matrix population projection.
+#include <QApplication>
+
+#include "app/program_windows.h"
+#include "ui/common/assets.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dalvo-Leslie Matrix"));
+    QApplication::setWindowIcon(dalvo::ui::applicationIcon());
+    // Windows are hidden and shown as the student moves between them; the
+    // program ends only through its own ways out.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    dalvo::app::ProgramWindows windows;
+    windows.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,31 @@
+// The program's number rules: number to text, text to number, rounding.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/result.h"
+
+namespace dalvo {
+
+// The regional decimal separator, as UTF-8 text (usually "." or ",").
+struct NumberLocale {
+    std::string decimalSeparator = ".";
+};
+
+// General format: at most 15 significant digits, no grouping, no trailing
+// zeros, no separator for whole values. Plain form while the decimal exponent
+// of the value rounded to 15 digits lies in -4..14, otherwise mantissa, "E",
+// sign and at least two exponent digits ("1.5E+20", "1E-05").
+std::string formatGeneral(double value, const NumberLocale& locale);
+
+// The whole text as a number: surrounding blanks ignored, optional sign,
+// digits with the regional separator, optional exponent. Empty or anything
+// else, or a value beyond the double range, is an error.
+Result<double> parseNumber(std::string_view text, const NumberLocale& locale);
+
+// Rounds to `decimals` places with ties to even. Works for any finite value;
+// values whose scaled form is beyond the double range come back unchanged.
+double roundToDecimals(double value, int decimals);
+
+}  // namespace dalvo

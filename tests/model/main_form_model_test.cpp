@@ -1,0 +1,372 @@
+#include "model/main_form_model.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace dalvo {
+namespace {
+
+using Texts4 = std::array<std::string, 4>;
+
+bool sameHistory(const History& a, const History& b)
+{
+    return a.StepCount == b.StepCount && std::memcmp(a.NAge, b.NAge, sizeof a.NAge) == 0 &&
+           std::memcmp(a.NTotal, b.NTotal, sizeof a.NTotal) == 0 &&
+           std::memcmp(a.AgeProp, b.AgeProp, sizeof a.AgeProp) == 0 &&
+           std::memcmp(a.DeltaN, b.DeltaN, sizeof a.DeltaN) == 0 &&
+           std::memcmp(a.GrowthRate, b.GrowthRate, sizeof a.GrowthRate) == 0;
+}
+
+// A model over a history of its own, loaded as the window loads it.
+struct ModelRun {
+    std::unique_ptr<History> history = std::make_unique<History>();
+    MainFormModel model;
+
+    explicit ModelRun(NumberLocale locale = {}) : model(*history, std::move(locale))
+    {
+        EXPECT_TRUE(model.load().ok());
+    }
+
+    void step()
+    {
+        ASSERT_TRUE(model.Projection().ok());
+        model.Transition();
+    }
+};
+
+std::array<std::string, 16> defaultMatrix()
+{
+    return {"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"};
+}
+
+TEST(MainFormModelTest, StartStateRecordsStepZeroFromTheDefaults)
+{
+    ModelRun run;
+    const MainFields& f = run.model.fields();
+    EXPECT_EQ(f.m, defaultMatrix());
+    EXPECT_EQ(f.n1, (Texts4{"10", "0", "0", "0"}));
+    EXPECT_EQ(f.n2, (Texts4{" ", " ", " ", " "}));
+    EXPECT_EQ(f.total1, "10");
+    EXPECT_EQ(f.txtSimu0, "0");
+    EXPECT_EQ(f.total2, " ");
+    EXPECT_EQ(f.growrate, " ");
+    EXPECT_EQ(f.txtSimuT, "");
+    EXPECT_EQ(run.model.actionState(), ActionState::ReadyToProject);
+    EXPECT_FALSE(run.model.graphEnabled());
+
+    const History& h = *run.history;
+    EXPECT_EQ(h.StepCount, 0);
+    const double expectedAge[] = {10, 0, 0, 0};
+    const double expectedProp[] = {1, 0, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(h.NAge[i][0], expectedAge[i]) << "age " << i;
+        EXPECT_EQ(h.AgeProp[i][0], expectedProp[i]) << "age " << i;
+    }
+    EXPECT_EQ(h.NTotal[0], 10);
+}
+
+TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
+{
+    struct Expected {
+        Texts4 n2;
+        std::string total2, growrate, txtSimuT;
+        bool graph;
+        double total;
+        double deltaN;
+        float growthRate;
+    };
+    const std::vector<Expected> steps = {
+        {{"0", "5", "0", "0"}, "5", "0.5", "1", false, 5, -5, 0.5f},
+        {{"5", "0", "5", "0"}, "10", "2", "2", false, 10, 5, 2.0f},
+        {{"10", "2.5", "0", "2.5"}, "15", "1.5", "3", false, 15, 5, 1.5f},
+        {{"5", "5", "2.5", "0"}, "12.5", "0.833333333333333", "4", true, 12.5, -2.5,
+         static_cast<float>(12.5 / 15)},
+    };
+
+    ModelRun run;
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        SCOPED_TRACE("projection " + std::to_string(k + 1));
+        const int t = static_cast<int>(k) + 1;
+        if (k > 0)
+            run.model.Transition();
+        ASSERT_TRUE(run.model.Projection().ok());
+
+        const Expected& e = steps[k];
+        const MainFields& f = run.model.fields();
+        EXPECT_EQ(f.n2, e.n2);
+        EXPECT_EQ(f.total2, e.total2);
+        EXPECT_EQ(f.growrate, e.growrate);
+        EXPECT_EQ(f.txtSimuT, e.txtSimuT);
+        EXPECT_EQ(run.model.graphEnabled(), e.graph);
+        EXPECT_EQ(run.model.actionState(), ActionState::ReadyToTransit);
+
+        const History& h = *run.history;
+        EXPECT_EQ(h.StepCount, t);
+        EXPECT_EQ(h.NTotal[t], e.total);
+        EXPECT_EQ(h.DeltaN[t - 1], e.deltaN);
+        EXPECT_EQ(h.GrowthRate[t - 1], e.growthRate);
+        double sum = 0;
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(h.NAge[i][t], std::stod(e.n2[i])) << "age " << i;
+            EXPECT_EQ(h.AgeProp[i][t], h.NAge[i][t] / h.NTotal[t]) << "age " << i;
+            sum += h.AgeProp[i][t];
+        }
+        EXPECT_DOUBLE_EQ(sum, 1.0);
+    }
+}
+
+TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
+{
+    ModelRun run;
+    ASSERT_TRUE(run.model.Projection().ok());
+    const History before = *run.history;
+    run.model.Transition();
+
+    const MainFields& f = run.model.fields();
+    EXPECT_EQ(f.n1, (Texts4{"0", "5", "0", "0"}));
+    EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
+    EXPECT_EQ(f.total1, "5");
+    EXPECT_EQ(f.total2, "");
+    EXPECT_EQ(f.growrate, "");
+    EXPECT_EQ(f.txtSimu0, "1");
+    EXPECT_EQ(f.txtSimuT, "");
+    EXPECT_EQ(run.model.actionState(), ActionState::ReadyToProject);
+    EXPECT_TRUE(sameHistory(before, *run.history));
+}
+
+TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
+{
+    ModelRun run;
+    auto matrix = defaultMatrix();
+    matrix[4] = "0.1";
+    ASSERT_TRUE(run.model.startNewRun(matrix, {"3", "0", "0", "0"}).ok());
+    ASSERT_NE(0.1 * 3, 0.3);  // the product itself carries a 17th digit
+
+    ASSERT_TRUE(run.model.Projection().ok());
+    EXPECT_EQ(run.model.fields().n2[1], "0.3");
+    EXPECT_EQ(run.history->NAge[1][1], 0.3);
+    EXPECT_EQ(run.history->NTotal[1], 0.3);
+}
+
+TEST(MainFormModelTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
+{
+    ModelRun run;
+    auto matrix = defaultMatrix();
+    matrix[0] = "0.1";
+    ASSERT_TRUE(run.model.startNewRun(matrix, {"3", "0", "0", "0"}).ok());
+    ASSERT_TRUE(run.model.Projection().ok());
+    // N(1) = 0.3, 1.5: the total shown is "1.8", so the rate is 1.8 / 3.
+    EXPECT_EQ(run.model.fields().total2, "1.8");
+    EXPECT_EQ(run.model.fields().growrate, formatGeneral(1.8 / 3, {}));
+    EXPECT_EQ(run.history->GrowthRate[0], static_cast<float>(run.history->NTotal[1] / 3));
+}
+
+TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
+{
+    ModelRun run;
+    for (int k = 0; k < 3; ++k)
+        run.step();
+    ASSERT_TRUE(run.model.startNewRun(defaultMatrix(), {"20", "0", "0", "0"}).ok());
+
+    const MainFields& f = run.model.fields();
+    EXPECT_EQ(run.history->StepCount, 0);
+    EXPECT_EQ(f.total1, "20");
+    EXPECT_EQ(f.txtSimu0, "0");
+    EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
+    EXPECT_EQ(f.txtSimuT, "");
+    EXPECT_FALSE(run.model.graphEnabled());
+    // The previous run's later steps stay in the arrays, past StepCount.
+    EXPECT_EQ(run.history->NTotal[3], 15);
+
+    ASSERT_TRUE(run.model.Projection().ok());
+    EXPECT_EQ(f.n2, (Texts4{"0", "10", "0", "0"}));
+    EXPECT_EQ(run.history->NAge[0][0], 20);
+    EXPECT_EQ(run.history->NTotal[0], 20);
+    EXPECT_EQ(run.history->AgeProp[0][0], 1);
+    EXPECT_EQ(run.history->StepCount, 1);
+}
+
+TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
+{
+    struct Case {
+        const char* name;
+        int cell;
+        std::string text;
+        bool handlerRuns;
+    };
+    const std::vector<Case> cases = {
+        {"fecundity changed", 0, "3", true},
+        {"survival changed", 9, "0.75", true},
+        {"other cell changed", 15, "1", true},
+        {"same text written again", 4, "0.5", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModelRun run;
+        ASSERT_TRUE(run.model.Projection().ok());
+        const History before = *run.history;
+        const MainFields fieldsBefore = run.model.fields();
+
+        run.model.setMatrixCell(c.cell, c.text);
+
+        const MainFields& f = run.model.fields();
+        EXPECT_EQ(f.m[c.cell], c.text);
+        EXPECT_TRUE(sameHistory(before, *run.history));
+        EXPECT_EQ(f.n1, fieldsBefore.n1);
+        EXPECT_EQ(f.total1, fieldsBefore.total1);
+        EXPECT_EQ(f.txtSimu0, fieldsBefore.txtSimu0);
+        EXPECT_EQ(f.txtSimuT, fieldsBefore.txtSimuT);
+        if (c.handlerRuns) {
+            EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
+            EXPECT_EQ(f.total2, "");
+            EXPECT_EQ(f.growrate, "");
+            EXPECT_EQ(run.model.actionState(), ActionState::ReadyToProject);
+        } else {
+            EXPECT_EQ(f, fieldsBefore);
+            EXPECT_EQ(run.model.actionState(), ActionState::ReadyToTransit);
+        }
+    }
+}
+
+TEST(MainFormModelTest, EveryCellTakesPartInTheProduct)
+{
+    ModelRun run;
+    std::array<std::string, 16> matrix = defaultMatrix();
+    ASSERT_TRUE(run.model.startNewRun(matrix, {"1", "2", "3", "4"}).ok());
+    // Cells outside the first row and sub-diagonal are written only as
+    // program writes, never by a new run.
+    run.model.setMatrixCell(7, "10");   // row 1, column 3
+    run.model.setMatrixCell(10, "0.5"); // row 2, column 2
+    ASSERT_TRUE(run.model.Projection().ok());
+    // Row 0: 0*1 + 1*2 + 2*3 + 1*4 = 12; row 1: 0.5*1 + 10*4 = 40.5;
+    // row 2: 1*2 + 0.5*3 = 3.5; row 3: 0.5*3 = 1.5.
+    EXPECT_EQ(run.model.fields().n2, (Texts4{"12", "40.5", "3.5", "1.5"}));
+    EXPECT_EQ(run.model.fields().total2, "57.5");
+}
+
+TEST(MainFormModelTest, CommaLocaleShowsAndReadsCommas)
+{
+    ModelRun run(NumberLocale{","});
+    EXPECT_EQ(run.model.fields().m[4], "0,5");
+    EXPECT_EQ(run.model.fields().m[14], "0,5");
+    for (int k = 0; k < 3; ++k)
+        run.step();
+    ASSERT_TRUE(run.model.Projection().ok());
+    EXPECT_EQ(run.model.fields().n2, (Texts4{"5", "5", "2,5", "0"}));
+    EXPECT_EQ(run.model.fields().total2, "12,5");
+    EXPECT_EQ(run.model.fields().growrate, "0,833333333333333");
+    EXPECT_EQ(run.history->NTotal[4], 12.5);
+}
+
+// A failed step leaves the history, every field and every control state as
+// it was, and says what went wrong.
+TEST(MainFormModelTest, FailedProjectionChangesNothing)
+{
+    struct Case {
+        const char* name;
+        void (*prepare)(ModelRun&);
+        const char* messagePart;
+    };
+    const std::vector<Case> cases = {
+        {"all-zero initial population",
+         [](ModelRun& r) { ASSERT_TRUE(r.model.startNewRun(defaultMatrix(), {"0", "0", "0", "0"}).ok()); },
+         "total population at step 0 is 0"},
+        {"population dies out",
+         [](ModelRun& r) {
+             // No births and no survivors past age class 2.
+             std::array<std::string, 16> matrix = defaultMatrix();
+             matrix[1] = matrix[2] = matrix[3] = matrix[14] = "0";
+             ASSERT_TRUE(r.model.startNewRun(matrix, {"10", "0", "0", "0"}).ok());
+             r.step();
+             r.step();
+         },
+         "step 3 would be 0"},
+        {"matrix cell not a number",
+         [](ModelRun& r) {
+             r.step();
+             r.model.setMatrixCell(6, "abc");
+         },
+         "row 2, column 3"},
+        {"current vector not a number",
+         [](ModelRun& r) { r.model.Transition(); },
+         "N(t) of age class 0"},
+        {"product overflows",
+         [](ModelRun& r) {
+             auto matrix = defaultMatrix();
+             matrix[4] = "1E+300";
+             ASSERT_TRUE(r.model.startNewRun(matrix, {"1E+300", "0", "0", "0"}).ok());
+         },
+         "too large"},
+        {"growth rate beyond single precision",
+         [](ModelRun& r) {
+             auto matrix = defaultMatrix();
+             matrix[4] = "1E+100";
+             ASSERT_TRUE(r.model.startNewRun(matrix, {"1", "0", "0", "0"}).ok());
+         },
+         "too large"},
+        {"step 1000 reached",
+         [](ModelRun& r) {
+             for (int k = 0; k < kLastStep; ++k)
+                 r.step();
+             ASSERT_TRUE(r.model.Projection().ok() == false);
+         },
+         "step 1000"},
+    };
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModelRun run;
+        c.prepare(run);
+        if (HasFatalFailure())
+            return;
+        const History historyBefore = *run.history;
+        const MainFields fieldsBefore = run.model.fields();
+        const ActionState stateBefore = run.model.actionState();
+        const bool graphBefore = run.model.graphEnabled();
+
+        const Result<void> result = run.model.Projection();
+
+        ASSERT_FALSE(result.ok());
+        EXPECT_NE(result.error().message.find(c.messagePart), std::string::npos) << result.error().message;
+        EXPECT_NE(result.error().message.find("Change default values"), std::string::npos);
+        EXPECT_TRUE(sameHistory(historyBefore, *run.history));
+        EXPECT_EQ(run.model.fields(), fieldsBefore);
+        EXPECT_EQ(run.model.actionState(), stateBefore);
+        EXPECT_EQ(run.model.graphEnabled(), graphBefore);
+    }
+}
+
+TEST(MainFormModelTest, RunStopsAtTheLastKeptStep)
+{
+    ModelRun run;
+    run.model.setMatrixCell(4, "1");  // the total cycles but never dies out
+    for (int k = 0; k < kLastStep; ++k)
+        run.step();
+    EXPECT_EQ(run.history->StepCount, kLastStep);
+    EXPECT_GT(run.history->NTotal[kLastStep], 0);
+    EXPECT_EQ(run.model.fields().txtSimu0, "1000");
+    EXPECT_FALSE(run.model.Projection().ok());
+    EXPECT_EQ(run.history->StepCount, kLastStep);
+}
+
+TEST(MainFormModelTest, NewRunRejectsUnreadableInitialPopulationWithoutWriting)
+{
+    ModelRun run;
+    ASSERT_TRUE(run.model.Projection().ok());
+    const History historyBefore = *run.history;
+    const MainFields fieldsBefore = run.model.fields();
+    auto matrix = defaultMatrix();
+    matrix[0] = "7";
+    EXPECT_FALSE(run.model.startNewRun(matrix, {"10", "x", "0", "0"}).ok());
+    EXPECT_FALSE(run.model.startNewRun(matrix, {"1E+308", "1E+308", "0", "0"}).ok());
+    EXPECT_TRUE(sameHistory(historyBefore, *run.history));
+    EXPECT_EQ(run.model.fields(), fieldsBefore);
+}
+
+}  // namespace
+}  // namespace dalvo

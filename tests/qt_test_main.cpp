@@ -1,0 +1,14 @@
+// Runs the window tests inside one QApplication, as the program runs its windows.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    testing::InitGoogleTest(&argc, argv);
+    // Listing the tests at build time needs no display.
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return RUN_ALL_TESTS();
+}
