@@ -50,8 +50,7 @@ QString generalDateTime(const QDateTime& now)
 
 QString editionNotice(int year)
 {
-    return QStringLiteral("Classroom edition ") + QString::number(year) +
-           QStringLiteral(", free to share");
+    return QStringLiteral("Free edition ") + QString::number(year) + QStringLiteral(" for classes");
 }
 
 QString guideNotice()
