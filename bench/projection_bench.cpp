@@ -12,7 +12,7 @@ namespace {
 using dalvo::History;
 using dalvo::MainFormModel;
 
-const std::array<std::string, 16> kMatrix{"0", "1", "2", "1", "0.5", "0", "0", "0",
+const std::array<std::string, 16> kMatrix{"0", "1", "2", "1", "0.5", "0", "0",   "0",
                                           "0", "1", "0", "0", "0",   "0", "0.5", "0"};
 const std::array<std::string, 4> kInitial{"10", "0", "0", "0"};
 

@@ -17,12 +17,15 @@ std::string matrixCellName(int index)
            std::to_string(index % 4 + 1);
 }
 
-std::string ageClassName(int age) { return "N(t) of age class " + std::to_string(age); }
+std::string ageClassName(int age)
+{
+    return "N(t) of age class " + std::to_string(age);
+}
 
 Error tooLarge(int step)
 {
-    return Error{"The projection to step " + std::to_string(step) +
-                 " gives numbers too large to compute. " + kNewRunHint};
+    return Error{"The projection to step " + std::to_string(step) + " gives numbers too large to compute. " +
+                 kNewRunHint};
 }
 
 }  // namespace
@@ -50,8 +53,8 @@ Result<double> MainFormModel::readField(const std::string& text, const std::stri
 {
     Result<double> value = parseNumber(text, locale_);
     if (!value)
-        return Error{"The projection stopped: " + what + " shows \"" + text +
-                     "\", which is not a number. " + kNewRunHint};
+        return Error{"The projection stopped: " + what + " shows \"" + text + "\", which is not a number. " +
+                     kNewRunHint};
     return value;
 }
 
@@ -151,7 +154,8 @@ Result<void> MainFormModel::Projection()
     if (sum == 0)
         return Error{"The total population at step " + std::to_string(t) +
                      " would be 0: the population dies out, and its age distribution cannot be "
-                     "computed. " + kNewRunHint};
+                     "computed. " +
+                     kNewRunHint};
 
     const double previousTotal = startsRun ? zero.total : history_.NTotal[t - 1];
     const double deltaN = sum - previousTotal;
@@ -227,8 +231,8 @@ Result<void> MainFormModel::startNewRun(const std::array<std::string, 16>& matri
     for (int i = 0; i < kAgeClasses; ++i) {
         Result<double> n = parseNumber(initial[i], locale_);
         if (!n)
-            return Error{"The initial population of age class " + std::to_string(i) + " is \"" +
-                         initial[i] + "\", which is not a number. Enter a number and try again."};
+            return Error{"The initial population of age class " + std::to_string(i) + " is \"" + initial[i] +
+                         "\", which is not a number. Enter a number and try again."};
         nAge[i] = *n;
         sum += *n;
     }

@@ -21,41 +21,57 @@ constexpr int kHighestPlainExponent = 14;
 
 // An empty separator would glue the whole and fractional digits together and
 // make the text unreadable back, so the period stands in for it.
-std::string_view separatorOf(const NumberLocale& locale) {
-    if (locale.decimalSeparator.empty()) return ".";
+std::string_view separatorOf(const NumberLocale& locale)
+{
+    if (locale.decimalSeparator.empty())
+        return ".";
     return locale.decimalSeparator;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
-std::string exponentText(int exponent) {
+std::string exponentText(int exponent)
+{
     std::string text(1, exponent < 0 ? '-' : '+');
     const int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude < 10) text += '0';
+    if (magnitude < 10)
+        text += '0';
     text += std::to_string(magnitude);
     return text;
 }
 
-Error notANumber(std::string_view shown) {
+Error notANumber(std::string_view shown)
+{
     return Error{"\"" + std::string(shown) + "\" is not a number."};
 }
 
 // Reads a run of exponent digits, saturating far beyond anything a double can
 // reach so that absurdly long exponents cannot overflow the counter.
-long long saturatingValue(std::string_view digits) {
+long long saturatingValue(std::string_view digits)
+{
     constexpr long long kCap = 1'000'000'000;
     long long value = 0;
     for (char c : digits) {
         value = value * 10 + (c - '0');
-        if (value > kCap) return kCap;
+        if (value > kCap)
+            return kCap;
     }
     return value;
 }
@@ -63,8 +79,8 @@ long long saturatingValue(std::string_view digits) {
 // Decimal exponent of the first nonzero digit of whole.fraction * 10^exponent,
 // used to tell an overflow from an underflow when the conversion reports the
 // value as out of range. Only called when some digit is nonzero.
-long long leadingExponent(std::string_view whole, std::string_view fraction,
-                          long long exponent) {
+long long leadingExponent(std::string_view whole, std::string_view fraction, long long exponent)
+{
     const std::size_t firstWhole = whole.find_first_not_of('0');
     if (firstWhole != std::string_view::npos) {
         return exponent + static_cast<long long>(whole.size() - firstWhole) - 1;
@@ -75,21 +91,25 @@ long long leadingExponent(std::string_view whole, std::string_view fraction,
 
 }  // namespace
 
-std::string formatGeneral(double value, const NumberLocale& locale) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+std::string formatGeneral(double value, const NumberLocale& locale)
+{
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
     // Negative zero would otherwise surface as "-0", which means nothing to a
     // reader and can appear after rounding a tiny negative value.
-    if (value == 0) return "0";
+    if (value == 0)
+        return "0";
 
     // Scientific form with 14 decimals rounds correctly to 15 significant
     // digits, and its exponent already reflects a carry such as 9.99..95
     // becoming 1E+01.
     char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value,
-                      std::chars_format::scientific, kSignificantDigits - 1);
-    if (ec != std::errc{}) return "nan";
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                         kSignificantDigits - 1);
+    if (ec != std::errc{})
+        return "nan";
     const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
 
     const bool negative = scientific.front() == '-';
@@ -98,13 +118,16 @@ std::string formatGeneral(double value, const NumberLocale& locale) {
 
     std::string digits;
     for (std::size_t i = mantissaStart; i < ePos; ++i) {
-        if (isDigit(scientific[i])) digits += scientific[i];
+        if (isDigit(scientific[i]))
+            digits += scientific[i];
     }
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
 
     int exponent = 0;
     std::string_view exponentPart = scientific.substr(ePos + 1);
-    if (!exponentPart.empty() && exponentPart.front() == '+') exponentPart.remove_prefix(1);
+    if (!exponentPart.empty() && exponentPart.front() == '+')
+        exponentPart.remove_prefix(1);
     std::from_chars(exponentPart.data(), exponentPart.data() + exponentPart.size(), exponent);
 
     const std::string_view separator = separatorOf(locale);
@@ -141,15 +164,18 @@ std::string formatGeneral(double value, const NumberLocale& locale) {
     return text;
 }
 
-Result<double> parseNumber(std::string_view text, const NumberLocale& locale) {
+Result<double> parseNumber(std::string_view text, const NumberLocale& locale)
+{
     const std::string_view trimmed = trimBlanks(text);
-    if (trimmed.empty()) return Error{"No number was entered."};
+    if (trimmed.empty())
+        return Error{"No number was entered."};
 
     const std::string_view separator = separatorOf(locale);
     std::size_t pos = 0;
     auto digitRun = [&]() {
         const std::size_t start = pos;
-        while (pos < trimmed.size() && isDigit(trimmed[pos])) ++pos;
+        while (pos < trimmed.size() && isDigit(trimmed[pos]))
+            ++pos;
         return trimmed.substr(start, pos - start);
     };
 
@@ -165,7 +191,8 @@ Result<double> parseNumber(std::string_view text, const NumberLocale& locale) {
         pos += separator.size();
         fraction = digitRun();
     }
-    if (whole.empty() && fraction.empty()) return notANumber(trimmed);
+    if (whole.empty() && fraction.empty())
+        return notANumber(trimmed);
 
     bool exponentNegative = false;
     std::string_view exponentDigits;
@@ -176,14 +203,17 @@ Result<double> parseNumber(std::string_view text, const NumberLocale& locale) {
             ++pos;
         }
         exponentDigits = digitRun();
-        if (exponentDigits.empty()) return notANumber(trimmed);
+        if (exponentDigits.empty())
+            return notANumber(trimmed);
     }
-    if (pos != trimmed.size()) return notANumber(trimmed);
+    if (pos != trimmed.size())
+        return notANumber(trimmed);
 
     // The conversion itself only ever sees the C form: period, no '+', and
     // digits on both sides of the period where there are any.
     std::string canonical;
-    if (negative) canonical += '-';
+    if (negative)
+        canonical += '-';
     canonical += whole.empty() ? std::string_view("0") : whole;
     if (!fraction.empty()) {
         canonical += '.';
@@ -191,13 +221,13 @@ Result<double> parseNumber(std::string_view text, const NumberLocale& locale) {
     }
     if (!exponentDigits.empty()) {
         canonical += 'e';
-        if (exponentNegative) canonical += '-';
+        if (exponentNegative)
+            canonical += '-';
         canonical += exponentDigits;
     }
 
     double value = 0;
-    const auto [end, ec] =
-        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    const auto [end, ec] = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
     if (ec == std::errc::result_out_of_range) {
         const long long exponent = saturatingValue(exponentDigits);
         if (leadingExponent(whole, fraction, exponentNegative ? -exponent : exponent) > 0) {
@@ -216,8 +246,10 @@ Result<double> parseNumber(std::string_view text, const NumberLocale& locale) {
     return value;
 }
 
-double roundToDecimals(double value, int decimals) {
-    if (!std::isfinite(value)) return value;
+double roundToDecimals(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return value;
 
     // Above 2^52 every double is already a whole number, so a scaled value
     // that large has nothing left to round; dividing it back could only
@@ -227,16 +259,21 @@ double roundToDecimals(double value, int decimals) {
     // Past 400 places either way the power of ten is outside the double
     // range anyway; clamping keeps the negation below from overflowing.
     constexpr int kWidestPlaces = 400;
-    if (decimals > kWidestPlaces) decimals = kWidestPlaces;
-    if (decimals < -kWidestPlaces) decimals = -kWidestPlaces;
+    if (decimals > kWidestPlaces)
+        decimals = kWidestPlaces;
+    if (decimals < -kWidestPlaces)
+        decimals = -kWidestPlaces;
 
     // Negative places round to tens, hundreds, ...; dividing by an exact
     // power of ten avoids the inexact 0.1, 0.01, ... factors.
     const double factor = std::pow(10.0, decimals < 0 ? -decimals : decimals);
-    if (decimals < 0 && !std::isfinite(factor)) return std::copysign(0.0, value);
+    if (decimals < 0 && !std::isfinite(factor))
+        return std::copysign(0.0, value);
     const double scaled = decimals < 0 ? value / factor : value * factor;
-    if (!std::isfinite(scaled)) return value;
-    if (std::fabs(scaled) >= kAllWhole) return value;
+    if (!std::isfinite(scaled))
+        return value;
+    if (std::fabs(scaled) >= kAllWhole)
+        return value;
 
     // nearbyint follows the default rounding mode, which is ties to even;
     // unlike a cast to an integer it cannot wrap for large values.

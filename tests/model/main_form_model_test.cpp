@@ -84,7 +84,13 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
         {{"0", "5", "0", "0"}, "5", "0.5", "1", false, 5, -5, 0.5f},
         {{"5", "0", "5", "0"}, "10", "2", "2", false, 10, 5, 2.0f},
         {{"10", "2.5", "0", "2.5"}, "15", "1.5", "3", false, 15, 5, 1.5f},
-        {{"5", "5", "2.5", "0"}, "12.5", "0.833333333333333", "4", true, 12.5, -2.5,
+        {{"5", "5", "2.5", "0"},
+         "12.5",
+         "0.833333333333333",
+         "4",
+         true,
+         12.5,
+         -2.5,
          static_cast<float>(12.5 / 15)},
     };
 
@@ -240,8 +246,8 @@ TEST(MainFormModelTest, EveryCellTakesPartInTheProduct)
     ASSERT_TRUE(run.model.startNewRun(matrix, {"1", "2", "3", "4"}).ok());
     // Cells outside the first row and sub-diagonal are written only as
     // program writes, never by a new run.
-    run.model.setMatrixCell(7, "10");   // row 1, column 3
-    run.model.setMatrixCell(10, "0.5"); // row 2, column 2
+    run.model.setMatrixCell(7, "10");    // row 1, column 3
+    run.model.setMatrixCell(10, "0.5");  // row 2, column 2
     ASSERT_TRUE(run.model.Projection().ok());
     // Row 0: 0*1 + 1*2 + 2*3 + 1*4 = 12; row 1: 0.5*1 + 10*4 = 40.5;
     // row 2: 1*2 + 0.5*3 = 3.5; row 3: 0.5*3 = 1.5.
@@ -274,7 +280,9 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
     };
     const std::vector<Case> cases = {
         {"all-zero initial population",
-         [](ModelRun& r) { ASSERT_TRUE(r.model.startNewRun(defaultMatrix(), {"0", "0", "0", "0"}).ok()); },
+         [](ModelRun& r) {
+             ASSERT_TRUE(r.model.startNewRun(defaultMatrix(), {"0", "0", "0", "0"}).ok());
+         },
          "total population at step 0 is 0"},
         {"population dies out",
          [](ModelRun& r) {
@@ -292,9 +300,7 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
              r.model.setMatrixCell(6, "abc");
          },
          "row 2, column 3"},
-        {"current vector not a number",
-         [](ModelRun& r) { r.model.Transition(); },
-         "N(t) of age class 0"},
+        {"current vector not a number", [](ModelRun& r) { r.model.Transition(); }, "N(t) of age class 0"},
         {"product overflows",
          [](ModelRun& r) {
              auto matrix = defaultMatrix();

@@ -24,12 +24,15 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Equal including the sign of zero, and NaN matches NaN.
-bool sameValue(double a, double b) {
-    if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
+bool sameValue(double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
     return a == b && std::signbit(a) == std::signbit(b);
 }
 
-TEST(FormatGeneral, WritesGeneralFormat) {
+TEST(FormatGeneral, WritesGeneralFormat)
+{
     struct Case {
         const char* name;
         double value;
@@ -60,14 +63,15 @@ TEST(FormatGeneral, WritesGeneralFormat) {
         {"negative small", -1.5e-7, kPoint, "-1.5E-07"},
         {"negative three-digit exponent", 1e-100, kPoint, "1E-100"},
         {"largest double", std::numeric_limits<double>::max(), kPoint, "1.79769313486232E+308"},
-        {"smallest subnormal", std::numeric_limits<double>::denorm_min(), kPoint,
-         "4.94065645841247E-324"},
+        {"smallest subnormal", std::numeric_limits<double>::denorm_min(), kPoint, "4.94065645841247E-324"},
         {"comma fraction", 2.5, kComma, "2,5"},
         {"comma whole", 5, kComma, "5"},
         {"comma exponent", 1.5e20, kComma, "1,5E+20"},
         {"comma small plain", 0.0001, kComma, "0,0001"},
         {"comma negative recurring", -12.5 / 15, kComma, "-0,833333333333333"},
-        {"multi-byte separator", 2.5, kMiddleDot, "2\xC2\xB7" "5"},
+        {"multi-byte separator", 2.5, kMiddleDot,
+         "2\xC2\xB7"
+         "5"},
         {"empty separator falls back to period", 2.5, NumberLocale{""}, "2.5"},
         {"infinity", kInf, kPoint, "inf"},
         {"negative infinity", -kInf, kPoint, "-inf"},
@@ -79,7 +83,8 @@ TEST(FormatGeneral, WritesGeneralFormat) {
     }
 }
 
-TEST(ParseNumber, ReadsValidText) {
+TEST(ParseNumber, ReadsValidText)
+{
     struct Case {
         const char* name;
         std::string text;
@@ -113,7 +118,10 @@ TEST(ParseNumber, ReadsValidText) {
         {"comma trailing separator", "5,", kComma, 5},
         {"comma exponent", "1,5E+20", kComma, 1.5e20},
         {"comma blanks", "  3,25  ", kComma, 3.25},
-        {"multi-byte separator", "2\xC2\xB7" "5", kMiddleDot, 2.5},
+        {"multi-byte separator",
+         "2\xC2\xB7"
+         "5",
+         kMiddleDot, 2.5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,16 +131,15 @@ TEST(ParseNumber, ReadsValidText) {
     }
 }
 
-TEST(ParseNumber, RejectsInvalidTextWithMessage) {
+TEST(ParseNumber, RejectsInvalidTextWithMessage)
+{
     struct Case {
         const char* name;
         std::string text;
         NumberLocale locale;
         std::string message;
     };
-    const auto notNumber = [](const std::string& shown) {
-        return "\"" + shown + "\" is not a number.";
-    };
+    const auto notNumber = [](const std::string& shown) { return "\"" + shown + "\" is not a number."; };
     const std::vector<Case> cases = {
         {"empty", "", kPoint, "No number was entered."},
         {"blanks only", " \t ", kPoint, "No number was entered."},
@@ -166,7 +173,12 @@ TEST(ParseNumber, RejectsInvalidTextWithMessage) {
         {"comma alone", ",", kComma, notNumber(",")},
         {"grouping under comma", "1.000,5", kComma, notNumber("1.000,5")},
         {"period under multi-byte", "2.5", kMiddleDot, notNumber("2.5")},
-        {"half a multi-byte separator", "2\xC2" "5", kMiddleDot, notNumber("2\xC2" "5")},
+        {"half a multi-byte separator",
+         "2\xC2"
+         "5",
+         kMiddleDot,
+         notNumber("2\xC2"
+                   "5")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -176,7 +188,8 @@ TEST(ParseNumber, RejectsInvalidTextWithMessage) {
     }
 }
 
-TEST(RoundToDecimals, RoundsTiesToEvenWithoutWrapping) {
+TEST(RoundToDecimals, RoundsTiesToEvenWithoutWrapping)
+{
     struct Case {
         const char* name;
         double value;
@@ -218,29 +231,37 @@ TEST(RoundToDecimals, RoundsTiesToEvenWithoutWrapping) {
 
 // What the text is meant to carry: the value rounded to 15 significant digits.
 // Returns false when that rounding itself leaves the double range.
-bool roundedTo15(double x, double& out) {
+bool roundedTo15(double x, double& out)
+{
     if (x == 0) {
         out = x;
         return true;
     }
     char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
     const auto read = std::from_chars(buffer, written.ptr, out);
     return read.ec == std::errc{};
 }
 
-TEST(NumberText, FormattedTextReadsBackAndIsStable) {
+TEST(NumberText, FormattedTextReadsBackAndIsStable)
+{
     std::mt19937_64 generator(20240601);
-    std::vector<double> values = {0.0, -0.0, std::numeric_limits<double>::denorm_min(),
-                                  std::numeric_limits<double>::min(), 1e15, 1e14, 0.0001,
-                                  0.00009, 999999999999999.5};
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  std::numeric_limits<double>::denorm_min(),
+                                  std::numeric_limits<double>::min(),
+                                  1e15,
+                                  1e14,
+                                  0.0001,
+                                  0.00009,
+                                  999999999999999.5};
     while (values.size() < 600) {
         const std::uint64_t bits = generator();
         if (values.size() % 2 == 0) {
             // Arbitrary doubles across the whole exponent range.
             const double x = std::bit_cast<double>(bits);
-            if (std::isfinite(x)) values.push_back(x);
+            if (std::isfinite(x))
+                values.push_back(x);
         } else {
             // Values of everyday size, around the plain/exponent boundaries.
             const double mantissa = 1 + 9 * static_cast<double>(bits >> 11) / 9007199254740992.0;
@@ -254,7 +275,8 @@ TEST(NumberText, FormattedTextReadsBackAndIsStable) {
             double expected = 0;
             // The few values within a rounding step of the double maximum
             // format to text that names a number past it; leave them out.
-            if (!roundedTo15(x, expected)) continue;
+            if (!roundedTo15(x, expected))
+                continue;
             const std::string text = formatGeneral(x, locale);
             SCOPED_TRACE(text);
             const Result<double> back = parseNumber(text, locale);

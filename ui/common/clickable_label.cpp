@@ -16,7 +16,8 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event)
 // on the label, so that dragging off it cancels.
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click)

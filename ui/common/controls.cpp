@@ -39,8 +39,8 @@ void setBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y, int width,
-                             int height, double pointSize, bool tabStop)
+QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y, int width, int height,
+                             double pointSize, bool tabStop)
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -53,8 +53,8 @@ QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y,
     return field;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QString& toolTip, int x, int y, int width, int height)
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& toolTip,
+                        int x, int y, int width, int height)
 {
     auto* button = new WrappingButton(caption, parent);
     button->setObjectName(name);
@@ -64,8 +64,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
-                  int width, int height, double pointSize)
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y, int width,
+                  int height, double pointSize)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);

@@ -29,14 +29,14 @@ void setBackground(QWidget* widget, const QColor& colour);
 
 // A single-line field that shows text the student can select but not change.
 // Fields that are not tabStops are reached by the mouse only.
-QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y, int width,
-                             int height, double pointSize, bool tabStop);
+QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y, int width, int height,
+                             double pointSize, bool tabStop);
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QString& toolTip, int x, int y, int width, int height);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& toolTip,
+                        int x, int y, int width, int height);
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
-                  int width, int height, double pointSize);
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y, int width,
+                  int height, double pointSize);
 
 // A one-pixel box around a label, like a single border.
 void giveSingleBorder(QLabel* label);

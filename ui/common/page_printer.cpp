@@ -61,8 +61,7 @@ QString PagePrinter::printOnDefaultPrinter(const QImage& image)
         return QStringLiteral("No printer is set up on this computer, so the page was not printed.");
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     if (!paintFitted(printer, image))
-        return QStringLiteral("The printer \"%1\" could not print the page.")
-            .arg(printerInfo.printerName());
+        return QStringLiteral("The printer \"%1\" could not print the page.").arg(printerInfo.printerName());
     return {};
 }
 
@@ -86,7 +85,8 @@ QString PagePrinter::saveAsPdf(const QImage& image, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("The page could not be saved as \"%1\": %2.\nChoose another folder or file name.")
+        return QStringLiteral(
+                   "The page could not be saved as \"%1\": %2.\nChoose another folder or file name.")
             .arg(QFileInfo(path).fileName(), file.errorString());
     bool painted = false;
     {
@@ -100,7 +100,8 @@ QString PagePrinter::saveAsPdf(const QImage& image, const QString& path)
         return QStringLiteral("The page could not be drawn into \"%1\".").arg(QFileInfo(path).fileName());
     }
     if (!file.commit())
-        return QStringLiteral("The page could not be saved as \"%1\": %2.\nChoose another folder or file name.")
+        return QStringLiteral(
+                   "The page could not be saved as \"%1\": %2.\nChoose another folder or file name.")
             .arg(QFileInfo(path).fileName(), file.errorString());
     return {};
 }

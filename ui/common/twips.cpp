@@ -21,9 +21,15 @@ int twips(int length)
     return static_cast<int>(std::lround(length * logicalDpi() / 1440.0));
 }
 
-QPoint twipPoint(int x, int y) { return {twips(x), twips(y)}; }
+QPoint twipPoint(int x, int y)
+{
+    return {twips(x), twips(y)};
+}
 
-QSize twipSize(int width, int height) { return {twips(width), twips(height)}; }
+QSize twipSize(int width, int height)
+{
+    return {twips(width), twips(height)};
+}
 
 // Edges are converted, not the size, so that neighbouring controls that
 // touch in twips also touch on the screen.

@@ -18,8 +18,8 @@ void WrappingButton::paintEvent(QPaintEvent*)
         return;
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
     painter.drawItemText(rect().adjusted(margin, margin, -margin, -margin),
-                         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                         isEnabled(), text(), QPalette::ButtonText);
+                         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
+                         text(), QPalette::ButtonText);
 }
 
 }  // namespace dalvo::ui

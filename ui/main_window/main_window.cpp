@@ -28,7 +28,10 @@ constexpr int kColumnX[] = {240, 960, 1680, 2400};
 constexpr int kRowY[] = {600, 1320, 2040, 2760};
 constexpr int kCellWidth[] = {615, 735, 735, 615};
 
-QString fromText(const std::string& text) { return QString::fromStdString(text); }
+QString fromText(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 void setTextIfChanged(QLineEdit* field, const std::string& text)
 {
@@ -71,8 +74,8 @@ MainWindow::MainWindow(History& history, QWidget* parent)
     setObjectName(QStringLiteral("frmForm1"));
     setWindowTitle(QStringLiteral("Dalvo-Leslie Matrix"));
     setWindowIcon(applicationIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(twipSize(10200, 7452));
     setFont(timesFont(9.6));
     setBackground(this, Qt::white);
@@ -146,12 +149,13 @@ void MainWindow::buildMatrixFrame()
         n1[i] = makeReadOnlyField(Frame1, QStringLiteral("n1(%1)").arg(i), 4080, kRowY[i], 1575, 495, 14.4,
                                   false);
 
-    QLabel* equals = makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("="), 5880, 1680, 372, 492, 24);
+    QLabel* equals =
+        makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("="), 5880, 1680, 372, 492, 24);
     equals->setAlignment(Qt::AlignCenter);
 
     for (int i = 0; i < 4; ++i) {
-        n2[i] = makeReadOnlyField(Frame1, QStringLiteral("n2(%1)").arg(i), 6480, kRowY[i], 1815, 495, 14.4,
-                                  true);
+        n2[i] =
+            makeReadOnlyField(Frame1, QStringLiteral("n2(%1)").arg(i), 6480, kRowY[i], 1815, 495, 14.4, true);
         setTextColour(n2[i], colours::navy);
     }
 
@@ -240,7 +244,8 @@ void MainWindow::buildActionFrame()
     Command10->setIcon(QIcon(assetPixmap(QStringLiteral("quiz.png"))));
     Command10->setIconSize(twipSize(615, 615) - QSize(8, 8));
 
-    for (QPushButton* withHand : {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8})
+    for (QPushButton* withHand :
+         {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8})
         withHand->setCursor(pointingHandCursor());
 
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Projection);
@@ -343,7 +348,10 @@ void MainWindow::showProblem(const QString& message)
     box->open();
 }
 
-void MainWindow::tickClock() { Label13->setText(generalDateTime(QDateTime::currentDateTime())); }
+void MainWindow::tickClock()
+{
+    Label13->setText(generalDateTime(QDateTime::currentDateTime()));
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

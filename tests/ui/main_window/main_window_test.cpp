@@ -71,8 +71,8 @@ TEST_F(MainWindowTest, StartState)
     EXPECT_FALSE(control("Command4")->isEnabled());
     EXPECT_TRUE(control("Project")->isVisible());
     EXPECT_FALSE(control("Transit")->isVisible());
-    for (const char* name : {"Command3", "Command5", "Command6", "Command7", "Command8", "Command9", "Command10",
-                             "Command11", "Command12", "Label4"})
+    for (const char* name : {"Command3", "Command5", "Command6", "Command7", "Command8", "Command9",
+                             "Command10", "Command11", "Command12", "Label4"})
         EXPECT_TRUE(control(name)->isEnabled()) << name;
 
     EXPECT_EQ(history->StepCount, 0);
@@ -149,8 +149,8 @@ TEST_F(MainWindowTest, PicturesRunTheirOperations)
 TEST_F(MainWindowTest, KeystrokesInFieldsChangeNothing)
 {
     click("Command1");
-    for (const char* name : {"m(0)", "m(4)", "n1(0)", "n2(1)", "total1", "total2", "growrate", "txtSimu0",
-                             "txtSimuT"}) {
+    for (const char* name :
+         {"m(0)", "m(4)", "n1(0)", "n2(1)", "total1", "total2", "growrate", "txtSimu0", "txtSimuT"}) {
         SCOPED_TRACE(name);
         QLineEdit* field = control<QLineEdit>(name);
         const QString before = field->text();
@@ -259,7 +259,9 @@ TEST_F(MainWindowTest, PrintWithoutPrinterOffersAPdf)
         return true;
     };
     window.pagePrinter().choosePdfPath = [&](QWidget*) { return path; };
-    window.pagePrinter().report = [](QWidget*, const QString& message) { ADD_FAILURE() << message.toStdString(); };
+    window.pagePrinter().report = [](QWidget*, const QString& message) {
+        ADD_FAILURE() << message.toStdString();
+    };
     click("Command1");
     const QStringList n2Before = texts("n2", 4);
 
