@@ -17,6 +17,7 @@
 #include "ui/common/clickable_label.h"
 #include "ui/common/controls.h"
 #include "ui/common/page_printer.h"
+#include "ui/common/secondary_window.h"
 #include "ui/common/system_locale.h"
 #include "ui/common/twips.h"
 
@@ -303,6 +304,18 @@ void MainWindow::Transition()
 {
     model_.Transition();
     mirrorModel();
+    Command1->setFocus();
+}
+
+void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
+                             const std::array<std::string, 4>& initial)
+{
+    const Result<void> started = model_.startNewRun(matrix, initial);
+    mirrorModel();
+    if (!started) {
+        showProblem(QString::fromStdString(started.error().message));
+        return;
+    }
     Command1->setFocus();
 }
 

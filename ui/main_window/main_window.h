@@ -36,6 +36,10 @@ public:
     // matrix-change handler.
     void setMatrixCell(int index, const QString& text);
 
+    // A new run at step 0 from the default-values editor's normalised texts,
+    // with "Project" given the focus.
+    void startNewRun(const std::array<std::string, 16>& matrix, const std::array<std::string, 4>& initial);
+
     const MainFormModel& model() const { return model_; }
     PagePrinter& pagePrinter() { return *printer_; }
 
