@@ -12,6 +12,9 @@
 #     gradients, so shading is done with lighter overlay shapes.
 #   - SVGs are rasterised at 8x their final size and box-filtered down, which gives
 #     clean anti-aliased edges.
+#   - The quiz picture is mostly text, so it is drawn 1:1 from an ImageMagick
+#     vector file (MVG) with hinted text; its font is named by file (Liberation
+#     Serif, Debian package fonts-liberation2) so no substitute font sneaks in.
 #   - The mouse pointer is a hand-drawn pixel map (XPM) converted 1:1, so its
 #     outline stays crisp and the hot spot sits exactly on the fingertip at
 #     pixel (12, 1).
@@ -42,6 +45,20 @@ render_svg() {
     echo "  $(basename "$out")  ${w}x${h}"
 }
 
+# render_mvg SOURCE.mvg OUTPUT.png  (1:1; the size comes from its viewbox)
+render_mvg() {
+    local mvg="$1" out="$2"
+    local font
+    while IFS= read -r font; do
+        if [[ ! -f "$font" ]]; then
+            echo "make_assets.sh: font $font (used by $(basename "$mvg")) not found" >&2
+            exit 1
+        fi
+    done < <(sed -n "s/^font '\(.*\)'$/\1/p" "$mvg")
+    convert "mvg:$mvg" "${png_opts[@]}" "PNG32:$out"
+    echo "  $(basename "$out")  $(identify -format '%wx%h' "$out")"
+}
+
 # convert_pixmap SOURCE.xpm OUTPUT.png  (1:1, no resampling)
 convert_pixmap() {
     local xpm="$1" out="$2"
@@ -57,4 +74,7 @@ render_svg     "$src/quiz.svg"          "$here/quiz.png"          41 41
 render_svg     "$src/light_bulb.svg"    "$here/light_bulb.png"    41 41
 render_svg     "$src/app_icon.svg"      "$here/app_icon.png"      64 64
 render_svg     "$src/app_icon.svg"      "$here/app_icon_256.png" 256 256
+render_mvg     "$src/quiz_picture.mvg"  "$here/quiz_picture.png"
+render_svg     "$src/insect.svg"        "$here/insect.png"       136 180
+render_svg     "$src/landscape.svg"     "$here/landscape.png"    504 559
 echo "Done."
