@@ -1,0 +1,36 @@
+#include "screens/startup/backdrop_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "screens/startup/startup_colours.h"
+#include "ui/common/controls.h"
+
+namespace dalvo::ui {
+
+BackdropWindow::BackdropWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+                          Qt::WindowDoesNotAcceptFocus)
+{
+    setObjectName(QStringLiteral("dalvo4"));
+    setWindowTitle(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setBackground(this, startupColours::darkBlue);
+    setEnabled(false);
+}
+
+void BackdropWindow::showOverScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    showMaximized();
+}
+
+void BackdropWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+}  // namespace dalvo::ui

@@ -1,0 +1,20 @@
+#include "screens/startup/title_random.h"
+
+namespace dalvo {
+
+std::uint64_t TitleRandom::nextBits()
+{
+    state_ += 0x9E3779B97F4A7C15u;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return z ^ (z >> 31);
+}
+
+float TitleRandom::next()
+{
+    constexpr float kOneOver2To24 = 1.0f / 16777216.0f;
+    return static_cast<float>(nextBits() >> 40) * kOneOver2To24;
+}
+
+}  // namespace dalvo
