@@ -1,0 +1,158 @@
+// How long the chart window takes, at the largest run, from a button click to a drawn chart.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QChartView>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "model/history.h"
+#include "views/charts/chart_window.h"
+
+namespace {
+
+using dalvo::History;
+using dalvo::kLastStep;
+using dalvo::ui::ChartWindow;
+
+// A full run: numbers that wander like a projection's, for all 1001 steps.
+std::unique_ptr<History> fullRun()
+{
+    auto history = std::make_unique<History>();
+    history->StepCount = kLastStep;
+    for (int t = 0; t <= kLastStep; ++t) {
+        double total = 0;
+        for (int a = 0; a < dalvo::kAgeClasses; ++a) {
+            history->NAge[a][t] = 10.0 + a * 3.0 + (t % (7 + a)) * (a + 1) + 0.05 * t;
+            total += history->NAge[a][t];
+        }
+        history->NTotal[t] = total;
+        for (int a = 0; a < dalvo::kAgeClasses; ++a)
+            history->AgeProp[a][t] = history->NAge[a][t] / total;
+    }
+    for (int k = 0; k < kLastStep; ++k) {
+        history->DeltaN[k] = history->NTotal[k + 1] - history->NTotal[k];
+        history->GrowthRate[k] = static_cast<float>(history->NTotal[k + 1] / history->NTotal[k]);
+    }
+    return history;
+}
+
+struct Button {
+    const char* name;
+    const char* other;  // drawn before each click, so that every click changes the chart
+};
+
+const Button kButtons[] = {
+    {"Command1", "Command3"}, {"Command2", "Command8"}, {"Command3", "Command1"},
+    {"Command4", "Command3"}, {"Command8", "Command2"},
+};
+
+struct OpenWindow {
+    std::unique_ptr<History> history = fullRun();
+    ChartWindow window{*history};
+    OpenWindow()
+    {
+        window.Graph();
+        window.show();
+        (void)QTest::qWaitForWindowExposed(&window);
+    }
+    void click(const char* name)
+    {
+        QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents();
+    }
+    void frame() { benchmark::DoNotOptimize(window.chartView()->grab()); }
+};
+
+// From the click to a grabbed frame, after another chart was on screen.
+void BM_ChartButton(benchmark::State& state)
+{
+    const Button& button = kButtons[state.range(0)];
+    state.SetLabel(button.name);
+    OpenWindow open;
+    for (auto _ : state) {
+        state.PauseTiming();
+        open.click(button.other);
+        open.frame();
+        state.ResumeTiming();
+        open.click(button.name);
+        open.frame();
+    }
+}
+BENCHMARK(BM_ChartButton)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The parts of a click: the chart's update, the window's own repaint from the
+// posted events, and the grab; as counters in milliseconds.
+void BM_ChartButtonParts(benchmark::State& state)
+{
+    const Button& button = kButtons[state.range(0)];
+    state.SetLabel(button.name);
+    OpenWindow open;
+    double update = 0, posted = 0, grab = 0;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        open.click(button.other);
+        open.frame();
+        clock.start();
+        QTest::mouseClick(open.window.findChild<QPushButton*>(QString::fromLatin1(button.name)),
+                          Qt::LeftButton);
+        update += clock.nsecsElapsed() / 1e6;
+        clock.start();
+        QCoreApplication::sendPostedEvents();
+        posted += clock.nsecsElapsed() / 1e6;
+        clock.start();
+        open.frame();
+        grab += clock.nsecsElapsed() / 1e6;
+    }
+    state.counters["update_ms"] = benchmark::Counter(update, benchmark::Counter::kAvgIterations);
+    state.counters["posted_ms"] = benchmark::Counter(posted, benchmark::Counter::kAvgIterations);
+    state.counters["grab_ms"] = benchmark::Counter(grab, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ChartButtonParts)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Repainting the same chart, already filled.
+void BM_Repaint(benchmark::State& state)
+{
+    const Button& button = kButtons[state.range(0)];
+    state.SetLabel(button.name);
+    OpenWindow open;
+    open.click(button.name);
+    open.frame();
+    for (auto _ : state)
+        open.frame();
+}
+BENCHMARK(BM_Repaint)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The main window's "Graph" into an open window, with the chart's own series look.
+void BM_Graph(benchmark::State& state)
+{
+    OpenWindow open;
+    for (auto _ : state) {
+        state.PauseTiming();
+        open.click("Command1");
+        open.frame();
+        state.ResumeTiming();
+        open.window.Graph();
+        QCoreApplication::sendPostedEvents();
+        open.frame();
+    }
+}
+BENCHMARK(BM_Graph)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,96 @@
+#include "views/charts/axis_scale.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace dalvo {
+namespace {
+
+TEST(AxisScaleTest, RoundRangesAroundTheData)
+{
+    struct Case {
+        const char* name;
+        double low, high;
+        double minimum, maximum, step;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {"steps 0 to 4", 0, 4, 0, 4, 1},
+        {"population 5 to 15", 5, 15, 4, 16, 2},
+        {"a thousand steps", 0, 1000, 0, 1000, 200},
+        {"changes either side of zero", -5, 5, -6, 6, 2},
+        {"proportions", 0, 1, 0, 1, 0.2},
+        {"growth rates", 0.5, 2, 0.5, 2, 0.5},
+        {"a single zero", 0, 0, -0.6, 0.6, 0.2},
+        {"a single ten", 10, 10, 9, 11, 0.5},
+        {"large numbers", 1.2e20, 9.7e20, 0, 1e21, 2e20},
+        {"no values", 1, 0, 0, 1, 0.2},
+        {"not a number", nan, 3, 0, 1, 0.2},
+        {"infinite", 0, inf, 0, 1, 0.2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AxisScale scale = niceScale(c.low, c.high);
+        EXPECT_DOUBLE_EQ(scale.minimum, c.minimum);
+        EXPECT_DOUBLE_EQ(scale.maximum, c.maximum);
+        EXPECT_DOUBLE_EQ(scale.step, c.step);
+    }
+}
+
+TEST(AxisScaleTest, AnySpanGetsThreeToEightStepsThatHoldIt)
+{
+    for (double low : {-7.3e6, -12.0, -0.004, 0.0, 0.37, 3.0, 980.0}) {
+        for (double width : {1e-6, 0.013, 0.9, 1.0, 7.77, 123.0, 4.5e9}) {
+            SCOPED_TRACE(testing::Message() << low << " + " << width);
+            const double high = low + width;
+            const AxisScale scale = niceScale(low, high);
+            const std::vector<double> ticks = scale.ticks();
+            EXPECT_LE(scale.minimum, low);
+            EXPECT_GE(scale.maximum, high);
+            EXPECT_GE(ticks.size(), 4u);
+            EXPECT_LE(ticks.size(), 9u);
+            EXPECT_EQ(ticks.front(), scale.minimum);
+            EXPECT_EQ(ticks.back(), scale.maximum);
+        }
+    }
+}
+
+TEST(AxisScaleTest, HugeValuesWithATinySpanStillGetAFewTicks)
+{
+    for (double value : {1e15, 3.3e22, 1e100, 1e300}) {
+        SCOPED_TRACE(value);
+        const AxisScale scale = niceScale(value, value * (1 + 4e-15));
+        EXPECT_TRUE(std::isfinite(scale.minimum));
+        EXPECT_LT(scale.minimum, scale.maximum);
+        EXPECT_GE(scale.ticks().size(), 2u);
+        EXPECT_LE(scale.ticks().size(), 12u);
+    }
+}
+
+TEST(AxisScaleTest, TicksAreWholeStepsWithAnExactZero)
+{
+    const std::vector<double> ticks = niceScale(-0.3, 0.5).ticks();
+    const std::vector<double> expected = {-0.4, -0.2, 0.0, 0.2, 0.4, 0.6};
+    ASSERT_EQ(ticks.size(), expected.size());
+    for (std::size_t i = 0; i < ticks.size(); ++i)
+        EXPECT_NEAR(ticks[i], expected[i], 1e-12) << i;
+    EXPECT_EQ(ticks[2], 0.0);
+}
+
+TEST(AxisScaleTest, ValueSpanSkipsWhatCannotBePlotted)
+{
+    ValueSpan span;
+    EXPECT_TRUE(span.empty());
+    for (double value :
+         {3.0, std::numeric_limits<double>::infinity(), -2.0, std::numeric_limits<double>::quiet_NaN(), 7.5})
+        span.add(value);
+    EXPECT_FALSE(span.empty());
+    EXPECT_EQ(span.low(), -2.0);
+    EXPECT_EQ(span.high(), 7.5);
+}
+
+}  // namespace
+}  // namespace dalvo

@@ -1,0 +1,407 @@
+#include "views/charts/chart_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPointer>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/window_slot.h"
+#include "tests/views/charts/chart_history.h"
+#include "ui/common/page_printer.h"
+#include "ui/common/system_locale.h"
+#include "ui/common/twips.h"
+
+namespace dalvo::ui {
+namespace {
+
+using testing_charts::projectedHistory;
+using testing_charts::writtenHistory;
+
+QStringList visibleLegendEntries(QChart* chart)
+{
+    QStringList names;
+    for (QLegendMarker* entry : chart->legend()->markers())
+        if (entry->isVisible())
+            names << entry->label();
+    return names;
+}
+
+// A shown chart window over four projections from the defaults, opened the
+// way the main window's "Graph" opens it.
+class ChartWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.Graph();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QPushButton* button(const char* name)
+    {
+        auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QChart* chart() { return window.chartView()->chart(); }
+
+    std::unique_ptr<History> history = projectedHistory(4);
+    ChartWindow window{*history};
+};
+
+TEST_F(ChartWindowTest, WindowAndChartFollowTheTwipPlan)
+{
+    EXPECT_EQ(window.objectName(), "dalvofig");
+    EXPECT_EQ(window.windowTitle(), "Graph");
+    EXPECT_EQ(window.size(), twipSize(12480, 8700));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_TRUE(window.testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_EQ(window.chartView()->objectName(), "MSChart1");
+    EXPECT_EQ(window.chartView()->geometry(), twipRect(192, 192, 12108, 7788));
+}
+
+TEST_F(ChartWindowTest, ButtonRowInScreenOrder)
+{
+    struct Case {
+        const char* name;
+        const char* caption;
+        int left, width;
+        bool pointingHand;
+    };
+    const Case cases[] = {
+        {"Command1", "Population size", 121, 1815, true},    {"Command2", "Growth rate", 2057, 1455, true},
+        {"Command3", "Age structure", 3630, 1575, true},     {"Command4", "N(t)-N(t-1)", 5280, 1455, true},
+        {"Command8", "Age Distribution", 6776, 1947, false}, {"Command7", "Print page", 8833, 1335, true},
+        {"Command6", "Go back", 10285, 1095, true},          {"Command5", "Quit", 11495, 855, true},
+    };
+    const QList<QPushButton*> created = window.findChildren<QPushButton*>();
+    ASSERT_EQ(created.size(), std::size(cases));
+    QWidget* inTabOrder = button("Command1");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.name);
+        QPushButton* b = button(c.name);
+        EXPECT_EQ(created[static_cast<int>(i)], b);
+        EXPECT_EQ(inTabOrder, b);
+        inTabOrder = inTabOrder->nextInFocusChain();
+        EXPECT_EQ(b->text(), c.caption);
+        EXPECT_EQ(b->geometry(), twipRect(c.left, 8107, c.width, 495));
+        EXPECT_EQ(b->font().family(), "Times New Roman");
+        EXPECT_EQ(b->font().pointSizeF(), 12.0);
+        EXPECT_FALSE(b->font().bold());
+        EXPECT_EQ(b->testAttribute(Qt::WA_SetCursor), c.pointingHand);
+        EXPECT_EQ(b->cursor().shape(), c.pointingHand ? Qt::BitmapCursor : Qt::ArrowCursor);
+    }
+}
+
+TEST_F(ChartWindowTest, EachButtonDrawsItsChart)
+{
+    struct Case {
+        const char* button;
+        QString title, horizontalTitle, verticalTitle;
+        bool legend;
+        int seriesWithPoints;
+        int points;
+    };
+    const Case cases[] = {
+        {"Command1", "Total population size", "time", "N(t)", false, 1, 5},
+        {"Command2", "Growth rate", "time", "N(t+1)/N(t)", false, 1, 4},
+        {"Command3", "Age structure", "time", "N(t)", true, 4, 5},
+        {"Command4", "Change rate dN(t)", "time", "dN(t)", false, 1, 4},
+        {"Command8", "Age distribution", "Time", "Proportion", true, 4, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        click(c.button);
+        EXPECT_EQ(chart()->title(), c.title);
+        EXPECT_EQ(window.renderer().axisX()->titleText(), c.horizontalTitle);
+        EXPECT_EQ(window.renderer().axisY()->titleText(), c.verticalTitle);
+        EXPECT_EQ(chart()->legend()->isVisible(), c.legend);
+        for (int s = 0; s < 4; ++s) {
+            const bool drawn = s < c.seriesWithPoints;
+            EXPECT_EQ(window.renderer().showsMarkers(s), drawn) << s;
+            EXPECT_EQ(window.renderer().markers(s)->opacity(), drawn ? 1.0 : 0.0) << s;
+            if (drawn) {
+                EXPECT_EQ(window.renderer().markers(s)->count(), c.points) << s;
+            }
+            EXPECT_FALSE(window.renderer().showsLine(s)) << s;
+            EXPECT_EQ(window.renderer().line(s)->count(), 0) << s;
+        }
+    }
+}
+
+TEST_F(ChartWindowTest, RenderedPointsAreTheChartsCells)
+{
+    click("Command2");
+    const QList<QPointF> expected = {{0, 0.5}, {1, 2}, {2, 1.5}, {3, static_cast<double>(12.5f / 15.0f)}};
+    EXPECT_EQ(window.renderer().markers(0)->points(), expected);
+    click("Command8");
+    QList<QPointF> ageTwo;
+    for (double y : {0.0, 0.0, 0.5, 0.0, 0.2})
+        ageTwo.append({static_cast<double>(ageTwo.size()), y});
+    const QList<QPointF> shown = window.renderer().markers(2)->points();
+    ASSERT_EQ(shown.size(), ageTwo.size());
+    for (int i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].x(), ageTwo[i].x());
+        EXPECT_NEAR(shown[i].y(), ageTwo[i].y(), 1e-15);
+    }
+}
+
+TEST_F(ChartWindowTest, GraphDrawsLinesUntilAChartGivesTheSeriesMarkers)
+{
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_TRUE(window.renderer().showsLine(s)) << s;
+        EXPECT_EQ(window.renderer().line(s)->count(), 5) << s;
+        EXPECT_FALSE(window.renderer().showsMarkers(s)) << s;
+    }
+    EXPECT_EQ(visibleLegendEntries(chart()), QStringList({"age  0", "age  1", "age  2", "age  3"}));
+
+    click("Command3");
+    click("Command1");
+    window.Graph();
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_FALSE(window.renderer().showsLine(s)) << s;
+        EXPECT_TRUE(window.renderer().showsMarkers(s)) << s;
+        EXPECT_FALSE(window.renderer().markers(s)->lightMarker().isNull()) << s;
+    }
+    EXPECT_EQ(visibleLegendEntries(chart()), QStringList({"age  0", "age  1", "age  2", "age  3"}));
+}
+
+TEST_F(ChartWindowTest, MarkerPicturesCarryTheSeriesFill)
+{
+    click("Command3");
+    const QColor fills[] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0), QColor(150, 0, 0)};
+    for (int s = 0; s < 4; ++s) {
+        const QImage marker = window.renderer().markers(s)->lightMarker();
+        ASSERT_FALSE(marker.isNull()) << s;
+        EXPECT_EQ(marker.width(), twips(200)) << s;
+        const QPoint middle(marker.width() / 2, marker.height() / 2);
+        EXPECT_EQ(marker.pixelColor(middle).rgb(), fills[s].rgb()) << s;
+    }
+    // The square fills its corners; the triangles and the diamond leave some empty.
+    const QImage square = window.renderer().markers(0)->lightMarker();
+    EXPECT_GT(square.pixelColor(0, 0).alpha(), 128);
+    for (int s = 1; s < 4; ++s) {
+        const QImage shape = window.renderer().markers(s)->lightMarker();
+        const int last = shape.width() - 1;
+        const int emptyCorners =
+            (shape.pixelColor(0, 0).alpha() == 0) + (shape.pixelColor(last, 0).alpha() == 0) +
+            (shape.pixelColor(0, last).alpha() == 0) + (shape.pixelColor(last, last).alpha() == 0);
+        EXPECT_GE(emptyCorners, 2) << s;
+    }
+    // Upward and downward triangles point opposite ways.
+    const QImage up = window.renderer().markers(1)->lightMarker();
+    const QImage down = window.renderer().markers(2)->lightMarker();
+    const int middleX = up.width() / 2, last = up.height() - 1;
+    EXPECT_GT(up.pixelColor(0, last).alpha(), 128);
+    EXPECT_EQ(down.pixelColor(0, last).alpha(), 0);
+    EXPECT_GT(down.pixelColor(middleX, last).alpha(), 0);
+}
+
+TEST_F(ChartWindowTest, AgeDistributionAfterPopulationSizeShowsTheLabelsLeftBefore)
+{
+    click("Command1");
+    EXPECT_FALSE(chart()->legend()->isVisible());
+    click("Command8");
+    EXPECT_TRUE(chart()->legend()->isVisible());
+    EXPECT_EQ(chart()->legend()->alignment(), Qt::AlignRight);
+    EXPECT_EQ(visibleLegendEntries(chart()), QStringList({"age  0", "age  1", "age  2", "age  3"}));
+    for (int s = 0; s < 4; ++s)
+        EXPECT_EQ(window.renderer().markers(s)->count(), 5) << s;
+}
+
+TEST_F(ChartWindowTest, TitlesAndGridLook)
+{
+    click("Command1");
+    for (const QFont& font : {chart()->titleFont(), window.renderer().axisX()->titleFont(),
+                              window.renderer().axisY()->titleFont()}) {
+        EXPECT_EQ(font.family(), "Arial");
+        EXPECT_EQ(font.pointSizeF(), 12.0);
+    }
+    EXPECT_TRUE(window.renderer().axisY()->isGridLineVisible());
+    EXPECT_EQ(window.renderer().axisY()->gridLinePen().color(), QColor(Qt::black));
+    EXPECT_EQ(window.renderer().axisY()->gridLinePen().style(), Qt::SolidLine);
+}
+
+TEST_F(ChartWindowTest, AxesFollowTheDataWithRegionalNumbers)
+{
+    const NumberLocale locale = numberLocaleOfSystem();
+    auto labels = [&](std::initializer_list<double> values) {
+        QStringList result;
+        for (double value : values)
+            result << QString::fromStdString(formatGeneral(value, locale));
+        return result;
+    };
+    struct Case {
+        const char* button;
+        QStringList x, y;
+    };
+    const Case cases[] = {
+        {"Command1", labels({0, 1, 2, 3, 4}), labels({4, 6, 8, 10, 12, 14, 16})},
+        {"Command2", labels({0, 0.5, 1, 1.5, 2, 2.5, 3}), labels({0.5, 1, 1.5, 2})},
+        {"Command8", labels({0, 1, 2, 3, 4}), labels({0, 0.2, 0.4, 0.6, 0.8, 1})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        click(c.button);
+        EXPECT_EQ(window.renderer().axisX()->categoriesLabels(), c.x);
+        EXPECT_EQ(window.renderer().axisY()->categoriesLabels(), c.y);
+        // The axes reach a little beyond their end ticks, so that no marker is cut.
+        for (QCategoryAxis* axis : {window.renderer().axisX(), window.renderer().axisY()}) {
+            const double first = axis->startValue();
+            const double last = axis->endValue(axis->categoriesLabels().last());
+            EXPECT_LT(axis->min(), first);
+            EXPECT_GT(axis->max(), last);
+            EXPECT_NEAR(first - axis->min(), (last - first) * 0.02, 1e-9);
+        }
+    }
+}
+
+TEST(ChartWindowEndsTest, ChartsAtNoStepAndAtTheLastStep)
+{
+    struct Case {
+        const char* name;
+        int stepCount;
+        void (ChartWindow::*draw)();
+        int points;
+    };
+    const Case cases[] = {
+        {"growth rate, no step", 0, &ChartWindow::ShowGrowthRate, 0},
+        {"change rate, no step", 0, &ChartWindow::ShowChangeRate, 0},
+        {"population, no step", 0, &ChartWindow::ShowPopulationSize, 1},
+        {"age distribution, no step", 0, &ChartWindow::ShowAgeDistribution, 1},
+        {"population, last step", kLastStep, &ChartWindow::ShowPopulationSize, 1001},
+        {"change rate, last step", kLastStep, &ChartWindow::ShowChangeRate, 1000},
+        {"age structure, last step", kLastStep, &ChartWindow::ShowAgeStructure, 1001},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto history = writtenHistory(c.stepCount);
+        ChartWindow window(*history);
+        window.Graph();
+        (window.*c.draw)();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(window.renderer().markers(0)->count(), c.points);
+        if (window.chartState().seriesCount() == 4) {
+            EXPECT_EQ(window.renderer().markers(3)->count(), c.points);
+        }
+        EXPECT_FALSE(window.chartView()->grab().isNull());
+        if (c.points == 0) {
+            EXPECT_EQ(window.renderer().axisX()->startValue(), 0.0);
+            EXPECT_EQ(window.renderer().axisX()->categoriesLabels().size(), 6);
+        }
+    }
+}
+
+TEST_F(ChartWindowTest, PrintPageWithoutPrinterSavesAPdfAndKeepsTheChart)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a printer";
+    click("Command3");
+    QTemporaryDir folder;
+    const QString path = folder.filePath("chart.pdf");
+    QString question;
+    window.pagePrinter().confirm = [&](QWidget* asker, const QString& asked) {
+        EXPECT_EQ(asker, &window);
+        question = asked;
+        return true;
+    };
+    window.pagePrinter().choosePdfPath = [&](QWidget*) { return path; };
+    window.pagePrinter().report = [](QWidget*, const QString& message) {
+        ADD_FAILURE() << message.toStdString();
+    };
+    click("Command7");
+    EXPECT_TRUE(question.contains("No printer")) << question.toStdString();
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
+    EXPECT_EQ(chart()->title(), "Age structure");
+    EXPECT_EQ(window.renderer().markers(3)->count(), 5);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(ChartWindowTest, GoBackAndQuitOnlyAskTheProgramAndKeepTheChart)
+{
+    struct Case {
+        const char* button;
+        void (ChartWindow::*signal)();
+    };
+    const Case cases[] = {{"Command6", &ChartWindow::goBackRequested},
+                          {"Command5", &ChartWindow::quitRequested}};
+    click("Command4");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        QSignalSpy asked(&window, c.signal);
+        QSignalSpy back(&window, &ChartWindow::goBackRequested);
+        QSignalSpy quit(&window, &ChartWindow::quitRequested);
+        click(c.button);
+        EXPECT_EQ(asked.count(), 1);
+        EXPECT_EQ(back.count() + quit.count(), 1);
+        EXPECT_EQ(chart()->title(), "Change rate dN(t)");
+        EXPECT_EQ(window.renderer().markers(0)->count(), 4);
+    }
+}
+
+TEST(ChartWindowLifeTest, CloseBoxDestroysTheWindowAndTheNextGraphStartsAfresh)
+{
+    const auto history = projectedHistory(4);
+    app::WindowSlot<ChartWindow> slot([&] { return new ChartWindow(*history); });
+
+    ChartWindow& first = slot.get();
+    first.Graph();
+    first.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+    first.ShowAgeStructure();
+    QPointer<ChartWindow> gone(&first);
+    QSignalSpy closed(&first, &ChartWindow::closeBoxUsed);
+    first.close();
+    EXPECT_EQ(closed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gone.isNull());
+    EXPECT_EQ(slot.existing(), nullptr);
+
+    ChartWindow& second = slot.get();
+    second.Graph();
+    // A new chart: Graph's series have the chart's own look, not the markers
+    // the closed window had given them.
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_TRUE(second.renderer().showsLine(s)) << s;
+        EXPECT_FALSE(second.renderer().showsMarkers(s)) << s;
+    }
+    EXPECT_EQ(second.chartView()->chart()->title(), "Age structure");
+}
+
+TEST(ChartWindowLifeTest, AStepCountPastTheArraysIsReportedAndDrawsNothing)
+{
+    const auto good = projectedHistory(4);
+    auto history = std::make_unique<History>(*good);
+    ChartWindow window(*history);
+    window.ShowPopulationSize();
+    QStringList reported;
+    window.report = [&](QWidget*, const QString& message) { reported << message; };
+    history->StepCount = kLastStep + 1;
+    window.ShowAgeStructure();
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported[0].contains("outside 0 to 1000")) << reported[0].toStdString();
+    EXPECT_EQ(window.chartView()->chart()->title(), "Total population size");
+    EXPECT_EQ(window.renderer().markers(0)->count(), 5);
+    EXPECT_FALSE(window.renderer().showsMarkers(1));
+}
+
+}  // namespace
+}  // namespace dalvo::ui

@@ -1,0 +1,89 @@
+#include "views/charts/axis_scale.h"
+
+#include <cmath>
+
+namespace dalvo {
+
+namespace {
+
+// 1, 2 or 5 times a power of ten, at least `rough`.
+double roundStep(double rough)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= rough * (1.0 - 1e-12))
+            return factor * power;
+    return 10.0 * power;
+}
+
+}  // namespace
+
+std::vector<double> AxisScale::ticks() const
+{
+    std::vector<double> result;
+    const long count = std::lround((maximum - minimum) / step);
+    for (long i = 0; i <= count; ++i) {
+        double tick = minimum + static_cast<double>(i) * step;
+        // Multiples of the step that should be zero come out as tiny rests.
+        if (std::fabs(tick) < step * 1e-9)
+            tick = 0.0;
+        result.push_back(tick);
+    }
+    if (!result.empty())
+        result.back() = maximum;
+    return result;
+}
+
+AxisScale niceScale(double low, double high)
+{
+    if (!(low <= high) || !std::isfinite(low) || !std::isfinite(high))
+        return {};
+    if (low == high) {
+        const double pad = low == 0.0 ? 0.5 : std::fabs(low) * 0.1;
+        low -= pad;
+        high += pad;
+    }
+    const double span = high - low;
+    if (!std::isfinite(span))
+        return {};
+    // The step lies between a sixth and 2.5 sixths of the span, and widening
+    // to whole steps adds at most two.
+    const double step = roundStep(span / 6.0);
+    // Whole multiples of the step, corrected where the division rounded to
+    // the wrong side, so that the range holds the data. The corrections are
+    // bounded: for a span far below the values' precision a step more or
+    // less may not change the product at all.
+    double lowSteps = std::floor(low / step);
+    if ((lowSteps + 1.0) * step <= low)
+        lowSteps += 1.0;
+    for (int i = 0; i < 2 && lowSteps * step > low; ++i)
+        lowSteps -= 1.0;
+    double highSteps = std::ceil(high / step);
+    if ((highSteps - 1.0) * step >= high)
+        highSteps -= 1.0;
+    for (int i = 0; i < 2 && highSteps * step < high; ++i)
+        highSteps += 1.0;
+    AxisScale scale;
+    scale.step = step;
+    scale.minimum = lowSteps * step;
+    scale.maximum = highSteps * step;
+    if (!std::isfinite(scale.minimum) || !std::isfinite(scale.maximum) || scale.maximum <= scale.minimum)
+        return {};
+    return scale;
+}
+
+void ValueSpan::add(double value)
+{
+    if (!std::isfinite(value))
+        return;
+    if (empty()) {
+        low_ = high_ = value;
+        return;
+    }
+    if (value < low_)
+        low_ = value;
+    if (value > high_)
+        high_ = value;
+}
+
+}  // namespace dalvo

@@ -1,0 +1,275 @@
+#include "views/charts/chart_renderer.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
+#include <array>
+
+#include "ui/common/twips.h"
+#include "views/charts/marker_images.h"
+
+namespace dalvo::ui {
+
+namespace {
+
+// The chart's own colours for series whose look no chart has set.
+const std::array<QColor, 4> kDefaultColours = {QColor(0, 0, 160), QColor(200, 0, 0), QColor(0, 130, 0),
+                                               QColor(130, 0, 130)};
+// An automatic marker, drawn only while the series has no line.
+constexpr int kAutomaticMarkerTwips = 120;
+// Every marker picture is at least this size, so that the plot's marker size
+// rarely changes.
+constexpr int kMarkerCanvasTwips = 200;
+// Share of an axis' span left free beyond either end tick.
+constexpr double kRoomBeyondTicks = 0.02;
+
+QColor defaultColour(int index)
+{
+    return kDefaultColours[static_cast<std::size_t>(index) % kDefaultColours.size()];
+}
+
+QFont chartFont(const ChartFont& font)
+{
+    QFont result(QString::fromStdString(font.name));
+    result.setStyleHint(QFont::SansSerif);
+    if (font.size > 0)
+        result.setPointSizeF(font.size);
+    return result;
+}
+
+Qt::Alignment legendAlignment(LegendLocation location)
+{
+    switch (location) {
+        case LegendLocation::Top:
+            return Qt::AlignTop;
+        case LegendLocation::Left:
+            return Qt::AlignLeft;
+        case LegendLocation::Bottom:
+            return Qt::AlignBottom;
+        case LegendLocation::Right:
+            break;
+    }
+    return Qt::AlignRight;
+}
+
+// The legend draws shapes of its own; it has no downward triangle.
+QLegend::MarkerShape legendShape(MarkerStyle style)
+{
+    switch (style) {
+        case MarkerStyle::FilledDiamond:
+            return QLegend::MarkerShapeRotatedRectangle;
+        case MarkerStyle::FilledUpTriangle:
+        case MarkerStyle::FilledDownTriangle:
+            return QLegend::MarkerShapeTriangle;
+        case MarkerStyle::FilledSquare:
+            break;
+    }
+    return QLegend::MarkerShapeRectangle;
+}
+
+}  // namespace
+
+ChartRenderer::ChartRenderer(QChart* chart, NumberLocale locale)
+    : chart_(chart), locale_(std::move(locale)), x_(new QCategoryAxis(chart)), y_(new QCategoryAxis(chart))
+{
+    for (QCategoryAxis* axis : {x_, y_})
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    chart_->addAxis(x_, Qt::AlignBottom);
+    chart_->addAxis(y_, Qt::AlignLeft);
+}
+
+ChartRenderer::Slot& ChartRenderer::slot(int index)
+{
+    while (static_cast<int>(slots_.size()) <= index) {
+        Slot added;
+        added.line = new QLineSeries(chart_);
+        added.line->setPen(QPen(defaultColour(static_cast<int>(slots_.size())), 2));
+        added.line->setVisible(false);
+        // The plot keeps one graphics item per point of a marker series and
+        // rebuilds them all whenever the series is shown, hidden, resized or
+        // reshaped. The markers are pictures stamped at the points, so those
+        // items stay invisible, keep one shape and size, and a series leaves
+        // the screen by its opacity.
+        added.markers = new QScatterSeries(chart_);
+        added.markers->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        added.markers->setPointsVisible(false);
+        added.markers->setMarkerSize(twips(kMarkerCanvasTwips));
+        added.markers->setOpacity(0.0);
+        for (QXYSeries* series : std::initializer_list<QXYSeries*>{added.line, added.markers}) {
+            chart_->addSeries(series);
+            series->attachAxis(x_);
+            series->attachAxis(y_);
+        }
+        slots_.push_back(added);
+    }
+    return slots_[static_cast<std::size_t>(index)];
+}
+
+QLineSeries* ChartRenderer::line(int index)
+{
+    return slot(index).line;
+}
+
+QScatterSeries* ChartRenderer::markers(int index)
+{
+    return slot(index).markers;
+}
+
+bool ChartRenderer::showsLine(int index) const
+{
+    return index < static_cast<int>(slots_.size()) && slots_[index].line->isVisible();
+}
+
+bool ChartRenderer::showsMarkers(int index) const
+{
+    return index < static_cast<int>(slots_.size()) && slots_[index].markers->opacity() > 0.0;
+}
+
+void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& xs, ValueSpan& ys)
+{
+    Slot& s = slot(index);
+    const bool shown = index < state.seriesCount();
+    QList<QPointF> points;
+    if (shown) {
+        points.reserve(state.rowCount());
+        const int xColumn = 2 * index + 1;
+        for (int r = 1; r <= state.rowCount(); ++r) {
+            const ChartCell& x = state.cell(r, xColumn);
+            const ChartCell& y = state.cell(r, xColumn + 1);
+            // A point needs both values; one the plot cannot place is left out.
+            if (x.isNull || y.isNull || !std::isfinite(x.value) || !std::isfinite(y.value))
+                continue;
+            points.append(QPointF(x.value, y.value));
+            xs.add(x.value);
+            ys.add(y.value);
+        }
+    }
+
+    const SeriesAppearance& look = state.series(2 * index + 1);
+    const bool lineShown = shown && look.showLine;
+    const bool markersShown = shown && (look.autoMarker ? !look.showLine : look.marker.visible);
+
+    if (markersShown) {
+        MarkerLook wanted;
+        if (look.autoMarker) {
+            wanted.size = twips(kAutomaticMarkerTwips);
+            wanted.fill = defaultColour(index).rgb();
+        } else {
+            wanted.style = look.marker.style;
+            wanted.size = std::max(twips(static_cast<int>(look.marker.size)), 1);
+            wanted.fill = toColour(look.marker.fill).rgb();
+            wanted.outline = toColour(look.marker.outline).rgb();
+            wanted.outlineWidth = std::max(twips(static_cast<int>(look.marker.outlineWidth)), 1);
+            wanted.outlined = look.marker.outlineStyle != PenStyle::Null;
+        }
+        if (!(wanted == s.look) || s.markers->lightMarker().isNull()) {
+            const int canvas = std::max(wanted.size, twips(kMarkerCanvasTwips));
+            if (s.markers->markerSize() != canvas)
+                s.markers->setMarkerSize(canvas);
+            s.markers->setLightMarker(markerImage(wanted.style, canvas, wanted.size, QColor(wanted.fill),
+                                                  QColor(wanted.outline), wanted.outlineWidth,
+                                                  wanted.outlined));
+            s.markers->setColor(QColor(wanted.fill));
+            s.markers->setBorderColor(wanted.outlined ? QColor(wanted.outline) : QColor(wanted.fill));
+            s.look = wanted;
+        }
+        s.markers->replace(points);
+    }
+    const double opacity = markersShown ? 1.0 : 0.0;
+    if (s.markers->opacity() != opacity)
+        s.markers->setOpacity(opacity);
+
+    // A line has no item per point, so a hidden one is simply emptied.
+    s.line->replace(lineShown ? points : QList<QPointF>());
+    if (s.line->isVisible() != lineShown)
+        s.line->setVisible(lineShown);
+
+    const QString name = QString::fromStdString(state.columnLabel(2 * index + 1));
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{s.line, s.markers})
+        if (series->name() != name)
+            series->setName(name);
+    // One legend entry per series: its markers when it has any, else its line.
+    const QLegend* legend = chart_->legend();
+    for (QLegendMarker* entry : legend->markers(s.line))
+        entry->setVisible(lineShown && !markersShown);
+    for (QLegendMarker* entry : legend->markers(s.markers)) {
+        entry->setVisible(markersShown);
+        if (entry->shape() != legendShape(s.look.style))
+            entry->setShape(legendShape(s.look.style));
+    }
+}
+
+void ChartRenderer::renderAxis(QCategoryAxis* axis, const AxisSettings& settings, const AxisScale& scale)
+{
+    // Qt redoes the chart's layout on every change, also to an equal value,
+    // so only what differs is written.
+    const QString title = QString::fromStdString(settings.titleText);
+    if (axis->titleText() != title)
+        axis->setTitleText(title);
+    const QFont font = chartFont(settings.titleFont);
+    if (axis->titleFont() != font)
+        axis->setTitleFont(font);
+    if (axis->isTitleVisible() != settings.titleVisible)
+        axis->setTitleVisible(settings.titleVisible);
+    const bool grid = settings.gridStyle != PenStyle::Null;
+    if (axis->isGridLineVisible() != grid)
+        axis->setGridLineVisible(grid);
+    const QPen gridPen(toColour(settings.gridColour), 1, Qt::SolidLine);
+    if (grid && axis->gridLinePen() != gridPen)
+        axis->setGridLinePen(gridPen);
+
+    QStringList labels;
+    const std::vector<double> ticks = scale.ticks();
+    for (double tick : ticks)
+        labels << QString::fromStdString(formatGeneral(tick, locale_));
+    if (axis->categoriesLabels() != labels || axis->startValue() != scale.minimum) {
+        for (const QString& label : axis->categoriesLabels())
+            axis->remove(label);
+        axis->setStartValue(scale.minimum);
+        for (std::size_t i = 0; i < ticks.size(); ++i)
+            axis->append(labels[static_cast<int>(i)], ticks[i]);
+    }
+    // The plot clips at the axis ends, so a little room beyond the outer
+    // ticks keeps the markers of the extreme points whole.
+    const double room = (scale.maximum - scale.minimum) * kRoomBeyondTicks;
+    if (axis->min() != scale.minimum - room || axis->max() != scale.maximum + room)
+        axis->setRange(scale.minimum - room, scale.maximum + room);
+}
+
+void ChartRenderer::render(const ChartState& state)
+{
+    const QFont titleFont = chartFont(state.titleFont);
+    if (chart_->titleFont() != titleFont)
+        chart_->setTitleFont(titleFont);
+    const QString title = QString::fromStdString(state.titleText);
+    if (chart_->title() != title)
+        chart_->setTitle(title);
+    QLegend* legend = chart_->legend();
+    // Visibility is set whatever it reads: an item of a hidden window reads
+    // as hidden.
+    legend->setVisible(state.showLegend);
+    if (legend->alignment() != legendAlignment(state.legendLocation))
+        legend->setAlignment(legendAlignment(state.legendLocation));
+
+    ValueSpan xs, ys;
+    const int count = std::max(state.seriesCount(), static_cast<int>(slots_.size()));
+    for (int index = 0; index < count; ++index)
+        renderSeries(state, index, xs, ys);
+
+    if (state.uniformAxis) {
+        ValueSpan both = xs;
+        if (!ys.empty()) {
+            both.add(ys.low());
+            both.add(ys.high());
+        }
+        xs = ys = both;
+    }
+    renderAxis(x_, state.axis(AxisId::X), xs.scale());
+    renderAxis(y_, state.axis(AxisId::Y), ys.scale());
+}
+
+}  // namespace dalvo::ui

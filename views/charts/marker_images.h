@@ -1,0 +1,19 @@
+// Pictures of the chart's point markers, drawn once and stamped at every point of a series.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include "views/charts/chart_state.h"
+
+namespace dalvo::ui {
+
+QColor toColour(const Rgb& colour);
+
+// A square transparent picture `canvas` pixels wide with the marker's shape,
+// `size` pixels wide, in its middle: filled and, unless the outline has the
+// null pen, outlined `outlineWidth` pixels wide.
+QImage markerImage(MarkerStyle style, int canvas, int size, const QColor& fill, const QColor& outline,
+                   int outlineWidth, bool outlined);
+
+}  // namespace dalvo::ui
