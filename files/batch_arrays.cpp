@@ -1,0 +1,11 @@
+#include "files/batch_arrays.h"
+
+namespace dalvo {
+
+BatchArrays& batchArrays()
+{
+    static BatchArrays arrays;
+    return arrays;
+}
+
+}  // namespace dalvo

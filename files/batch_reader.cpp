@@ -1,0 +1,215 @@
+#include "files/batch_reader.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "files/field_reader.h"
+#include "model/number_text.h"
+
+namespace dalvo {
+
+namespace {
+
+// A field's text is quoted in a message only this far, so that a runaway
+// line cannot flood the message box.
+constexpr std::size_t kShownCharacters = 40;
+
+std::string indexed(const char* name, int j)
+{
+    return std::string(name) + "(" + std::to_string(j) + ")";
+}
+
+bool isContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Length of the well-formed UTF-8 character at `i`, or 0 for a stray byte.
+std::size_t characterLength(const std::string& text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if (!isContinuationByte(text[i + k]))
+            return 0;
+    }
+    return length;
+}
+
+// The field as a message may quote it: cut short, with control characters
+// and bytes that are not text shown as '?', so that a binary file cannot
+// garble the message.
+std::string shown(const std::string& text)
+{
+    std::string result = "\"";
+    std::size_t characters = 0;
+    std::size_t i = 0;
+    while (i < text.size() && characters < kShownCharacters) {
+        const std::size_t length = characterLength(text, i);
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (length == 0 || byte < 0x20 || byte == 0x7F) {
+            result += '?';
+            i += 1;
+        } else {
+            result.append(text, i, length);
+            i += length;
+        }
+        ++characters;
+    }
+    if (i < text.size())
+        result += "...";
+    result += '"';
+    return result;
+}
+
+// Written like a number but beyond what a double holds ("1E999").
+bool looksNumeric(const std::string& text)
+{
+    bool digit = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E' && c != ' ' && c != '\t')
+            return false;
+    }
+    return digit;
+}
+
+class DataReader {
+public:
+    explicit DataReader(std::string_view text) : fields_(text) {}
+
+    Result<DataField> field(const std::string& what)
+    {
+        Result<std::optional<DataField>> next = fields_.next();
+        if (!next)
+            return Error{"Line " + std::to_string(fields_.lastLine()) + ": " + what +
+                         " starts with a quote that is not closed on that line."};
+        if (!next.value().has_value()) {
+            if (fields_.lastLine() == 0)
+                return Error{"The file is empty; it must start with a title and the highest age index n."};
+            return Error{"The file ends after line " + std::to_string(fields_.lastLine()) + ", before " +
+                         what + "; a complete file runs on to the number of steps T."};
+        }
+        return std::move(next.value().value());
+    }
+
+    Result<double> number(const std::string& what)
+    {
+        Result<DataField> read = field(what);
+        if (!read)
+            return read.error();
+        const DataField& f = *read;
+        const std::string where = "Line " + std::to_string(f.line) + ": " + what;
+        if (f.text.empty())
+            return Error{where + " is empty; a number is expected there."};
+        Result<double> value = parseNumber(f.text, NumberLocale{"."});
+        if (!value) {
+            if (looksNumeric(f.text))
+                return Error{where + " is " + shown(f.text) + ", which is too large to use."};
+            return Error{where + " is " + shown(f.text) +
+                         ", which is not a number (numbers use a period as decimal separator)."};
+        }
+        lastNumberLine_ = f.line;
+        lastNumberText_ = f.text;
+        return *value;
+    }
+
+    // A whole number within lowest..highest; `rule` says what is allowed.
+    Result<int> wholeNumber(const std::string& what, double lowest, double highest, const std::string& rule)
+    {
+        Result<double> value = number(what);
+        if (!value)
+            return value.error();
+        if (*value != std::floor(*value) || *value < lowest || *value > highest) {
+            return Error{"Line " + std::to_string(lastNumberLine_) + ": " + what + " is " +
+                         shown(lastNumberText_) + "; it must be " + rule + "."};
+        }
+        return static_cast<int>(*value);
+    }
+
+    Result<void> label(BatchArrays& arrays, const std::string& what)
+    {
+        Result<DataField> read = field(what);
+        if (!read)
+            return read.error();
+        arrays.BatchLabel = read.value().text;
+        return {};
+    }
+
+private:
+    FieldReader fields_;
+    int lastNumberLine_ = 0;
+    std::string lastNumberText_;
+};
+
+}  // namespace
+
+Result<void> readBatchData(std::string_view text, BatchArrays& arrays)
+{
+    DataReader reader(text);
+
+    if (Result<void> title = reader.label(arrays, "the title"); !title)
+        return title;
+    const Result<int> lastAge =
+        reader.wholeNumber("the highest age index n", 0, kBatchLastIndex,
+                           "a whole number from 0 to " + std::to_string(kBatchLastIndex) + " (at most " +
+                               std::to_string(kBatchSlots) + " age classes)");
+    if (!lastAge)
+        return lastAge.error();
+    const int n = *lastAge;
+    arrays.BatchLastAge = static_cast<std::int16_t>(n);
+
+    if (Result<void> label = reader.label(arrays, "the label before the fecundities"); !label)
+        return label;
+    for (int j = 0; j <= n; ++j) {
+        const Result<double> value = reader.number("the fecundity " + indexed("F", j));
+        if (!value)
+            return value.error();
+        arrays.BatchFecundity[j] = *value;
+    }
+
+    if (Result<void> label = reader.label(arrays, "the label before the survival rates"); !label)
+        return label;
+    for (int j = 0; j <= n; ++j) {
+        const Result<double> value = reader.number("the survival rate " + indexed("P", j));
+        if (!value)
+            return value.error();
+        arrays.BatchSurvival[j] = *value;
+    }
+
+    if (Result<void> label = reader.label(arrays, "the label before the initial numbers"); !label)
+        return label;
+    for (int j = 0; j <= n; ++j)
+        arrays.BatchN[0][j] = 0;
+    // A negative value ends a short list: it and every later class count 0.
+    for (int j = 0; j <= n; ++j) {
+        const Result<double> value = reader.number("the initial number X(0, " + std::to_string(j) + ")");
+        if (!value)
+            return value.error();
+        if (*value < 0)
+            break;
+        arrays.BatchN[0][j] = *value;
+    }
+
+    if (Result<void> label = reader.label(arrays, "the label before the number of steps T"); !label)
+        return label;
+    const Result<int> steps = reader.wholeNumber(
+        "the number of steps T", std::numeric_limits<std::int16_t>::min(), kBatchLastIndex - 1,
+        "a whole number from " + std::to_string(std::numeric_limits<std::int16_t>::min()) + " to " +
+            std::to_string(kBatchLastIndex - 1) + " (a negative T writes empty result files)");
+    if (!steps)
+        return steps.error();
+    arrays.BatchSteps = static_cast<std::int16_t>(*steps);
+    return {};
+}
+
+}  // namespace dalvo

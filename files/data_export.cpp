@@ -1,0 +1,91 @@
+#include "files/data_export.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "files/rounded_number.h"
+#include "files/safe_write.h"
+#include "model/number_text.h"
+
+namespace dalvo {
+
+namespace {
+
+constexpr char kHeader[] =
+    "\"Time\",\"age 0\",\"age 1\",\"age 2\",\"age 3\",\"Total\",\"age distribution 0,1,2,3\"\r\n";
+constexpr int kNumberDecimals = 3;
+constexpr int kProportionDecimals = 4;
+
+const NumberLocale& periodLocale()
+{
+    static const NumberLocale locale{"."};
+    return locale;
+}
+
+void appendStep(std::string& text, int step)
+{
+    char buffer[16];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, step);
+    text.append(buffer, end);
+}
+
+void appendValue(std::string& text, double value, ExportPrecision precision, int decimals)
+{
+    text += ',';
+    if (precision == ExportPrecision::Rounded)
+        appendRounded(text, value, decimals);
+    else
+        text += formatGeneral(value, periodLocale());
+}
+
+bool stepIsFinite(const History& history, int t)
+{
+    for (int i = 0; i < kAgeClasses; ++i) {
+        if (!std::isfinite(history.NAge[i][t]) || !std::isfinite(history.AgeProp[i][t]))
+            return false;
+    }
+    return std::isfinite(history.NTotal[t]);
+}
+
+}  // namespace
+
+Result<std::string> exportText(const History& history, ExportPrecision precision)
+{
+    const int lastStep = history.StepCount;
+    if (lastStep < 0 || lastStep > kLastStep) {
+        return Error{"The run holds an impossible step count (" + std::to_string(lastStep) +
+                     "), so it was not saved."};
+    }
+
+    std::string text = kHeader;
+    // About 80 characters per record at full precision.
+    text.reserve(text.size() + static_cast<std::size_t>(lastStep + 1) * 96);
+    for (int t = 0; t <= lastStep; ++t) {
+        // A value that is not a number would make the file unreadable to a
+        // spreadsheet; the run never records one, so this only guards.
+        if (!stepIsFinite(history, t)) {
+            return Error{"Step " + std::to_string(t) +
+                         " of the run holds a value that is not a number, so the run was not saved."};
+        }
+        appendStep(text, t);
+        for (int i = 0; i < kAgeClasses; ++i)
+            appendValue(text, history.NAge[i][t], precision, kNumberDecimals);
+        appendValue(text, history.NTotal[t], precision, kNumberDecimals);
+        for (int i = 0; i < kAgeClasses; ++i)
+            appendValue(text, history.AgeProp[i][t], precision, kProportionDecimals);
+        text += "\r\n";
+    }
+    return text;
+}
+
+Result<void> saveRunFile(const History& history, ExportPrecision precision, const std::string& path,
+                         std::string& exportFileName)
+{
+    exportFileName = path;
+    Result<std::string> text = exportText(history, precision);
+    if (!text)
+        return text.error();
+    return replaceFile(path, *text);
+}
+
+}  // namespace dalvo

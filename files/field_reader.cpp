@@ -1,0 +1,90 @@
+#include "files/field_reader.h"
+
+namespace dalvo {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+bool FieldReader::atLineBreak() const
+{
+    return pos_ < text_.size() && (text_[pos_] == '\n' || text_[pos_] == '\r');
+}
+
+void FieldReader::skipLineBreak()
+{
+    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n')
+        ++pos_;
+    ++pos_;
+    ++line_;
+}
+
+void FieldReader::skipBlanksAndLineBreaks()
+{
+    while (pos_ < text_.size()) {
+        if (isBlank(text_[pos_]))
+            ++pos_;
+        else if (atLineBreak())
+            skipLineBreak();
+        else
+            break;
+    }
+}
+
+// Leaves the reader after the field's separator: past a comma, or on the
+// line break, which the next field skips along with any blank lines.
+void FieldReader::skipToSeparator()
+{
+    while (pos_ < text_.size() && text_[pos_] != ',' && !atLineBreak())
+        ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == ',')
+        ++pos_;
+}
+
+Result<std::optional<DataField>> FieldReader::next()
+{
+    skipBlanksAndLineBreaks();
+    if (pos_ >= text_.size())
+        return std::optional<DataField>();
+
+    DataField field;
+    field.line = line_;
+    lastLine_ = line_;
+
+    if (text_[pos_] == '"') {
+        const std::size_t start = pos_ + 1;
+        std::size_t end = start;
+        while (end < text_.size() && text_[end] != '"' && text_[end] != '\n' && text_[end] != '\r')
+            ++end;
+        if (end >= text_.size() || text_[end] != '"')
+            return Error{"a quote opens it but is not closed on that line"};
+        field.text.assign(text_.substr(start, end - start));
+        pos_ = end + 1;
+        skipToSeparator();
+        return std::optional<DataField>(std::move(field));
+    }
+
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != ',' && !atLineBreak())
+        ++pos_;
+    field.text.assign(trimmed(text_.substr(start, pos_ - start)));
+    if (pos_ < text_.size() && text_[pos_] == ',')
+        ++pos_;
+    return std::optional<DataField>(std::move(field));
+}
+
+}  // namespace dalvo

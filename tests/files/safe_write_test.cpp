@@ -1,0 +1,156 @@
+#include "files/safe_write.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/files/scratch_folder.h"
+
+#if __has_include(<sys/resource.h>)
+#include <sys/resource.h>
+#define DALVO_HAS_FILE_SIZE_LIMIT 1
+#endif
+
+namespace dalvo {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_files::readBytes;
+using testing_files::ScratchFolder;
+using testing_files::writeBytes;
+
+TEST(SafeWriteTest, ReplaceFileLeavesExactlyTheNewBytes)
+{
+    struct Case {
+        const char* name;
+        const char* old;  // nullptr: no file before
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"new file", nullptr, "a,b\r\n"},
+        {"longer old file is cut", "0123456789\r\n0123456789\r\n", "1\r\n"},
+        {"shorter old file grows", "x", std::string(100000, 'y')},
+        {"empty contents", "old", ""},
+        {"bytes with a NUL", nullptr, std::string("a\0b", 3)},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder folder;
+        const std::string path = folder.file("out.txt");
+        if (c.old != nullptr)
+            writeBytes(path, c.old);
+        const Result<void> written = replaceFile(path, c.bytes);
+        ASSERT_TRUE(written.ok()) << c.name << ": " << written.error().message;
+        EXPECT_EQ(readBytes(path), c.bytes) << c.name;
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"out.txt"}) << c.name;
+    }
+}
+
+TEST(SafeWriteTest, FailuresNameTheFileAndTheReasonAndKeepTheOldFile)
+{
+    struct Case {
+        const char* name;
+        std::string relativePath;  // inside the scratch folder; "" for an empty name
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"missing folder", "no-such-folder/out.txt", "there is no such folder"},
+        {"folder is a regular file", "kept.txt/out.txt", "a part of its path is not a folder"},
+        {"target is a folder", "a-folder", "it is a folder, not a file"},
+        {"empty name", "", "No file name was given"},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder folder;
+        writeBytes(folder.file("kept.txt"), "old contents\r\n");
+        fs::create_directory(folder.path() / "a-folder");
+        const std::string path = c.relativePath.empty() ? std::string() : folder.file(c.relativePath);
+
+        const Result<void> written = replaceFile(path, "new contents\r\n");
+        ASSERT_FALSE(written.ok()) << c.name;
+        EXPECT_NE(written.error().message.find(c.reason), std::string::npos)
+            << c.name << ": " << written.error().message;
+        if (!path.empty()) {
+            EXPECT_NE(written.error().message.find("\"" + path + "\""), std::string::npos)
+                << c.name << ": " << written.error().message;
+        }
+        EXPECT_EQ(readBytes(folder.file("kept.txt")), "old contents\r\n") << c.name;
+        EXPECT_EQ(folder.names(), (std::vector<std::string>{"a-folder", "kept.txt"})) << c.name;
+    }
+}
+
+#ifdef DALVO_HAS_FILE_SIZE_LIMIT
+// Running as root, no folder permission stops a write; a file size limit
+// makes the write itself fail part-way, as a full disk would.
+TEST(SafeWriteTest, AWriteThatFailsPartWayKeepsTheOldFileWhole)
+{
+    ScratchFolder folder;
+    const std::string path = folder.file("run.csv");
+    const std::string old = "\"Time\"\r\n0,10\r\n";
+    writeBytes(path, old);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const Result<void> written = replaceFile(path, std::string(10000, '7'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.error().message.find("larger than this computer allows"), std::string::npos)
+        << written.error().message;
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"run.csv"});
+}
+#endif
+
+TEST(SafeWriteTest, APendingFileChangesNothingUntilCommitted)
+{
+    ScratchFolder folder;
+    const std::string path = folder.file("result.txt");
+    writeBytes(path, "old");
+    {
+        Result<PendingFile> pending = PendingFile::write(path, "new");
+        ASSERT_TRUE(pending.ok());
+        EXPECT_EQ(readBytes(path), "old");
+        EXPECT_EQ(folder.names().size(), 2u) << "the temporary file sits beside the old one";
+    }
+    EXPECT_EQ(readBytes(path), "old");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"result.txt"});
+
+    Result<PendingFile> pending = PendingFile::write(path, "new");
+    ASSERT_TRUE(pending.ok());
+    ASSERT_TRUE(pending.value().commit().ok());
+    EXPECT_EQ(readBytes(path), "new");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"result.txt"});
+}
+
+TEST(SafeWriteTest, AReplacedFileKeepsItsPermissions)
+{
+    ScratchFolder folder;
+    const std::string path = folder.file("shared.csv");
+    writeBytes(path, "old");
+    const fs::perms chosen = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, chosen);
+    ASSERT_TRUE(replaceFile(path, "new").ok());
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, chosen);
+}
+
+TEST(SafeWriteTest, WritingThroughALinkReplacesTheLinkedFile)
+{
+    ScratchFolder folder;
+    const std::string real = folder.file("real.csv");
+    const std::string link = folder.file("link.csv");
+    writeBytes(real, "old");
+    fs::create_symlink(real, link);
+    ASSERT_TRUE(replaceFile(link, "new").ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readBytes(real), "new");
+}
+
+}  // namespace
+}  // namespace dalvo
