@@ -1,0 +1,30 @@
+// The dedication screen Vater: a picture and the button that ends the program.
+#pragma once
+
+#include "screens/teaching/picture_placement.h"
+#include "ui/common/secondary_window.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace dalvo::ui {
+
+class DedicationWindow : public SecondaryWindow {
+    Q_OBJECT
+public:
+    explicit DedicationWindow(QWidget* parent = nullptr);
+
+    static constexpr PictureSize kPictureSize{504, 559};
+
+signals:
+    // "God rest his soul": the program ends at once.
+    void programEndRequested();
+
+private:
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Picture2 = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+}  // namespace dalvo::ui

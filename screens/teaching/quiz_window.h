@@ -1,0 +1,38 @@
+// The quiz screen Quiz: two study questions on the Leslie matrix, shown as one picture.
+#pragma once
+
+#include "screens/teaching/picture_placement.h"
+#include "ui/common/secondary_window.h"
+
+class QLabel;
+class QPushButton;
+
+namespace dalvo::ui {
+
+class QuizWindow : public SecondaryWindow {
+    Q_OBJECT
+public:
+    explicit QuizWindow(QWidget* parent = nullptr);
+
+    // The picture's size in pixels, whether or not it could be loaded.
+    static constexpr PictureSize kPictureSize{475, 350};
+
+signals:
+    // "Back to the mainform".
+    void goBackRequested();
+
+protected:
+    // The window system tells the size of the border and title bar only once
+    // the window is on screen, so the picture's place is worked out again
+    // then; it comes out the same every time.
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void placePicture();
+
+    QLabel* Image1 = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+}  // namespace dalvo::ui
