@@ -1,0 +1,110 @@
+// How quickly the two tables open at the longest run the history holds: built, filled and painted.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "model/history.h"
+#include "model/main_form_model.h"
+#include "views/tables/age_distribution_window.h"
+#include "views/tables/data_table_window.h"
+
+namespace {
+
+using dalvo::History;
+using dalvo::ui::AgeDistributionWindow;
+using dalvo::ui::DataTableWindow;
+
+// A run of the default matrix stepped `projections` times, as the student
+// steps it.
+std::unique_ptr<History> defaultRun(int projections)
+{
+    auto history = std::make_unique<History>();
+    dalvo::MainFormModel model(*history, {});
+    if (!model.load().ok())
+        return history;
+    for (int k = 0; k < projections; ++k) {
+        if (!model.Projection().ok())
+            break;
+        model.Transition();
+    }
+    return history;
+}
+
+// Runs the pending layouts and paints the whole window, as its first
+// appearance on the screen does.
+void settleAndPaint(QWidget& window)
+{
+    QApplication::processEvents();
+    window.repaint();
+}
+
+template <class Window, void (Window::*Fill)()>
+void opens(benchmark::State& state)
+{
+    const auto history = defaultRun(static_cast<int>(state.range(0)));
+    if (history->StepCount != state.range(0)) {
+        state.SkipWithError("the run stopped early");
+        return;
+    }
+    for (auto _ : state) {
+        auto* window = new Window(*history, {});
+        window->show();
+        (window->*Fill)();
+        settleAndPaint(*window);
+
+        state.PauseTiming();
+        delete window;
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// A later "Detail" click: the window exists and is shown again, refilled.
+void BM_DetailTableShownAgainAndRefilled(benchmark::State& state)
+{
+    const auto history = defaultRun(static_cast<int>(state.range(0)));
+    DataTableWindow window(*history, {});
+    window.ShowAgeStructure();
+    settleAndPaint(window);
+    for (auto _ : state) {
+        window.show();
+        window.ShowAgeStructure();
+        settleAndPaint(window);
+
+        state.PauseTiming();
+        window.hide();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_DetailTableOpens(benchmark::State& state)
+{
+    opens<DataTableWindow, &DataTableWindow::ShowAgeStructure>(state);
+}
+
+void BM_AgeDistributionTableOpens(benchmark::State& state)
+{
+    opens<AgeDistributionWindow, &AgeDistributionWindow::ShowAgeDistribution>(state);
+}
+
+BENCHMARK(BM_DetailTableOpens)->Arg(4)->Arg(dalvo::kLastStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DetailTableShownAgainAndRefilled)->Arg(dalvo::kLastStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AgeDistributionTableOpens)->Arg(dalvo::kLastStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // The windows need a platform; without a display the offscreen one serves.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

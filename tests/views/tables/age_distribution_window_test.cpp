@@ -1,0 +1,198 @@
+#include "views/tables/age_distribution_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "table_runs.h"
+#include "ui/common/twips.h"
+#include "views/tables/data_table_window.h"
+#include "views/tables/step_grid.h"
+
+namespace dalvo::ui {
+namespace {
+
+// A filled, shown age-distribution table over a run of its own.
+class AgeDistributionWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = new AgeDistributionWindow(*run.history, NumberLocale{});
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        window->ShowAgeDistribution();
+    }
+    void TearDown() override { delete window.data(); }
+
+    template <class T = QWidget>
+    T* control(const QString& name)
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+
+    DefaultRun run{4};
+    QPointer<AgeDistributionWindow> window;
+};
+
+TEST_F(AgeDistributionWindowTest, LayoutFollowsTheTwipPlan)
+{
+    EXPECT_EQ(window->objectName(), "frmAgeDist");
+    EXPECT_EQ(window->windowTitle(), "Age distribution");
+    EXPECT_EQ(window->size(), twipSize(9295, 7546));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+
+    expectPlaced(*window, {
+                              {"MSFlexGrid1", twipRect(120, 120, 9015, 6855), {}, false},
+                              {"Command1", twipRect(1200, 7080, 3255, 375), "Back to the main form", true},
+                              {"Command2", twipRect(4800, 7080, 3495, 375), "Show age structure", true},
+                          });
+    // No print button here.
+    EXPECT_EQ(window->findChildren<QPushButton*>().size(), 2);
+    EXPECT_EQ(window->grid().cornerCell()->text(), "Time");
+}
+
+TEST_F(AgeDistributionWindowTest, TabGoesFromTheGridToTheButtonsLeftToRight)
+{
+    EXPECT_EQ(QApplication::focusWidget(), &window->grid());
+    expectTabCycle({"Command1", "Command2", "MSFlexGrid1"});
+}
+
+TEST_F(AgeDistributionWindowTest, FillsOneRowOfSharesPerStepOfTheRun)
+{
+    struct Case {
+        const char* name;
+        int projections;
+        QList<QStringList> rows;
+    };
+    const std::vector<Case> cases = {
+        {"right after start-up", 0, {{"0", "1", "0", "0", "0", "10", "-"}}},
+        {"after one projection",
+         1,
+         {{"0", "1", "0", "0", "0", "10", "0.5"}, {"1", "0", "1", "0", "0", "5", "-"}}},
+        {"after four projections",
+         4,
+         {{"0", "1", "0", "0", "0", "10", "0.5"},
+          {"1", "0", "1", "0", "0", "5", "2"},
+          {"2", "0.5", "0", "0.5", "0", "10", "1.5"},
+          {"3", "0.6667", "0.1667", "0", "0.1667", "15", "0.8333"},
+          {"4", "0.4", "0.4", "0.2", "0", "12.5", "-"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DefaultRun own(c.projections);
+        AgeDistributionWindow table(*own.history, NumberLocale{});
+        table.ShowAgeDistribution();
+        const StepGrid& shown = table.grid();
+        ASSERT_EQ(shown.Rows(), c.rows.size() + 1);
+        EXPECT_EQ(gridRow(shown, 0), kHeaders);
+        for (int r = 0; r < c.rows.size(); ++r)
+            EXPECT_EQ(gridRow(shown, r + 1), c.rows[r]) << "row " << r + 1;
+    }
+}
+
+TEST_F(AgeDistributionWindowTest, ButtonsOnlyAskForTheirWindow)
+{
+    struct Case {
+        const char* button;
+        int backToMain;
+        int ageStructure;
+    };
+    const std::vector<Case> cases = {{"Command1", 1, 0}, {"Command2", 0, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        const QList<QStringList> before = allRows(window->grid());
+        QSignalSpy backToMain(window.data(), &AgeDistributionWindow::backToMainRequested);
+        QSignalSpy ageStructure(window.data(), &AgeDistributionWindow::showAgeStructureRequested);
+        QSignalSpy closed(window.data(), &AgeDistributionWindow::closeBoxUsed);
+        click(c.button);
+        EXPECT_EQ(backToMain.count(), c.backToMain);
+        EXPECT_EQ(ageStructure.count(), c.ageStructure);
+        EXPECT_EQ(closed.count(), 0);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(allRows(window->grid()), before);
+    }
+}
+
+TEST_F(AgeDistributionWindowTest, CloseBoxReportsAndDestroysTheWindow)
+{
+    QSignalSpy closed(window.data(), &AgeDistributionWindow::closeBoxUsed);
+    QSignalSpy backToMain(window.data(), &AgeDistributionWindow::backToMainRequested);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(backToMain.count(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+// Detail table -> age distribution -> detail table -> age distribution: each
+// visit here rebuilds this grid; the detail table keeps what it showed.
+TEST_F(AgeDistributionWindowTest, VisitsRebuildThisGridButNotTheDetailTable)
+{
+    DefaultRun own(2);
+    DataTableWindow detail(*own.history, NumberLocale{});
+    detail.ShowAgeStructure();
+    const QList<QStringList> detailRows = allRows(detail.grid());
+    AgeDistributionWindow shares(*own.history, NumberLocale{});
+    shares.ShowAgeDistribution();
+    ASSERT_EQ(shares.grid().Rows(), 4);
+
+    own.project(3);
+    shares.ShowAgeDistribution();
+    EXPECT_EQ(shares.grid().Rows(), 7);
+    EXPECT_EQ(gridRow(shares.grid(), 6),
+              QStringList({"5", "0.5333", "0.1333", "0.2667", "0.0667", "18.75", "-"}));
+    EXPECT_EQ(allRows(detail.grid()), detailRows);
+}
+
+TEST_F(AgeDistributionWindowTest, LargeTotalsReadTheSameInBothTables)
+{
+    struct Case {
+        const char* name;
+        double total;
+        QString text;
+    };
+    const std::vector<Case> cases = {
+        {"within 32 bits", 21474836.47, "21474836.47"},
+        {"30 million", 30000000, "30000000"},
+        {"past 32 bits, rounded", 30000000.126, "30000000.13"},
+        {"past 32 bits, tie to even", 40000000.125, "40000000.12"},
+        {"past 15 digits", 2.5e18, "2.5E+18"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto history = std::make_unique<History>();
+        history->NTotal[0] = c.total;
+        DataTableWindow detail(*history, NumberLocale{});
+        detail.ShowAgeStructure();
+        AgeDistributionWindow shares(*history, NumberLocale{});
+        shares.ShowAgeDistribution();
+        EXPECT_EQ(detail.grid().TextMatrix(1, 5), c.text);
+        EXPECT_EQ(shares.grid().TextMatrix(1, 5), c.text);
+    }
+}
+
+TEST_F(AgeDistributionWindowTest, BothTablesWriteTheRegionalSeparator)
+{
+    const NumberLocale comma{","};
+    DataTableWindow detail(*run.history, comma);
+    detail.ShowAgeStructure();
+    AgeDistributionWindow shares(*run.history, comma);
+    shares.ShowAgeDistribution();
+    EXPECT_EQ(gridRow(detail.grid(), 4), QStringList({"3", "10", "2,5", "0", "2,5", "15", "0,8333"}));
+    EXPECT_EQ(gridRow(shares.grid(), 4),
+              QStringList({"3", "0,6667", "0,1667", "0", "0,1667", "15", "0,8333"}));
+}
+
+}  // namespace
+}  // namespace dalvo::ui
