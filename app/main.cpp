@@ -2,6 +2,8 @@
 #include <QApplication>
 
 #include "app/program_windows.h"
+#include "model/module1.h"
+#include "screens/startup/title_animation.h"
 #include "ui/common/assets.h"
 
 int main(int argc, char* argv[])
@@ -13,7 +15,7 @@ int main(int argc, char* argv[])
     // program ends only through its own ways out.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    dalvo::app::ProgramWindows windows;
+    dalvo::app::ProgramWindows windows(dalvo::Module1::history(), dalvo::programTitleAnimation());
     windows.start();
     return QApplication::exec();
 }

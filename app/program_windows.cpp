@@ -2,23 +2,231 @@
 
 #include <QCoreApplication>
 
-#include "model/module1.h"
+#include "screens/startup/backdrop_window.h"
+#include "screens/startup/title_window.h"
+#include "screens/teaching/about_window.h"
+#include "screens/teaching/dedication_window.h"
+#include "screens/teaching/how_to_window.h"
+#include "screens/teaching/introduction_window.h"
+#include "screens/teaching/quiz_window.h"
+#include "screens/teaching/references_window.h"
+#include "ui/default_editor/default_editor.h"
+#include "ui/main_window/file_commands.h"
 #include "ui/main_window/main_window.h"
+#include "views/charts/chart_window.h"
+#include "views/tables/age_distribution_window.h"
+#include "views/tables/data_table_window.h"
 
 namespace dalvo::app {
 
-ProgramWindows::ProgramWindows(QObject* parent)
-    : QObject(parent), main_(std::make_unique<ui::MainWindow>(Module1::history()))
+ProgramWindows::ProgramWindows(History& history, TitleAnimation& animation, QObject* parent)
+    : QObject(parent),
+      howTo([this] { return buildHowTo(); }),
+      introduction([this] { return buildIntroduction(); }),
+      references([this] { return buildReferences(); }),
+      quiz([this] { return buildQuiz(); }),
+      editor([this] { return buildEditor(); }),
+      charts([this] { return buildCharts(); }),
+      dataTable([this] { return buildDataTable(); }),
+      ageDistribution([this] { return buildAgeDistribution(); }),
+      about([this] { return buildAbout(); }),
+      dedication([this] { return buildDedication(); }),
+      history_(history),
+      main_(std::make_unique<ui::MainWindow>(history)),
+      backdrop_(std::make_unique<ui::BackdropWindow>()),
+      title_(std::make_unique<ui::TitleWindow>(animation))
 {
-    connect(main_.get(), &ui::MainWindow::programEndRequested, this, &ProgramWindows::endProgram);
+    fileCommands_ = new ui::FileCommands(history_, main_.get());
+    connectMainWindow();
+    connect(title_.get(), &ui::TitleWindow::left, this, &ProgramWindows::showMain);
 }
 
 ProgramWindows::~ProgramWindows() = default;
 
 void ProgramWindows::start()
 {
+    backdrop_->showOverScreen();
+    title_->showInFront();
+    main_->hide();
     main_->load();
+}
+
+void ProgramWindows::connectMainWindow()
+{
+    ui::MainWindow* main = main_.get();
+    connect(main, &ui::MainWindow::introductionRequested, this, [this] { openFromMain(introduction.get()); });
+    connect(main, &ui::MainWindow::howToRequested, this, [this] { openFromMain(howTo.get()); });
+    connect(main, &ui::MainWindow::quizRequested, this, [this] { openFromMain(quiz.get()); });
+    connect(main, &ui::MainWindow::editorRequested, this, [this] {
+        main_->hide();
+        editor.get().show();
+    });
+    connect(main, &ui::MainWindow::quitRequested, this, [this] { showAbout(main_.get()); });
+    connect(main, &ui::MainWindow::graphRequested, this, &ProgramWindows::openCharts);
+    connect(main, &ui::MainWindow::detailRequested, this, &ProgramWindows::openDataTable);
+    connect(main, &ui::MainWindow::saveRequested, fileCommands_, &ui::FileCommands::saveRun);
+    connect(main, &ui::MainWindow::batchRequested, fileCommands_, &ui::FileCommands::runBatchProjection);
+    connect(main, &ui::MainWindow::programEndRequested, this, &ProgramWindows::endProgram);
+}
+
+void ProgramWindows::showMain()
+{
     main_->show();
+    main_->activateWindow();
+}
+
+void ProgramWindows::openFromMain(QWidget& window)
+{
+    window.show();
+    main_->hide();
+}
+
+void ProgramWindows::backToMain(QWidget* from)
+{
+    from->hide();
+    showMain();
+}
+
+void ProgramWindows::showAbout(QWidget* from)
+{
+    from->hide();
+    about.get().show();
+}
+
+void ProgramWindows::openCharts()
+{
+    ui::ChartWindow& window = charts.get();
+    window.Graph();
+    main_->hide();
+    window.show();
+}
+
+void ProgramWindows::openDataTable()
+{
+    ui::DataTableWindow& window = dataTable.get();
+    window.ShowAgeStructure();
+    window.show();
+    main_->hide();
+}
+
+ui::HowToWindow* ProgramWindows::buildHowTo()
+{
+    auto* window = new ui::HowToWindow();
+    connect(window, &ui::HowToWindow::goBackRequested, this, [this, window] { backToMain(window); });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+ui::IntroductionWindow* ProgramWindows::buildIntroduction()
+{
+    auto* window = new ui::IntroductionWindow();
+    connect(window, &ui::IntroductionWindow::goBackRequested, this, [this, window] { backToMain(window); });
+    connect(window, &ui::IntroductionWindow::referencesRequested, this, [this, window] {
+        window->hide();
+        references.get().show();
+    });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+ui::ReferencesWindow* ProgramWindows::buildReferences()
+{
+    auto* window = new ui::ReferencesWindow();
+    connect(window, &ui::ReferencesWindow::goBackRequested, this, [this, window] { backToMain(window); });
+    connect(window, &ui::ReferencesWindow::backgroundClicked, this, [this, window] {
+        showMain();
+        window->hide();
+    });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+ui::QuizWindow* ProgramWindows::buildQuiz()
+{
+    auto* window = new ui::QuizWindow();
+    connect(window, &ui::QuizWindow::goBackRequested, this, [this, window] { backToMain(window); });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+ui::DefaultEditor* ProgramWindows::buildEditor()
+{
+    auto* window = new ui::DefaultEditor(main_->model().locale());
+    connect(window, &ui::DefaultEditor::defaultsAccepted, this,
+            [this, window](std::array<std::string, 16> matrix, std::array<std::string, 4> initial) {
+                window->hide();
+                showMain();
+                main_->startNewRun(matrix, initial);
+            });
+    connect(window, &ui::DefaultEditor::quitRequested, this, [this, window] { showAbout(window); });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+ui::ChartWindow* ProgramWindows::buildCharts()
+{
+    auto* window = new ui::ChartWindow(history_);
+    connect(window, &ui::ChartWindow::goBackRequested, this, [this, window] {
+        showMain();
+        window->hide();
+    });
+    connect(window, &ui::ChartWindow::quitRequested, this, [this, window] { showAbout(window); });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+ui::DataTableWindow* ProgramWindows::buildDataTable()
+{
+    auto* window = new ui::DataTableWindow(history_, main_->model().locale());
+    connect(window, &ui::DataTableWindow::ageDistributionRequested, this, [this, window] {
+        ui::AgeDistributionWindow& next = ageDistribution.get();
+        next.ShowAgeDistribution();
+        next.show();
+        window->hide();
+    });
+    connect(window, &ui::DataTableWindow::backToMainRequested, this, [this, window] { backToMain(window); });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+ui::AgeDistributionWindow* ProgramWindows::buildAgeDistribution()
+{
+    auto* window = new ui::AgeDistributionWindow(history_, main_->model().locale());
+    connect(window, &ui::AgeDistributionWindow::backToMainRequested, this,
+            [this, window] { backToMain(window); });
+    connect(window, &ui::AgeDistributionWindow::showAgeStructureRequested, this, [this, window] {
+        // The detail table comes back as it was left; only a table that no
+        // longer exists is filled afresh.
+        const bool existed = dataTable.existing() != nullptr;
+        ui::DataTableWindow& table = dataTable.get();
+        if (!existed)
+            table.ShowAgeStructure();
+        table.show();
+        window->hide();
+    });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+ui::AboutWindow* ProgramWindows::buildAbout()
+{
+    auto* window = new ui::AboutWindow();
+    connect(window, &ui::AboutWindow::dedicationRequested, this, [this, window] {
+        window->hide();
+        dedication.get().show();
+    });
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
+    return window;
+}
+
+// The dedication is the last window: its button and its close box both end
+// the program, so that no one is left with nothing but the backdrop.
+ui::DedicationWindow* ProgramWindows::buildDedication()
+{
+    auto* window = new ui::DedicationWindow();
+    connect(window, &ui::DedicationWindow::programEndRequested, this, &ProgramWindows::endProgram);
+    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::endProgram);
+    return window;
 }
 
 // exit() rather than quit(): quit() would first ask every window to close.

@@ -4,31 +4,92 @@
 #include <QObject>
 #include <memory>
 
-namespace dalvo::ui {
-class MainWindow;
+#include "app/window_slot.h"
+#include "model/history.h"
+
+namespace dalvo {
+struct TitleAnimation;
 }
+
+namespace dalvo::ui {
+class AboutWindow;
+class AgeDistributionWindow;
+class BackdropWindow;
+class ChartWindow;
+class DataTableWindow;
+class DedicationWindow;
+class DefaultEditor;
+class FileCommands;
+class HowToWindow;
+class IntroductionWindow;
+class MainWindow;
+class QuizWindow;
+class ReferencesWindow;
+class TitleWindow;
+}  // namespace dalvo::ui
 
 namespace dalvo::app {
 
+// The main window, the backdrop and the title screen live as long as the
+// program. Every other window is built on first use, hidden and shown again
+// with its contents intact, destroyed by its close box and built afresh on
+// its next use.
 class ProgramWindows : public QObject {
     Q_OBJECT
 public:
-    explicit ProgramWindows(QObject* parent = nullptr);
+    ProgramWindows(History& history, TitleAnimation& animation, QObject* parent = nullptr);
     ~ProgramWindows() override;
 
-    // The start-up sequence: the main window is built and loaded, then shown.
+    // The start-up sequence: backdrop, title screen in front of it, and the
+    // main window loaded but hidden until the title screen is left.
     void start();
 
     ui::MainWindow& mainWindow() { return *main_; }
+    ui::BackdropWindow& backdrop() { return *backdrop_; }
+    ui::TitleWindow& titleScreen() { return *title_; }
+    ui::FileCommands& fileCommands() { return *fileCommands_; }
+
+    WindowSlot<ui::HowToWindow> howTo;
+    WindowSlot<ui::IntroductionWindow> introduction;
+    WindowSlot<ui::ReferencesWindow> references;
+    WindowSlot<ui::QuizWindow> quiz;
+    WindowSlot<ui::DefaultEditor> editor;
+    WindowSlot<ui::ChartWindow> charts;
+    WindowSlot<ui::DataTableWindow> dataTable;
+    WindowSlot<ui::AgeDistributionWindow> ageDistribution;
+    WindowSlot<ui::AboutWindow> about;
+    WindowSlot<ui::DedicationWindow> dedication;
 
 signals:
     // The program ends at once: no window's close handler runs.
     void programEnded();
 
 private:
+    ui::HowToWindow* buildHowTo();
+    ui::IntroductionWindow* buildIntroduction();
+    ui::ReferencesWindow* buildReferences();
+    ui::QuizWindow* buildQuiz();
+    ui::DefaultEditor* buildEditor();
+    ui::ChartWindow* buildCharts();
+    ui::DataTableWindow* buildDataTable();
+    ui::AgeDistributionWindow* buildAgeDistribution();
+    ui::AboutWindow* buildAbout();
+    ui::DedicationWindow* buildDedication();
+
+    void connectMainWindow();
+    void showMain();
+    void openFromMain(QWidget& window);
+    void backToMain(QWidget* from);
+    void showAbout(QWidget* from);
+    void openCharts();
+    void openDataTable();
     void endProgram();
 
+    History& history_;
     std::unique_ptr<ui::MainWindow> main_;
+    std::unique_ptr<ui::BackdropWindow> backdrop_;
+    std::unique_ptr<ui::TitleWindow> title_;
+    ui::FileCommands* fileCommands_ = nullptr;
 };
 
 }  // namespace dalvo::app

@@ -2,28 +2,235 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
-#include "model/module1.h"
+#include "screens/startup/backdrop_window.h"
+#include "screens/startup/title_animation.h"
+#include "screens/startup/title_window.h"
 #include "ui/main_window/main_window.h"
+
+// Window names in failure messages, rather than raw bytes.
+inline void PrintTo(const QStringList& names, std::ostream* out)
+{
+    *out << names.join(", ").toStdString();
+}
 
 namespace dalvo::app {
 namespace {
 
-TEST(ProgramWindowsTest, StartsOnTheLoadedMainWindowAndItsCloseBoxEndsTheProgram)
+// The program's windows over a history of their own, past the title screen.
+class ProgramWindowsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        windows.start();
+        QTest::keyClick(&windows.titleScreen(), Qt::Key_Space);
+        ASSERT_TRUE(windows.mainWindow().isVisible());
+    }
+
+    // The visible windows of the program other than the backdrop, by name.
+    static QStringList visibleWindows()
+    {
+        QStringList names;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window->objectName() != "dalvo4" && window->isWindow() &&
+                !window->objectName().isEmpty())
+                names << window->objectName();
+        return names;
+    }
+
+    static QWidget* window(const QString& name)
+    {
+        for (QWidget* candidate : QApplication::topLevelWidgets())
+            if (candidate->objectName() == name)
+                return candidate;
+        return nullptr;
+    }
+
+    static void click(const QString& windowName, const QString& control)
+    {
+        QWidget* top = window(windowName);
+        ASSERT_NE(top, nullptr) << windowName.toStdString();
+        QWidget* target = top->findChild<QWidget*>(control);
+        ASSERT_NE(target, nullptr) << control.toStdString();
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    static void closeBox(const QString& windowName)
+    {
+        window(windowName)->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void projectFourSteps()
+    {
+        for (int step = 0; step < 4; ++step) {
+            click("frmForm1", "Command1");
+            click("frmForm1", "Command2");
+        }
+    }
+
+    std::unique_ptr<History> history = std::make_unique<History>();
+    TitleAnimation animation;
+    ProgramWindows windows{*history, animation};
+};
+
+TEST_F(ProgramWindowsTest, StartUpShowsTheTitleScreenOverTheBackdrop)
 {
-    ProgramWindows windows;
-    windows.start();
-    ui::MainWindow& main = windows.mainWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    EXPECT_EQ(main.findChild<QLineEdit*>("total1")->text(), "10");
-    EXPECT_EQ(&main.model().history(), &Module1::history());
+    auto freshHistory = std::make_unique<History>();
+    TitleAnimation freshAnimation;
+    ProgramWindows fresh(*freshHistory, freshAnimation);
+    fresh.start();
+    EXPECT_TRUE(fresh.backdrop().isVisible());
+    EXPECT_TRUE(fresh.titleScreen().isVisible());
+    EXPECT_FALSE(fresh.mainWindow().isVisible());
+    EXPECT_EQ(fresh.mainWindow().findChild<QLineEdit*>("total1")->text(), "10");
+    EXPECT_EQ(freshHistory->NTotal[0], 10);
+
+    QTest::mouseDClick(&fresh.titleScreen(), Qt::LeftButton);
+    EXPECT_TRUE(fresh.mainWindow().isVisible());
+    EXPECT_FALSE(fresh.titleScreen().isVisible());
+    EXPECT_TRUE(fresh.backdrop().isVisible());
+}
+
+// Each window opened from the main window: its button hides it with its
+// contents intact; its close box destroys it, and the next use builds it anew.
+TEST_F(ProgramWindowsTest, OpenLeaveAndCloseEachWindow)
+{
+    struct Case {
+        const char* opener;
+        const char* window;
+        const char* backButton;
+    };
+    const std::vector<Case> cases = {
+        {"Command6", "dalvo5", "Command1"},
+        {"Command8", "Introfrm", "Command1"},
+        {"Label4", "Introfrm", "Command1"},
+        {"Command10", "Quiz", "Command1"},
+        {"Command11", "DataTabl", "Command1"},
+        {"Command4", "dalvofig", "Command6"},
+        // Last: its "Go Back" starts a new run, which disables "Graph".
+        {"Command5", "dalvo3", "Command1"},
+    };
+    projectFourSteps();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window);
+        click("frmForm1", c.opener);
+        EXPECT_EQ(visibleWindows(), QStringList{c.window});
+        QPointer<QWidget> first = window(c.window);
+
+        click(c.window, c.backButton);
+        EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+
+        click("frmForm1", c.opener);
+        EXPECT_EQ(window(c.window), first.data()) << "left by its button, the window is kept";
+
+        closeBox(c.window);
+        EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+        EXPECT_TRUE(first.isNull()) << "the close box destroys the window";
+
+        click("frmForm1", c.opener);
+        EXPECT_EQ(visibleWindows(), QStringList{c.window});
+        EXPECT_NE(window(c.window), nullptr);
+        closeBox(c.window);
+    }
+}
+
+TEST_F(ProgramWindowsTest, IntroductionLeadsToReferencesAndTheReferencesBackToMain)
+{
+    click("frmForm1", "Command8");
+    click("Introfrm", "Command2");
+    EXPECT_EQ(visibleWindows(), QStringList{"Referenc"});
+    click("Referenc", "Command1");
+    EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+
+    click("frmForm1", "Label4");
+    click("Introfrm", "Command2");
+    QTest::mouseClick(window("Referenc"), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+}
+
+TEST_F(ProgramWindowsTest, TablesLeadToEachOtherAndBack)
+{
+    projectFourSteps();
+    click("frmForm1", "Command11");
+    QPointer<QWidget> detail = window("DataTabl");
+    click("DataTabl", "Command3");
+    EXPECT_EQ(visibleWindows(), QStringList{"frmAgeDist"});
+    click("frmAgeDist", "Command2");
+    EXPECT_EQ(visibleWindows(), QStringList{"DataTabl"});
+    EXPECT_EQ(window("DataTabl"), detail.data());
+    click("DataTabl", "Command3");
+    click("frmAgeDist", "Command1");
+    EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+
+    click("frmForm1", "Command11");
+    click("DataTabl", "Command3");
+    closeBox("frmAgeDist");
+    EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+}
+
+TEST_F(ProgramWindowsTest, EveryQuitButtonLeadsThroughAboutAndDedicationToTheEnd)
+{
+    struct Case {
+        const char* name;
+        const char* window;
+        const char* opener;
+        const char* quitButton;
+    };
+    const std::vector<Case> cases = {
+        {"main window Q", "frmForm1", nullptr, "Command3"},
+        {"chart window Quit", "dalvofig", "Command4", "Command5"},
+        {"editor Quit", "dalvo3", "Command5", "Command2"},
+    };
+    projectFourSteps();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.opener)
+            click("frmForm1", c.opener);
+        click(c.window, c.quitButton);
+        EXPECT_EQ(visibleWindows(), QStringList{"copyrigh"});
+        // Changing one's mind: the about screen's close box goes back.
+        closeBox("copyrigh");
+        EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+    }
 
     QSignalSpy ended(&windows, &ProgramWindows::programEnded);
-    main.close();
+    click("frmForm1", "Command3");
+    click("copyrigh", "Command1");
+    EXPECT_EQ(visibleWindows(), QStringList{"Vater"});
+    EXPECT_EQ(ended.count(), 0);
+    click("Vater", "Command1");
     EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(ProgramWindowsTest, ClosingTheDedicationOrTheMainWindowEndsTheProgram)
+{
+    QSignalSpy ended(&windows, &ProgramWindows::programEnded);
+    click("frmForm1", "Command3");
+    click("copyrigh", "Command1");
+    closeBox("Vater");
+    EXPECT_EQ(ended.count(), 1);
+
+    windows.mainWindow().show();
+    windows.mainWindow().close();
+    EXPECT_EQ(ended.count(), 2);
+}
+
+TEST_F(ProgramWindowsTest, EditorGoBackStartsANewRunInTheMainWindow)
+{
+    projectFourSteps();
+    click("frmForm1", "Command5");
+    click("dalvo3", "Command1");
+    EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+    EXPECT_EQ(history->StepCount, 0);
+    EXPECT_EQ(windows.mainWindow().findChild<QLineEdit*>("total1")->text(), "10");
+    EXPECT_FALSE(windows.mainWindow().findChild<QWidget*>("Command4")->isEnabled());
 }
 
 }  // namespace
