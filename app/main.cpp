@@ -16,6 +16,10 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     dalvo::app::ProgramWindows windows(dalvo::Module1::history(), dalvo::programTitleAnimation());
+    // exit() rather than quit(): quit() would first ask every window to
+    // close, and ending the program runs no window's close handler.
+    QObject::connect(&windows, &dalvo::app::ProgramWindows::programEnded, &application,
+                     [] { QCoreApplication::exit(0); });
     windows.start();
     return QApplication::exec();
 }

@@ -1,7 +1,5 @@
 #include "app/program_windows.h"
 
-#include <QCoreApplication>
-
 #include "screens/startup/backdrop_window.h"
 #include "screens/startup/title_window.h"
 #include "screens/teaching/about_window.h"
@@ -229,11 +227,9 @@ ui::DedicationWindow* ProgramWindows::buildDedication()
     return window;
 }
 
-// exit() rather than quit(): quit() would first ask every window to close.
 void ProgramWindows::endProgram()
 {
     emit programEnded();
-    QCoreApplication::exit(0);
 }
 
 }  // namespace dalvo::app

@@ -61,7 +61,7 @@ public:
     WindowSlot<ui::DedicationWindow> dedication;
 
 signals:
-    // The program ends at once: no window's close handler runs.
+    // The student ended the program; main() leaves its event loop at once.
     void programEnded();
 
 private:

@@ -54,13 +54,4 @@ void showPicture(QLabel* label, const QPixmap& picture, PictureSize size)
             picture.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
-void centreOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    window->setGeometry(
-        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
-}
-
 }  // namespace dalvo::ui

@@ -1,4 +1,4 @@
-// Controls and placement shared by the teaching screens: wrapped text labels, pictures, centring.
+// Controls and placement shared by the teaching screens: wrapped text labels, pictures.
 #pragma once
 
 #include <QString>
@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "screens/teaching/picture_placement.h"
+#include "ui/common/screen_place.h"
 
 class QLabel;
 class QPixmap;
@@ -29,8 +30,4 @@ PictureSize naturalSize(const QPixmap& picture, PictureSize expected);
 
 // Shows the picture in the label at `size`, which keeps its shape.
 void showPicture(QLabel* label, const QPixmap& picture, PictureSize size);
-
-// Puts a window that has not been shown yet in the middle of its screen.
-void centreOnScreen(QWidget* window);
-
 }  // namespace dalvo::ui

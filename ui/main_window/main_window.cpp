@@ -17,6 +17,7 @@
 #include "ui/common/clickable_label.h"
 #include "ui/common/controls.h"
 #include "ui/common/page_printer.h"
+#include "ui/common/screen_place.h"
 #include "ui/common/secondary_window.h"
 #include "ui/common/system_locale.h"
 #include "ui/common/twips.h"
@@ -277,6 +278,8 @@ void MainWindow::load()
     Label5->setText(editionNotice(QDate::currentDate().year()));
     tickClock();
     mirrorModel();
+    centreOnScreen(this);
+    Command1->setFocus();
     if (!loaded)
         showProblem(QString::fromStdString(loaded.error().message));
 }

@@ -6,7 +6,7 @@
 #include "ui/common/controls.h"
 #include "ui/common/twips.h"
 #include "views/tables/step_grid.h"
-#include "views/tables/table_window_place.h"
+#include "ui/common/screen_place.h"
 
 namespace dalvo::ui {
 
@@ -29,7 +29,7 @@ AgeDistributionWindow::AgeDistributionWindow(const History& history, NumberLocal
     connect(Command1, &QPushButton::clicked, this, &AgeDistributionWindow::backToMainRequested);
     connect(Command2, &QPushButton::clicked, this, &AgeDistributionWindow::showAgeStructureRequested);
 
-    placeInScreenCentre(this);
+    centreOnScreen(this);
 }
 
 void AgeDistributionWindow::ShowAgeDistribution()

@@ -7,7 +7,7 @@
 #include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
 #include "views/tables/step_grid.h"
-#include "views/tables/table_window_place.h"
+#include "ui/common/screen_place.h"
 
 namespace dalvo::ui {
 
@@ -40,7 +40,7 @@ DataTableWindow::DataTableWindow(const History& history, NumberLocale locale, QW
     connect(Command2, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
     connect(Command3, &QPushButton::clicked, this, &DataTableWindow::ageDistributionRequested);
 
-    placeInScreenCentre(this);
+    centreOnScreen(this);
 }
 
 void DataTableWindow::ShowAgeStructure()
