@@ -11,11 +11,6 @@
 
 namespace dalvo::ui {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* setUpTextLabel(QLabel* label, const QString& name, std::string_view text, int x, int y, int width,
                        int height, double pointSize, Qt::Alignment alignment)
 {

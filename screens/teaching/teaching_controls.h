@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "screens/teaching/picture_placement.h"
+#include "ui/common/messages.h"
 #include "ui/common/screen_place.h"
 
 class QLabel;
@@ -13,8 +14,6 @@ class QPixmap;
 class QWidget;
 
 namespace dalvo::ui {
-
-QString toQString(std::string_view text);
 
 // A label that wraps its plain text inside its box, as every label of these
 // screens does; `label` may be a subclass built by the caller.

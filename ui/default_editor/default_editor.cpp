@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <utility>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
 #include "ui/common/controls.h"
+#include "ui/common/messages.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -52,11 +52,6 @@ QLineEdit* makeEditableCell(QWidget* parent, const QString& name, int x, int y, 
     cell->setAlignment(Qt::AlignCenter);
     setBackground(cell, Qt::white);
     return cell;
-}
-
-QString fromText(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 }  // namespace
@@ -123,14 +118,14 @@ void DefaultEditor::buildGrid()
                 cell->setFont(timesFont(14.4, true));
                 setBackground(cell, colours::lightGrey);
             }
-            cell->setText(fromText(design.m1[index]));
+            cell->setText(toQString(design.m1[index]));
             m1[index] = cell;
         }
     }
     for (int i = 0; i < 4; ++i) {
         n0[i] = makeEditableCell(this, QStringLiteral("n0(%1)").arg(i), kInitialX, kRowY[i], kInitialWidth,
                                  timesFont(14.4));
-        n0[i]->setText(fromText(design.n0[i]));
+        n0[i]->setText(toQString(design.n0[i]));
     }
 
     std::vector<Bracket> brackets;
@@ -179,14 +174,14 @@ void DefaultEditor::goBack()
     }
     const Result<EditorTexts> normalised = normalise(current, locale_);
     if (!normalised) {
-        showProblem(QString::fromStdString(normalised.error().message));
+        showProblem(this, toQString(normalised.error().message));
         return;
     }
     const EditorTexts& written = normalised.value();
     for (std::size_t i = 0; i < m1.size(); ++i)
-        m1[i]->setText(fromText(written.m1[i]));
+        m1[i]->setText(toQString(written.m1[i]));
     for (std::size_t i = 0; i < n0.size(); ++i)
-        n0[i]->setText(fromText(written.n0[i]));
+        n0[i]->setText(toQString(written.n0[i]));
     emit defaultsAccepted(written.m1, written.n0);
 }
 
@@ -207,15 +202,6 @@ void DefaultEditor::tryAgain()
     Command3->setEnabled(false);
     Command3->hide();
     Label2->show();
-}
-
-// The message is window-modal but does not block the event loop.
-void DefaultEditor::showProblem(const QString& message)
-{
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("problemMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 }  // namespace dalvo::ui

@@ -38,7 +38,6 @@ private:
     void goBack();
     void tryAgain();
     void showSurvivalMessage();
-    void showProblem(const QString& message);
 
     NumberLocale locale_;
 

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include "ui/common/bracket_lines.h"
 #include "ui/common/clickable_label.h"
 #include "ui/common/controls.h"
+#include "ui/common/messages.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/screen_place.h"
 #include "ui/common/secondary_window.h"
@@ -30,14 +30,9 @@ constexpr int kColumnX[] = {240, 960, 1680, 2400};
 constexpr int kRowY[] = {600, 1320, 2040, 2760};
 constexpr int kCellWidth[] = {615, 735, 735, 615};
 
-QString fromText(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 void setTextIfChanged(QLineEdit* field, const std::string& text)
 {
-    const QString value = fromText(text);
+    const QString value = toQString(text);
     if (field->text() != value)
         field->setText(value);
 }
@@ -281,7 +276,7 @@ void MainWindow::load()
     centreOnScreen(this);
     Command1->setFocus();
     if (!loaded)
-        showProblem(QString::fromStdString(loaded.error().message));
+        showProblem(this, toQString(loaded.error().message));
 }
 
 void MainWindow::InitialCal()
@@ -289,14 +284,14 @@ void MainWindow::InitialCal()
     const Result<void> done = model_.InitialCal();
     mirrorModel();
     if (!done)
-        showProblem(QString::fromStdString(done.error().message));
+        showProblem(this, toQString(done.error().message));
 }
 
 void MainWindow::Projection()
 {
     const Result<void> done = model_.Projection();
     if (!done) {
-        showProblem(QString::fromStdString(done.error().message));
+        showProblem(this, toQString(done.error().message));
         return;
     }
     mirrorModel();
@@ -316,7 +311,7 @@ void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
     const Result<void> started = model_.startNewRun(matrix, initial);
     mirrorModel();
     if (!started) {
-        showProblem(QString::fromStdString(started.error().message));
+        showProblem(this, toQString(started.error().message));
         return;
     }
     Command1->setFocus();
@@ -353,15 +348,6 @@ void MainWindow::mirrorModel()
     Transit->setVisible(!readyToProject);
     Transit->setEnabled(!readyToProject);
     Command4->setEnabled(model_.graphEnabled());
-}
-
-// The message is window-modal but does not block, so the clock keeps ticking.
-void MainWindow::showProblem(const QString& message)
-{
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("problemMessage"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 void MainWindow::tickClock()

@@ -67,7 +67,6 @@ private:
     void buildBatchButton();
 
     void mirrorModel();
-    void showProblem(const QString& message);
     void tickClock();
 
     MainFormModel model_;

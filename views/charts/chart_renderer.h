@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/number_text.h"
-#include "views/charts/axis_scale.h"
+#include "model/axis_scale.h"
 #include "views/charts/chart_state.h"
 
 QT_BEGIN_NAMESPACE

@@ -1,4 +1,4 @@
-#include "views/charts/axis_scale.h"
+#include "model/axis_scale.h"
 
 #include <cmath>
 

@@ -1,0 +1,22 @@
+#include "ui/common/messages.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+namespace dalvo::ui {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void showProblem(QWidget* window, const QString& message)
+{
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, window->windowTitle(), message, QMessageBox::Ok, window);
+    box->setObjectName(QStringLiteral("problemMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+}  // namespace dalvo::ui
