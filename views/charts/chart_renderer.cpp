@@ -21,9 +21,7 @@ const std::array<QColor, 4> kDefaultColours = {QColor(0, 0, 160), QColor(200, 0,
                                                QColor(130, 0, 130)};
 // An automatic marker, drawn only while the series has no line.
 constexpr int kAutomaticMarkerTwips = 120;
-// Every marker picture is at least this size, so that the plot's marker size
-// rarely changes.
-constexpr int kMarkerCanvasTwips = 200;
+constexpr double kPlotPointsZ = 500;
 // Share of an axis' span left free beyond either end tick.
 constexpr double kRoomBeyondTicks = 0.02;
 
@@ -74,12 +72,20 @@ QLegend::MarkerShape legendShape(MarkerStyle style)
 }  // namespace
 
 ChartRenderer::ChartRenderer(QChart* chart, NumberLocale locale)
-    : chart_(chart), locale_(std::move(locale)), x_(new QCategoryAxis(chart)), y_(new QCategoryAxis(chart))
+    : chart_(chart),
+      plot_(new PlotPoints(chart)),
+      locale_(std::move(locale)),
+      x_(new QCategoryAxis(chart)),
+      y_(new QCategoryAxis(chart))
 {
     for (QCategoryAxis* axis : {x_, y_})
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     chart_->addAxis(x_, Qt::AlignBottom);
     chart_->addAxis(y_, Qt::AlignLeft);
+    // Above the grid and the axes; the legend lies outside the plot area.
+    plot_->setZValue(kPlotPointsZ);
+    QObject::connect(chart_, &QChart::plotAreaChanged, chart_,
+                     [plot = plot_](const QRectF& area) { plot->setPlotArea(area); });
 }
 
 ChartRenderer::Slot& ChartRenderer::slot(int index)
@@ -88,17 +94,7 @@ ChartRenderer::Slot& ChartRenderer::slot(int index)
         Slot added;
         added.line = new QLineSeries(chart_);
         added.line->setPen(QPen(defaultColour(static_cast<int>(slots_.size())), 2));
-        added.line->setVisible(false);
-        // The plot keeps one graphics item per point of a marker series and
-        // rebuilds them all whenever the series is shown, hidden, resized or
-        // reshaped. The markers are pictures stamped at the points, so those
-        // items stay invisible, keep one shape and size, and a series leaves
-        // the screen by its opacity.
         added.markers = new QScatterSeries(chart_);
-        added.markers->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-        added.markers->setPointsVisible(false);
-        added.markers->setMarkerSize(twips(kMarkerCanvasTwips));
-        added.markers->setOpacity(0.0);
         for (QXYSeries* series : std::initializer_list<QXYSeries*>{added.line, added.markers}) {
             chart_->addSeries(series);
             series->attachAxis(x_);
@@ -109,33 +105,38 @@ ChartRenderer::Slot& ChartRenderer::slot(int index)
     return slots_[static_cast<std::size_t>(index)];
 }
 
-QLineSeries* ChartRenderer::line(int index)
+QList<QPointF> ChartRenderer::points(int index) const
 {
-    return slot(index).line;
-}
-
-QScatterSeries* ChartRenderer::markers(int index)
-{
-    return slot(index).markers;
+    const PlotPoints::Series* shown = plot_->find(index);
+    return shown ? shown->points : QList<QPointF>();
 }
 
 bool ChartRenderer::showsLine(int index) const
 {
-    return index < static_cast<int>(slots_.size()) && slots_[index].line->isVisible();
+    const PlotPoints::Series* shown = plot_->find(index);
+    return shown && shown->line;
 }
 
 bool ChartRenderer::showsMarkers(int index) const
 {
-    return index < static_cast<int>(slots_.size()) && slots_[index].markers->opacity() > 0.0;
+    const PlotPoints::Series* shown = plot_->find(index);
+    return shown && !shown->marker.isNull();
+}
+
+QImage ChartRenderer::markerImage(int index) const
+{
+    const PlotPoints::Series* shown = plot_->find(index);
+    return shown ? shown->marker : QImage();
 }
 
 void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& xs, ValueSpan& ys)
 {
     Slot& s = slot(index);
+    PlotPoints::Series& plotted = plot_->series(index);
     const bool shown = index < state.seriesCount();
-    QList<QPointF> points;
+    plotted.points.clear();
     if (shown) {
-        points.reserve(state.rowCount());
+        plotted.points.reserve(state.rowCount());
         const int xColumn = 2 * index + 1;
         for (int r = 1; r <= state.rowCount(); ++r) {
             const ChartCell& x = state.cell(r, xColumn);
@@ -143,7 +144,7 @@ void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& 
             // A point needs both values; one the plot cannot place is left out.
             if (x.isNull || y.isNull || !std::isfinite(x.value) || !std::isfinite(y.value))
                 continue;
-            points.append(QPointF(x.value, y.value));
+            plotted.points.append(QPointF(x.value, y.value));
             xs.add(x.value);
             ys.add(y.value);
         }
@@ -166,27 +167,20 @@ void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& 
             wanted.outlineWidth = std::max(twips(static_cast<int>(look.marker.outlineWidth)), 1);
             wanted.outlined = look.marker.outlineStyle != PenStyle::Null;
         }
-        if (!(wanted == s.look) || s.markers->lightMarker().isNull()) {
-            const int canvas = std::max(wanted.size, twips(kMarkerCanvasTwips));
-            if (s.markers->markerSize() != canvas)
-                s.markers->setMarkerSize(canvas);
-            s.markers->setLightMarker(markerImage(wanted.style, canvas, wanted.size, QColor(wanted.fill),
-                                                  QColor(wanted.outline), wanted.outlineWidth,
-                                                  wanted.outlined));
+        if (!(wanted == s.look) || s.markerImage.isNull()) {
+            s.markerImage =
+                dalvo::ui::markerImage(wanted.style, wanted.size, wanted.size, QColor(wanted.fill),
+                                       QColor(wanted.outline), wanted.outlineWidth, wanted.outlined);
             s.markers->setColor(QColor(wanted.fill));
             s.markers->setBorderColor(wanted.outlined ? QColor(wanted.outline) : QColor(wanted.fill));
             s.look = wanted;
         }
-        s.markers->replace(points);
     }
-    const double opacity = markersShown ? 1.0 : 0.0;
-    if (s.markers->opacity() != opacity)
-        s.markers->setOpacity(opacity);
-
-    // A line has no item per point, so a hidden one is simply emptied.
-    s.line->replace(lineShown ? points : QList<QPointF>());
-    if (s.line->isVisible() != lineShown)
-        s.line->setVisible(lineShown);
+    if (!lineShown && !markersShown)
+        plotted.points.clear();
+    plotted.marker = markersShown ? s.markerImage : QImage();
+    plotted.line = lineShown;
+    plotted.lineColour = s.line->pen().color();
 
     const QString name = QString::fromStdString(state.columnLabel(2 * index + 1));
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{s.line, s.markers})
@@ -270,6 +264,9 @@ void ChartRenderer::render(const ChartState& state)
     }
     renderAxis(x_, state.axis(AxisId::X), xs.scale());
     renderAxis(y_, state.axis(AxisId::Y), ys.scale());
+    // The plot area follows once the chart has laid out the new axes.
+    plot_->setPlotArea(chart_->plotArea());
+    plot_->setRanges(x_->min(), x_->max(), y_->min(), y_->max());
 }
 
 }  // namespace dalvo::ui

@@ -1,12 +1,13 @@
-// Shows MSChart1's state with Qt Charts: a line and a marker series per column pair over two linear axes.
+// Shows MSChart1's state with Qt Charts: title, axes and legend by Qt, the points by our own plot item.
 #pragma once
 
 #include <QImage>
 #include <vector>
 
-#include "model/number_text.h"
 #include "model/axis_scale.h"
+#include "model/number_text.h"
 #include "views/charts/chart_state.h"
+#include "views/charts/plot_points.h"
 
 QT_BEGIN_NAMESPACE
 class QCategoryAxis;
@@ -22,18 +23,17 @@ public:
     // Axis numbers are written with `locale`'s decimal separator.
     ChartRenderer(QChart* chart, NumberLocale locale);
 
-    // Brings the chart in line with the state. Points are replaced series by
-    // series in one go, marker pictures are redrawn only when their look
-    // changed, and hidden marker series keep their points.
+    // Brings the chart in line with the state. Marker pictures are redrawn
+    // only when their look changed.
     void render(const ChartState& state);
 
-    // The series of column pair `index` (0 for columns 1 and 2), created on
-    // first use; for looking at what is on screen.
-    QLineSeries* line(int index);
-    QScatterSeries* markers(int index);
-    // Whether column pair `index` shows its line or its markers now.
+    // What the plot shows of column pair `index` (0 for columns 1 and 2):
+    // its points in the axes' values (none when the series is not drawn),
+    // whether they are joined by a line, and the marker stamped on each.
+    QList<QPointF> points(int index) const;
     bool showsLine(int index) const;
     bool showsMarkers(int index) const;
+    QImage markerImage(int index) const;
     QCategoryAxis* axisX() const { return x_; }
     QCategoryAxis* axisY() const { return y_; }
 
@@ -47,10 +47,12 @@ private:
         bool outlined = false;
         bool operator==(const MarkerLook&) const = default;
     };
+    // The two series give the legend its entries; they hold no points.
     struct Slot {
         QLineSeries* line = nullptr;
         QScatterSeries* markers = nullptr;
         MarkerLook look;
+        QImage markerImage;
     };
 
     Slot& slot(int index);
@@ -58,6 +60,7 @@ private:
     void renderAxis(QCategoryAxis* axis, const AxisSettings& settings, const AxisScale& scale);
 
     QChart* chart_;
+    PlotPoints* plot_;
     NumberLocale locale_;
     std::vector<Slot> slots_;
     QCategoryAxis* x_;

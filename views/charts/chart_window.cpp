@@ -8,6 +8,7 @@
 #include "ui/common/assets.h"
 #include "ui/common/controls.h"
 #include "ui/common/page_printer.h"
+#include "ui/common/screen_place.h"
 #include "ui/common/system_locale.h"
 #include "ui/common/twips.h"
 #include "views/charts/chart_operations.h"
@@ -69,6 +70,8 @@ ChartWindow::ChartWindow(const History& history, QWidget* parent)
         connect(button, &QPushButton::clicked, this, plan.action);
         *plan.button = button;
     }
+    MSChart1->setAccessibleName(QStringLiteral("Chart"));
+    centreOnScreen(this);
 }
 
 void ChartWindow::draw(Result<void> (*chart)(ChartState&, const History&))

@@ -1,0 +1,138 @@
+#include "views/charts/plot_points.h"
+
+#include <gtest/gtest.h>
+
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+
+namespace dalvo::ui {
+namespace {
+
+const QColor kBackground(Qt::white);
+const QColor kFill(200, 0, 0);
+const QColor kLine(0, 0, 160);
+
+QImage solidMarker(int size)
+{
+    QImage marker(size, size, QImage::Format_ARGB32_Premultiplied);
+    marker.fill(kFill);
+    return marker;
+}
+
+// A 200 x 100 scene whose plot area is the rectangle (50, 20)-(150, 80),
+// showing 0..10 across and -1..1 up.
+struct Plot {
+    QGraphicsScene scene{0, 0, 200, 100};
+    QGraphicsRectItem* owner = scene.addRect(0, 0, 1, 1, Qt::NoPen);
+    PlotPoints* points = new PlotPoints(owner);
+
+    Plot()
+    {
+        points->setPlotArea(QRectF(50, 20, 100, 60));
+        points->setRanges(0, 10, -1, 1);
+    }
+    QImage shown()
+    {
+        QImage image(200, 100, QImage::Format_RGB32);
+        image.fill(kBackground);
+        QPainter painter(&image);
+        scene.render(&painter, QRectF(0, 0, 200, 100), QRectF(0, 0, 200, 100));
+        return image;
+    }
+};
+
+TEST(PlotPointsTest, MarkersSitWhereTheirValuesBelong)
+{
+    struct Case {
+        const char* name;
+        QPointF value;
+        QPoint pixel;
+    };
+    const Case cases[] = {
+        {"middle", {5, 0}, {100, 50}},
+        {"a quarter across, three quarters up", {2.5, 0.5}, {75, 35}},
+        {"near the bottom left corner", {0.5, -0.9}, {55, 77}},
+        {"near the top right corner", {9.5, 0.9}, {145, 23}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Plot plot;
+        PlotPoints::Series& series = plot.points->series(0);
+        series.points = {c.value};
+        series.marker = solidMarker(5);
+        const QImage image = plot.shown();
+        EXPECT_EQ(image.pixelColor(c.pixel), kFill);
+        // Five pixels wide, centred: two either side, nothing at three.
+        EXPECT_EQ(image.pixelColor(c.pixel + QPoint(-2, 0)), kFill);
+        EXPECT_EQ(image.pixelColor(c.pixel + QPoint(2, 0)), kFill);
+        EXPECT_EQ(image.pixelColor(c.pixel + QPoint(3, 0)), kBackground);
+        EXPECT_EQ(image.pixelColor(c.pixel + QPoint(0, -3)), kBackground);
+    }
+}
+
+TEST(PlotPointsTest, NothingIsDrawnOutsideThePlotArea)
+{
+    Plot plot;
+    PlotPoints::Series& series = plot.points->series(0);
+    series.points = {{0, -1}, {12, 0}};
+    series.marker = solidMarker(9);
+    const QImage image = plot.shown();
+    // The marker at the bottom left corner shows only its quarter inside the
+    // area, whose last row is 79; the point past the right end is not drawn.
+    EXPECT_EQ(image.pixelColor(50, 79), kFill);
+    EXPECT_EQ(image.pixelColor(53, 76), kFill);
+    EXPECT_EQ(image.pixelColor(49, 79), kBackground);
+    EXPECT_EQ(image.pixelColor(50, 80), kBackground);
+    EXPECT_EQ(image.pixelColor(170, 50), kBackground);
+    EXPECT_EQ(image.pixelColor(149, 50), kBackground);
+}
+
+TEST(PlotPointsTest, WhatASeriesShows)
+{
+    struct Case {
+        const char* name;
+        bool line;
+        bool markers;
+        bool markerAtPoint;
+        bool lineBetweenPoints;
+    };
+    const Case cases[] = {
+        {"markers only", false, true, true, false},
+        {"line only", true, false, false, true},
+        {"line and markers", true, true, true, true},
+        {"neither", false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Plot plot;
+        PlotPoints::Series& series = plot.points->series(1);
+        series.points = {{0, 0}, {10, 0}};
+        series.line = c.line;
+        series.lineColour = kLine;
+        if (c.markers)
+            series.marker = solidMarker(5);
+        const QImage image = plot.shown();
+        EXPECT_EQ(image.pixelColor(51, 50) == kFill, c.markerAtPoint);
+        EXPECT_EQ(image.pixelColor(100, 50) == kLine, c.lineBetweenPoints);
+        EXPECT_EQ(image.pixelColor(100, 40), kBackground);
+    }
+}
+
+TEST(PlotPointsTest, AnEmptyOrFlatRangeDrawsWithoutFailing)
+{
+    Plot plot;
+    plot.points->setRanges(3, 3, 0, 0);
+    PlotPoints::Series& series = plot.points->series(0);
+    series.points = {{3, 0}};
+    series.marker = solidMarker(5);
+    EXPECT_EQ(plot.shown().pixelColor(51, 79), kFill);
+
+    Plot nothing;
+    nothing.points->series(0);
+    EXPECT_EQ(nothing.shown().pixelColor(100, 50), kBackground);
+}
+
+}  // namespace
+}  // namespace dalvo::ui

@@ -1,0 +1,84 @@
+#include "views/charts/plot_points.h"
+
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+namespace dalvo::ui {
+
+namespace {
+
+constexpr double kLineWidth = 2.0;
+
+}  // namespace
+
+PlotPoints::PlotPoints(QGraphicsItem* parent) : QGraphicsItem(parent) {}
+
+PlotPoints::Series& PlotPoints::series(int index)
+{
+    if (static_cast<int>(series_.size()) <= index)
+        series_.resize(static_cast<std::size_t>(index) + 1);
+    return series_[static_cast<std::size_t>(index)];
+}
+
+const PlotPoints::Series* PlotPoints::find(int index) const
+{
+    return index >= 0 && index < static_cast<int>(series_.size()) ? &series_[static_cast<std::size_t>(index)]
+                                                                  : nullptr;
+}
+
+void PlotPoints::setRanges(double xLow, double xHigh, double yLow, double yHigh)
+{
+    xLow_ = xLow;
+    xHigh_ = xHigh;
+    yLow_ = yLow;
+    yHigh_ = yHigh;
+    update();
+}
+
+void PlotPoints::setPlotArea(const QRectF& area)
+{
+    if (area == area_)
+        return;
+    prepareGeometryChange();
+    area_ = area;
+}
+
+void PlotPoints::place(const QList<QPointF>& points)
+{
+    const double xSpan = xHigh_ - xLow_, ySpan = yHigh_ - yLow_;
+    const double xScale = xSpan > 0 ? area_.width() / xSpan : 0.0;
+    const double yScale = ySpan > 0 ? area_.height() / ySpan : 0.0;
+    placed_.resize(points.size());
+    for (qsizetype i = 0; i < points.size(); ++i)
+        placed_[i] = QPointF(area_.left() + (points[i].x() - xLow_) * xScale,
+                             area_.bottom() - (points[i].y() - yLow_) * yScale);
+}
+
+void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    if (area_.isEmpty())
+        return;
+    painter->save();
+    painter->setClipRect(area_);
+    for (const Series& s : series_) {
+        if (s.points.isEmpty() || (!s.line && s.marker.isNull()))
+            continue;
+        place(s.points);
+        if (s.line) {
+            painter->setPen(QPen(s.lineColour, kLineWidth));
+            painter->drawPolyline(placed_);
+        }
+        if (!s.marker.isNull()) {
+            // Whole-pixel corners let the picture be copied rather than resampled.
+            const double halfWidth = s.marker.width() / 2.0, halfHeight = s.marker.height() / 2.0;
+            for (const QPointF& at : placed_)
+                painter->drawImage(QPoint(static_cast<int>(std::lround(at.x() - halfWidth)),
+                                          static_cast<int>(std::lround(at.y() - halfHeight))),
+                                   s.marker);
+        }
+    }
+    painter->restore();
+}
+
+}  // namespace dalvo::ui

@@ -1,0 +1,51 @@
+// Draws the chart's points and connecting lines over the plot area, markers stamped as pictures.
+#pragma once
+
+#include <QColor>
+#include <QGraphicsItem>
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
+#include <vector>
+
+namespace dalvo::ui {
+
+// Qt Charts keeps one graphics item per point of a series and places them
+// all again on every change, which at a thousand points a series costs more
+// than drawing them. This item keeps the points as numbers and places them
+// only while it paints.
+class PlotPoints : public QGraphicsItem {
+public:
+    struct Series {
+        QList<QPointF> points;  // in the axes' values
+        bool line = false;
+        QColor lineColour;
+        QImage marker;  // stamped centred on each point when not null
+    };
+
+    explicit PlotPoints(QGraphicsItem* parent);
+
+    // Series `index`, created empty on first use.
+    Series& series(int index);
+    const Series* find(int index) const;
+    // The values at the plot area's left, right, bottom and top edges; the
+    // next frame shows the series as they are then.
+    void setRanges(double xLow, double xHigh, double yLow, double yHigh);
+    // Where the plot area lies, in the parent's coordinates.
+    void setPlotArea(const QRectF& area);
+
+    QRectF boundingRect() const override { return area_; }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    void place(const QList<QPointF>& points);
+
+    std::vector<Series> series_;
+    QRectF area_;
+    double xLow_ = 0, xHigh_ = 1, yLow_ = 0, yHigh_ = 1;
+    QPolygonF placed_;  // kept between paints to reuse its memory
+};
+
+}  // namespace dalvo::ui
