@@ -8,6 +8,7 @@
 #include "screens/teaching/introduction_window.h"
 #include "screens/teaching/quiz_window.h"
 #include "screens/teaching/references_window.h"
+#include "ui/common/accessible_names.h"
 #include "ui/default_editor/default_editor.h"
 #include "ui/main_window/file_commands.h"
 #include "ui/main_window/main_window.h"
@@ -35,6 +36,9 @@ ProgramWindows::ProgramWindows(History& history, TitleAnimation& animation, QObj
       title_(std::make_unique<ui::TitleWindow>(animation))
 {
     fileCommands_ = new ui::FileCommands(history_, main_.get());
+    for (QWidget* window : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(backdrop_.get()),
+                            static_cast<QWidget*>(title_.get())})
+        ui::nameControlsForScreenReaders(window);
     connectMainWindow();
     connect(title_.get(), &ui::TitleWindow::left, this, &ProgramWindows::showMain);
 }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <utility>
 
+#include "ui/common/accessible_names.h"
+
 namespace dalvo::app {
 
 template <class Window>
@@ -18,8 +20,12 @@ public:
     // The window, built now if it does not exist yet.
     Window& get()
     {
-        if (!window_)
+        if (!window_) {
             window_ = build_();
+            // Every window but the three that live as long as the program
+            // is built here, so this is where each gets its controls named.
+            ui::nameControlsForScreenReaders(window_);
+        }
         return *window_;
     }
 

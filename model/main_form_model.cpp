@@ -252,11 +252,14 @@ Result<void> MainFormModel::startNewRun(const std::array<std::string, 16>& matri
     fields_.txtSimuT.clear();
     fields_.growrate.clear();
 
-    // Step 0's age distribution is left to the first projection, which
-    // records step 0 in full.
+    // The tables, the charts and the export read step 0's age distribution
+    // before the first projection records step 0 again, so the previous
+    // run's must not stay behind. With no individuals every class holds 0.
     history_.StepCount = 0;
-    for (int i = 0; i < kAgeClasses; ++i)
+    for (int i = 0; i < kAgeClasses; ++i) {
         history_.NAge[i][0] = nAge[i];
+        history_.AgeProp[i][0] = sum == 0 ? 0 : nAge[i] / sum;
+    }
     history_.NTotal[0] = sum;
     fields_.total1 = show(sum);
 

@@ -61,6 +61,7 @@ AboutWindow::AboutWindow(QWidget* parent) : SecondaryWindow(parent)
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipRect(7560, 3720, 1656, 2172));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setAccessibleName(QStringLiteral("Picture of an insect"));
     setBackground(Picture1, colours::lightGrey);
     const QSize box = Picture1->size();
     showPicture(Picture1, picture,

@@ -31,6 +31,7 @@ DedicationWindow::DedicationWindow(QWidget* parent) : SecondaryWindow(parent)
     const PictureSize size = fitWithin(naturalSize(picture, kPictureSize), {room.width(), room.height()});
     Picture2 = new QLabel(Frame1);
     Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAccessibleName(QStringLiteral("Picture of a landscape"));
     Picture2->setGeometry(twipRect(0, 120, 6048, 6708));
     Picture2->resize(size.width, size.height);
     showPicture(Picture2, picture, size);

@@ -22,6 +22,7 @@ IntroductionWindow::IntroductionWindow(QWidget* parent) : SecondaryWindow(parent
     // The student may select and scroll the page but not change it.
     Text1 = new QTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Introduction text"));
     Text1->setGeometry(twipRect(240, 120, 7215, 5295));
     Text1->setFont(timesFont(12, true));
     Text1->setReadOnly(true);

@@ -28,6 +28,7 @@ QuizWindow::QuizWindow(QWidget* parent) : SecondaryWindow(parent)
     const PictureSize size = naturalSize(picture, kPictureSize);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Quiz questions"));
     Image1->setGeometry(twipRect(480, 240, 5700, 4200));
     Image1->resize(size.width, size.height);
     showPicture(Image1, picture, size);

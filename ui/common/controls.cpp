@@ -61,6 +61,9 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     button->setToolTip(toolTip);
     button->setGeometry(twipRect(x, y, width, height));
     button->setFont(timesFont(12, true));
+    // Enter presses the focused button, as students know it from other
+    // programs; Qt leaves that to Space outside dialogs.
+    button->setAutoDefault(true);
     return button;
 }
 

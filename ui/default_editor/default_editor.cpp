@@ -119,6 +119,7 @@ void DefaultEditor::buildGrid()
                 setBackground(cell, colours::lightGrey);
             }
             cell->setText(toQString(design.m1[index]));
+            cell->setAccessibleName(QStringLiteral("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
             m1[index] = cell;
         }
     }
@@ -126,6 +127,7 @@ void DefaultEditor::buildGrid()
         n0[i] = makeEditableCell(this, QStringLiteral("n0(%1)").arg(i), kInitialX, kRowY[i], kInitialWidth,
                                  timesFont(14.4));
         n0[i]->setText(toQString(design.n0[i]));
+        n0[i]->setAccessibleName(QStringLiteral("N(0) of age class %1").arg(i));
     }
 
     std::vector<Bracket> brackets;

@@ -139,12 +139,15 @@ void MainWindow::buildMatrixFrame()
                 setTextColour(cell, colours::red);
             else if (c == r - 1)
                 setTextColour(cell, colours::blue);
+            cell->setAccessibleName(QStringLiteral("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
             m[index] = cell;
         }
     }
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         n1[i] = makeReadOnlyField(Frame1, QStringLiteral("n1(%1)").arg(i), 4080, kRowY[i], 1575, 495, 14.4,
                                   false);
+        n1[i]->setAccessibleName(QStringLiteral("N(t) of age class %1").arg(i));
+    }
 
     QLabel* equals =
         makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("="), 5880, 1680, 372, 492, 24);
@@ -154,6 +157,7 @@ void MainWindow::buildMatrixFrame()
         n2[i] =
             makeReadOnlyField(Frame1, QStringLiteral("n2(%1)").arg(i), 6480, kRowY[i], 1815, 495, 14.4, true);
         setTextColour(n2[i], colours::navy);
+        n2[i]->setAccessibleName(QStringLiteral("N(t+1) of age class %1").arg(i));
     }
 
     std::vector<Bracket> brackets;
@@ -180,6 +184,7 @@ void MainWindow::buildMatrixFrame()
     Transit->setPixmap(assetPixmap(QStringLiteral("transit_arrow.png")));
     Transit->setAlignment(Qt::AlignCenter);
     Transit->setCursor(pointingHandCursor());
+    Transit->setAccessibleName(QStringLiteral("Transit"));
     connect(Transit, &ClickableLabel::clicked, this, &MainWindow::Transition);
 }
 
@@ -192,16 +197,21 @@ void MainWindow::buildResultRows()
     setTextColour(total1, colours::red);
     total2 = makeReadOnlyField(this, QStringLiteral("total2"), 6840, 5640, 1815, 495, 14.4, true);
     setTextColour(total2, colours::red);
+    total1->setAccessibleName(QStringLiteral("Total of N(t)"));
+    total2->setAccessibleName(QStringLiteral("Total of N(t+1)"));
 
     QLabel* stepCaption =
         makeLabel(this, QStringLiteral("Label9"), QStringLiteral("t ="), 3960, 6360, 732, 372, 15.6);
     stepCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtSimu0 = makeReadOnlyField(this, QStringLiteral("txtSimu0"), 4800, 6240, 1815, 495, 14.4, true);
     txtSimuT = makeReadOnlyField(this, QStringLiteral("txtSimuT"), 6840, 6240, 1815, 495, 14.4, true);
+    txtSimu0->setAccessibleName(QStringLiteral("Step t"));
+    txtSimuT->setAccessibleName(QStringLiteral("Step t+1"));
 
     makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Growth rate ="), 3840, 6960, 1812, 372, 15.6);
     growrate = makeReadOnlyField(this, QStringLiteral("growrate"), 5760, 6840, 2895, 495, 14.4, true);
     setTextColour(growrate, colours::red);
+    growrate->setAccessibleName(QStringLiteral("Growth rate"));
 
     Label14 = makeLabel(this, QStringLiteral("Label14"), {}, 120, 5520, 3492, 1812, 12);
     Label14->setFont(timesFont(12, true));
@@ -263,6 +273,7 @@ void MainWindow::buildBatchButton()
     Command12 = makeButton(this, QStringLiteral("Command12"), {}, {}, 9120, 240, 615, 615);
     Command12->setIcon(QIcon(assetPixmap(QStringLiteral("light_bulb.png"))));
     Command12->setIconSize(twipSize(615, 615) - QSize(8, 8));
+    Command12->setAccessibleName(QStringLiteral("Batch projection from a data file"));
     connect(Command12, &QPushButton::clicked, this, &MainWindow::batchRequested);
 }
 

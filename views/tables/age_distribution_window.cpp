@@ -20,6 +20,7 @@ AgeDistributionWindow::AgeDistributionWindow(const History& history, NumberLocal
     MSFlexGrid1 = new StepGrid(std::move(locale), this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setGeometry(twipRect(120, 120, 9015, 6855));
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Age distribution table"));
 
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Back to the main form"), {}, 1200,
                           7080, 3255, 375);

@@ -21,6 +21,7 @@ DataTableWindow::DataTableWindow(const History& history, NumberLocale locale, QW
     MSFlexGrid1 = new StepGrid(std::move(locale), this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setGeometry(twipRect(120, 120, 9972, 6972));
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Age structure and growth rate table"));
 
     Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Show age distribution"), {}, 120,
                           7320, 3255, 495);

@@ -42,6 +42,8 @@ StepGrid::StepGrid(NumberLocale locale, QWidget* parent) : QTableView(parent)
     horizontalHeader()->setFixedHeight(rowHeight);
     fixSections(verticalHeader(), rowHeight);
     verticalHeader()->setFixedWidth(twips(kColumnWidth));
+    horizontalHeader()->setAccessibleName(QStringLiteral("Column headings"));
+    verticalHeader()->setAccessibleName(QStringLiteral("Row headings"));
 
     model_ = new StepTableModel(std::move(locale), this);
     setModel(model_);

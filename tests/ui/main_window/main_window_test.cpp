@@ -141,9 +141,25 @@ TEST_F(MainWindowTest, PicturesRunTheirOperations)
     EXPECT_EQ(texts("n1", 4), QStringList({"0", "5", "0", "0"}));
     EXPECT_TRUE(control("Project")->isVisible());
     EXPECT_FALSE(control("Transit")->isVisible());
-    // The keyboard drives the buttons too: Enter on the focused "Project".
-    QTest::keyClick(control("Command1"), Qt::Key_Space);
-    EXPECT_EQ(history->StepCount, 2);
+}
+
+// A run can be driven from the keyboard alone: the key presses the focused
+// button, and the focus moves between "Project" and "Transit".
+TEST_F(MainWindowTest, SpaceAndEnterPressTheFocusedButton)
+{
+    const std::pair<const char*, Qt::Key> keys[] = {
+        {"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}};
+    for (const auto& [name, key] : keys) {
+        SCOPED_TRACE(name);
+        const int before = history->StepCount;
+        ASSERT_TRUE(control("Command1")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(history->StepCount, before + 1);
+        ASSERT_TRUE(control("Command2")->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(control("Command1")->hasFocus());
+        EXPECT_EQ(history->StepCount, before + 1);
+    }
 }
 
 TEST_F(MainWindowTest, KeystrokesInFieldsChangeNothing)

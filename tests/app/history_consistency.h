@@ -1,0 +1,14 @@
+// Whether a run's history holds together up to StepCount, as every table, chart and export assumes.
+#pragma once
+
+#include <string>
+
+#include "model/history.h"
+
+namespace dalvo::testing_walk {
+
+// The first inconsistency found in steps 0..StepCount, described for a
+// failure message; empty when there is none.
+std::string historyInconsistency(const History& history);
+
+}  // namespace dalvo::testing_walk

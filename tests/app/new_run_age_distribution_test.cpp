@@ -1,0 +1,103 @@
+// A new run from the editor shows its own step 0 in the age-distribution table, not the last run's.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "app/program_windows.h"
+#include "screens/startup/title_animation.h"
+#include "screens/startup/title_window.h"
+#include "ui/default_editor/default_editor.h"
+#include "views/tables/age_distribution_window.h"
+#include "views/tables/step_grid.h"
+
+namespace dalvo::app {
+namespace {
+
+class NewRunAgeDistributionTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        windows.start();
+        QTest::keyClick(&windows.titleScreen(), Qt::Key_Space);
+    }
+
+    static void click(const char* windowName, const char* control)
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == windowName && window->isVisible()) {
+                QWidget* target = window->findChild<QWidget*>(QString::fromLatin1(control));
+                ASSERT_NE(target, nullptr) << control;
+                QTest::mouseClick(target, Qt::LeftButton);
+                return;
+            }
+        }
+        FAIL() << windowName << " is not shown";
+    }
+
+    void typeInEditor(const char* cell, const char* text)
+    {
+        auto* field = windows.editor.get().findChild<QLineEdit*>(QString::fromLatin1(cell));
+        ASSERT_NE(field, nullptr) << cell;
+        field->selectAll();
+        if (*text == '\0')
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(field, QString::fromLatin1(text));
+    }
+
+    std::unique_ptr<History> history = std::make_unique<History>();
+    TitleAnimation animation;
+    ProgramWindows windows{*history, animation};
+};
+
+// The default run starts with all individuals in class 0; each new N(0)
+// has a different distribution, which step 0 of the table must show before
+// anything is projected.
+TEST_F(NewRunAgeDistributionTest, StepZeroShowsTheNewInitialPopulation)
+{
+    struct Case {
+        const char* name;
+        const char* n0[4];
+        QStringList stepZero;
+    };
+    const std::vector<Case> cases = {
+        {"two classes", {"0", "5", "5", "0"}, {"0", "0.5", "0.5", "0"}},
+        {"unreadable text reads as 0", {"abc", "0", "3", "1"}, {"0", "0", "0.75", "0.25"}},
+        {"no individuals at all", {"0", "0", "0", ""}, {"0", "0", "0", "0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int step = 0; step < 4; ++step) {
+            click("frmForm1", "Command1");
+            click("frmForm1", "Command2");
+        }
+        click("frmForm1", "Command5");
+        for (int i = 0; i < 4; ++i)
+            typeInEditor(QStringLiteral("n0(%1)").arg(i).toLatin1().constData(), c.n0[i]);
+        click("dalvo3", "Command1");
+        ASSERT_EQ(history->StepCount, 0);
+
+        click("frmForm1", "Command11");
+        click("DataTabl", "Command3");
+        const ui::StepGrid& grid = windows.ageDistribution.get().grid();
+        ASSERT_EQ(grid.Rows(), 2);
+        QStringList shown;
+        for (int column = 1; column <= 4; ++column)
+            shown << grid.TextMatrix(1, column);
+        EXPECT_EQ(shown.join(", ").toStdString(), c.stepZero.join(", ").toStdString());
+        click("frmAgeDist", "Command1");
+
+        // Back to the default population for the next case's first steps.
+        click("frmForm1", "Command5");
+        const char* defaults[4] = {"10", "0", "0", "0"};
+        for (int i = 0; i < 4; ++i)
+            typeInEditor(QStringLiteral("n0(%1)").arg(i).toLatin1().constData(), defaults[i]);
+        click("dalvo3", "Command1");
+    }
+}
+
+}  // namespace
+}  // namespace dalvo::app
