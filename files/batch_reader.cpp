@@ -27,6 +27,8 @@ bool isContinuationByte(char c)
 }
 
 // Length of the well-formed UTF-8 character at `i`, or 0 for a stray byte.
+// Overlong forms, surrogates and code points past U+10FFFF are not well
+// formed: a message box would show them as replacement marks.
 std::size_t characterLength(const std::string& text, std::size_t i)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
@@ -41,7 +43,22 @@ std::size_t characterLength(const std::string& text, std::size_t i)
         if (!isContinuationByte(text[i + k]))
             return 0;
     }
+    if (length >= 3) {
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+            return 0;
+    }
     return length;
+}
+
+// C0 controls, DEL and the C1 controls U+0080..U+009F.
+bool isControlCharacter(const std::string& text, std::size_t i, std::size_t length)
+{
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (length == 1)
+        return byte < 0x20 || byte == 0x7F;
+    return length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
 }
 
 // The field as a message may quote it: cut short, with control characters
@@ -54,10 +71,12 @@ std::string shown(const std::string& text)
     std::size_t i = 0;
     while (i < text.size() && characters < kShownCharacters) {
         const std::size_t length = characterLength(text, i);
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (length == 0 || byte < 0x20 || byte == 0x7F) {
+        if (length == 0) {
             result += '?';
             i += 1;
+        } else if (isControlCharacter(text, i, length)) {
+            result += '?';
+            i += length;
         } else {
             result.append(text, i, length);
             i += length;

@@ -132,8 +132,9 @@ TEST_F(EveryControlNamedTest, ControlsShownLaterAreNamedAlready)
     for (QWidget* window :
          {static_cast<QWidget*>(&windows.titleScreen()), static_cast<QWidget*>(&windows.editor.get())}) {
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            if (isControl(widget))
+            if (isControl(widget)) {
                 EXPECT_FALSE(spokenName(widget).isEmpty()) << widget->objectName().toStdString();
+            }
         }
     }
 }

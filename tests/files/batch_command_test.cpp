@@ -182,6 +182,22 @@ TEST(BatchCommandTest, BadInputSaysWhatAndWhereAndChangesNoResultFile)
         {"accented text for a number",
          dataFile("3", {"z\xC3\xA9ro", "1", "2", "1"}, P, X, "5"),
          {"Line 3: the fecundity F(0) is \"z\xC3\xA9ro\", which is not a number"}},
+        {"an overlong UTF-8 form, as the fuzzer found it",
+         dataFile("3",
+                  {"none\xE0\x9D\x9A\x9B"
+                   "ore",
+                   "1", "2", "1"},
+                  P, X, "5"),
+         {"Line 3: the fecundity F(0) is \"none????ore\", which is not a number"}},
+        {"a surrogate, a code point past U+10FFFF and a C1 control",
+         dataFile("3", F, P,
+                  {"10",
+                   "a\xED\xA0\x80"
+                   "b\xF4\x90\x80\x80"
+                   "c\xC2\x85"
+                   "d"},
+                  "5"),
+         {"Line 7: the initial number X(0, 1) is \"a???b????c?d\", which is not a number"}},
         {"a very long line",
          "Owls,3\r\nF\r\n" + std::string(1 << 20, 'x') + "\r\n",
          {"Line 3: the fecundity F(0) is \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\""}},
