@@ -66,8 +66,14 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
             continue;
         place(s.points);
         if (s.line) {
-            painter->setPen(QPen(s.lineColour, kLineWidth));
-            painter->drawPolyline(placed_);
+            // Stroked as one path, a long zigzag of a thousand points takes
+            // the painter tens of milliseconds; segment by segment it is
+            // quick, and their round ends join them.
+            painter->setPen(QPen(s.lineColour, kLineWidth, Qt::SolidLine, Qt::RoundCap));
+            segments_.clear();
+            for (qsizetype i = 1; i < placed_.size(); ++i)
+                segments_.append(QLineF(placed_[i - 1], placed_[i]));
+            painter->drawLines(segments_);
         }
         if (!s.marker.isNull()) {
             // Whole-pixel corners let the picture be copied rather than resampled.

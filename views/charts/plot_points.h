@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QGraphicsItem>
 #include <QImage>
+#include <QLineF>
 #include <QList>
 #include <QPointF>
 #include <QPolygonF>
@@ -45,7 +46,9 @@ private:
     std::vector<Series> series_;
     QRectF area_;
     double xLow_ = 0, xHigh_ = 1, yLow_ = 0, yHigh_ = 1;
-    QPolygonF placed_;  // kept between paints to reuse its memory
+    // Kept between paints to reuse their memory.
+    QPolygonF placed_;
+    QList<QLineF> segments_;
 };
 
 }  // namespace dalvo::ui
