@@ -40,6 +40,9 @@ ChartWindow::ChartWindow(const History& history, QWidget* parent)
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setGeometry(twipRect(192, 192, 12108, 7788));
     MSChart1->setRenderHint(QPainter::Antialiasing);
+    // A new chart changes nearly every part of the view; repainting it whole
+    // spares the view from working out the changed parts item by item.
+    MSChart1->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     MSChart1->chart()->setBackgroundRoundness(0);
 
     struct ButtonPlan {
