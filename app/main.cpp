@@ -5,6 +5,7 @@
 #include "model/module1.h"
 #include "screens/startup/title_animation.h"
 #include "ui/common/assets.h"
+#include "ui/common/settings_of_this_run.h"
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     // Windows are hidden and shown as the student moves between them; the
     // program ends only through its own ways out.
     QApplication::setQuitOnLastWindowClosed(false);
+    const dalvo::ui::SettingsOfThisRun settings;
 
     dalvo::app::ProgramWindows windows(dalvo::Module1::history(), dalvo::programTitleAnimation());
     // exit() rather than quit(): quit() would first ask every window to

@@ -112,9 +112,12 @@ grep -q '^Inst dalvo-leslie ' "$work/apt.log" || fail "apt-get's simulation does
 check "the packaged program starts"
 extracted=$work/extracted
 dpkg-deb -x "$deb" "$extracted"
-mkdir -p "$work/home" "$work/runtime"
+rm -rf "$work/home" "$work/runtime" "$work/tmp"
+mkdir -p "$work/home" "$work/runtime" "$work/tmp"
 chmod 700 "$work/runtime"
-env QT_QPA_PLATFORM=offscreen HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+# The program is stopped from outside, so what it would remove at its end
+# (its folder for Qt's settings) stays in the scratch folder.
+env QT_QPA_PLATFORM=offscreen HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp" \
     XDG_CONFIG_HOME="$work/home/.config" "$extracted/usr/bin/dalvo-leslie" >"$work/program.log" 2>&1 &
 program_pid=$!
 # The program runs until the student leaves it: three seconds alive means it

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
+#include "ui/common/settings_of_this_run.h"
+
 int main(int argc, char* argv[])
 {
     testing::InitGoogleTest(&argc, argv);
@@ -10,5 +12,7 @@ int main(int argc, char* argv[])
         return RUN_ALL_TESTS();
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The file dialog tests leave nothing in the user's settings either.
+    const dalvo::ui::SettingsOfThisRun settings;
     return RUN_ALL_TESTS();
 }

@@ -146,4 +146,8 @@ xdotool key space
 
 step "end of the program"
 expect_program_exit 0
+
+step "nothing kept between runs"
+kept=$(find "$work/home" -type f)
+[ -z "$kept" ] || fail "the program left files in its home folder: $kept"
 echo "journey passed; screenshots in $shots"
