@@ -93,11 +93,7 @@ TEST_F(AgeDistributionWindowTest, FillsOneRowOfSharesPerStepOfTheRun)
         DefaultRun own(c.projections);
         AgeDistributionWindow table(*own.history, NumberLocale{});
         table.ShowAgeDistribution();
-        const StepGrid& shown = table.grid();
-        ASSERT_EQ(shown.Rows(), c.rows.size() + 1);
-        EXPECT_EQ(gridRow(shown, 0), kHeaders);
-        for (int r = 0; r < c.rows.size(); ++r)
-            EXPECT_EQ(gridRow(shown, r + 1), c.rows[r]) << "row " << r + 1;
+        expectStepRows(table.grid(), c.rows);
     }
 }
 

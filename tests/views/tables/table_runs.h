@@ -58,6 +58,15 @@ inline QStringList gridColumn(const ui::StepGrid& grid, int col)
     return texts;
 }
 
+// The header row, then exactly `rows`, one per step.
+inline void expectStepRows(const ui::StepGrid& grid, const QList<QStringList>& rows)
+{
+    ASSERT_EQ(grid.Rows(), rows.size() + 1);
+    EXPECT_EQ(gridRow(grid, 0), kHeaders);
+    for (int r = 0; r < rows.size(); ++r)
+        EXPECT_EQ(gridRow(grid, r + 1), rows[r]) << "row " << r + 1;
+}
+
 inline QList<QStringList> allRows(const ui::StepGrid& grid)
 {
     QList<QStringList> rows;
