@@ -149,7 +149,7 @@ void TitleWindow::keyPressEvent(QKeyEvent* event)
 
 void TitleWindow::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    clicks_.press(*event);
     event->accept();
 }
 
@@ -157,9 +157,7 @@ void TitleWindow::mousePressEvent(QMouseEvent* event)
 // on the window, as on the labels.
 void TitleWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = clicks_.release(*event, *this);
     event->accept();
     if (click)
         leave();
@@ -167,7 +165,7 @@ void TitleWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void TitleWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    pressed_ = false;
+    clicks_.cancel();
     event->accept();
     if (event->button() == Qt::LeftButton)
         leave();

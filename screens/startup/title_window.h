@@ -5,6 +5,7 @@
 #include <array>
 
 #include "screens/startup/title_animation.h"
+#include "ui/common/click_rule.h"
 
 class QTimer;
 
@@ -45,7 +46,7 @@ private:
     void centreOnScreen();
 
     TitleAnimation& animation_;
-    bool pressed_ = false;
+    ClickRule clicks_;
     bool left_ = false;
 
     QTimer* Timer1 = nullptr;

@@ -8,17 +8,13 @@ ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    clicks_.press(*event);
     event->accept();
 }
 
-// Like a button, the click counts only when the press and release both land
-// on the label, so that dragging off it cancels.
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = clicks_.release(*event, *this);
     event->accept();
     if (click)
         emit clicked();
@@ -26,7 +22,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    pressed_ = false;
+    clicks_.cancel();
     event->accept();
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+#include "ui/common/click_rule.h"
+
 namespace dalvo::ui {
 
 class ClickableLabel : public QLabel {
@@ -20,7 +22,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    ClickRule clicks_;
 };
 
 }  // namespace dalvo::ui
