@@ -23,6 +23,7 @@ public:
     const T& value() const { return std::get<T>(state_); }
     T& value() { return std::get<T>(state_); }
     const T& operator*() const { return value(); }
+    const T* operator->() const { return &value(); }
     const Error& error() const { return std::get<Error>(state_); }
 
 private:

@@ -15,6 +15,7 @@
 #include "files/batch_reader.h"
 #include "files/batch_writer.h"
 #include "files/safe_write.h"
+#include "model/long_term_outlook.h"
 
 namespace {
 
@@ -141,5 +142,25 @@ void BM_ComputeLargestFileInMemory(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ComputeLargestFileInMemory)->Unit(benchmark::kMillisecond);
+
+// The whole long-term analysis of the same file's matrix.
+void BM_AnalysisLargest(benchmark::State& state)
+{
+    auto arrays = std::make_unique<dalvo::BatchArrays>();
+    if (!dalvo::readBatchData(largestDataFile(), *arrays).ok()) {
+        state.SkipWithError("the data file could not be read");
+        return;
+    }
+    const int n = arrays->BatchLastAge;
+    const dalvo::LeslieMatrix matrix{{arrays->BatchFecundity, arrays->BatchFecundity + n + 1},
+                                     {arrays->BatchSurvival, arrays->BatchSurvival + n}};
+    for (auto _ : state) {
+        const dalvo::Result<dalvo::LongTermOutlook> outlook = dalvo::analyseLongTerm(matrix);
+        if (!outlook)
+            state.SkipWithError("the analysis failed");
+        benchmark::DoNotOptimize(outlook);
+    }
+}
+BENCHMARK(BM_AnalysisLargest)->Unit(benchmark::kMillisecond);
 
 }  // namespace

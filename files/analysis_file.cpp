@@ -1,0 +1,66 @@
+#include "files/analysis_file.h"
+
+#include <optional>
+#include <vector>
+
+#include "model/number_text.h"
+
+namespace dalvo {
+
+namespace {
+
+class AnalysisLines {
+public:
+    void add(const char* key, std::optional<double> value)
+    {
+        text_ += key;
+        text_ += ',';
+        if (value)
+            text_ += formatGeneral(*value, kPeriod);
+        text_ += "\r\n";
+    }
+
+    void add(const char* key, const std::vector<double>& values, std::size_t count)
+    {
+        text_ += key;
+        for (std::size_t j = 0; j < count; ++j) {
+            text_ += ',';
+            if (j < values.size())
+                text_ += formatGeneral(values[j], kPeriod);
+        }
+        text_ += "\r\n";
+    }
+
+    std::string take() { return std::move(text_); }
+
+private:
+    inline static const NumberLocale kPeriod{"."};
+    std::string text_;
+};
+
+}  // namespace
+
+std::string analysisFileText(const LongTermOutlook& o)
+{
+    const std::size_t classes = static_cast<std::size_t>(o.classes);
+    const std::size_t survivals = classes == 0 ? 0 : classes - 1;
+    AnalysisLines lines;
+    lines.add("classes", static_cast<double>(o.classes));
+    lines.add("lambda", o.lambda);
+    lines.add("r", o.growthExponent);
+    lines.add("period_of_imprimitivity",
+              o.period ? std::optional<double>(static_cast<double>(*o.period)) : std::nullopt);
+    lines.add("damping_ratio", o.dampingRatio);
+    lines.add("oscillation_period", o.oscillationPeriod);
+    lines.add("net_reproductive_rate", o.netReproductiveRate);
+    lines.add("generation_time", o.generationTime);
+    lines.add("stable_distribution", o.stableDistribution, classes);
+    lines.add("reproductive_values", o.reproductiveValues, classes);
+    lines.add("sensitivity_fecundity", o.sensitivityFecundity, classes);
+    lines.add("sensitivity_survival", o.sensitivitySurvival, survivals);
+    lines.add("elasticity_fecundity", o.elasticityFecundity, classes);
+    lines.add("elasticity_survival", o.elasticitySurvival, survivals);
+    return lines.take();
+}
+
+}  // namespace dalvo

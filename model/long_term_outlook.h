@@ -1,0 +1,45 @@
+// Where a Leslie projection settles: λ, the stable age distribution, reproductive values, damping, sensitivities.
+#pragma once
+
+#include <complex>
+#include <optional>
+#include <vector>
+
+#include "model/leslie_matrix.h"
+#include "model/result.h"
+
+namespace dalvo {
+
+// Every quantity that the matrix leaves undefined is empty: with no class
+// that both survives to its age and reproduces (λ = 0) all but λ, R0 and the
+// classes are; an imprimitive matrix (period > 1) has no damping ratio or
+// oscillation period, and neither has a matrix whose only other eigenvalues
+// are 0.
+struct LongTermOutlook {
+    int classes = 0;
+    double lambda = 0;  // the dominant eigenvalue
+    std::optional<double> growthExponent;  // r = ln λ
+    std::optional<int> period;  // of imprimitivity: 1 when the numbers settle
+    std::optional<double> dampingRatio;
+    std::optional<double> oscillationPeriod;  // none when the subdominant root is real and positive
+    double netReproductiveRate = 0;  // R0
+    std::optional<double> generationTime;
+    std::vector<double> stableDistribution;  // w, summing to 1
+    std::vector<double> reproductiveValues;  // v, with v(0) = 1
+    std::vector<double> sensitivityFecundity;  // of λ to F(j), j = 0..n
+    std::vector<double> sensitivitySurvival;   // of λ to P(j), j = 0..n-1
+    std::vector<double> elasticityFecundity;
+    std::vector<double> elasticitySurvival;
+    // Every root of the characteristic polynomial, the dominant one first and
+    // then by falling modulus; the second is the subdominant λ2.
+    std::vector<std::complex<double>> eigenvalues;
+
+    bool diesOut() const { return lambda == 0; }
+    bool settles() const { return period == 1; }
+};
+
+// Refuses a matrix with no class or more than 101, lists of the wrong
+// lengths, a negative or non-finite entry, or a survival rate above 1.
+Result<LongTermOutlook> analyseLongTerm(const LeslieMatrix& matrix);
+
+}  // namespace dalvo
