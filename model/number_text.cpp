@@ -1,5 +1,6 @@
 #include "model/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -93,6 +94,11 @@ long long leadingExponent(std::string_view whole, std::string_view fraction, lon
 
 std::string formatGeneral(double value, const NumberLocale& locale)
 {
+    return formatSignificant(value, kSignificantDigits, locale);
+}
+
+std::string formatSignificant(double value, int significantDigits, const NumberLocale& locale)
+{
     if (std::isnan(value))
         return "nan";
     if (std::isinf(value))
@@ -107,7 +113,7 @@ std::string formatGeneral(double value, const NumberLocale& locale)
     // becoming 1E+01.
     char buffer[64];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                         kSignificantDigits - 1);
+                                         std::clamp(significantDigits, 1, kSignificantDigits) - 1);
     if (ec != std::errc{})
         return "nan";
     const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
@@ -161,6 +167,24 @@ std::string formatGeneral(double value, const NumberLocale& locale)
         text += separator;
         text.append(digits, wholeDigits);
     }
+    return text;
+}
+
+std::string formatFixed(double value, int decimals, const NumberLocale& locale)
+{
+    if (!std::isfinite(value))
+        return formatGeneral(value, locale);
+    char buffer[400];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                         std::clamp(decimals, 0, 20));
+    if (ec != std::errc{})
+        return formatGeneral(value, locale);
+    std::string text(buffer, end);
+    // "-0.0" says nothing a reader could use.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separatorOf(locale));
     return text;
 }
 

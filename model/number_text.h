@@ -19,6 +19,13 @@ struct NumberLocale {
 // sign and at least two exponent digits ("1.5E+20", "1E-05").
 std::string formatGeneral(double value, const NumberLocale& locale);
 
+// The general format with fewer significant digits (1..15), for values shown
+// to be read rather than computed with.
+std::string formatSignificant(double value, int significantDigits, const NumberLocale& locale);
+
+// A fixed number of decimals (0..20), rounded: "22.0", "3.5".
+std::string formatFixed(double value, int decimals, const NumberLocale& locale);
+
 // The whole text as a number: surrounding blanks ignored, optional sign,
 // digits with the regional separator, optional exponent. Empty or anything
 // else, or a value beyond the double range, is an error.

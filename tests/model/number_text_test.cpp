@@ -289,3 +289,34 @@ TEST(NumberText, FormattedTextReadsBackAndIsStable)
 
 }  // namespace
 }  // namespace dalvo
+
+namespace dalvo {
+namespace {
+
+TEST(FormatForReading, FewerDigitsAndFixedDecimals)
+{
+    struct Case {
+        const char* name;
+        std::string actual;
+        std::string expected;
+    };
+    const NumberLocale point{"."};
+    const NumberLocale comma{","};
+    const std::vector<Case> cases = {
+        {"six digits", formatSignificant(1.2197744, 6, point), "1.21977"},
+        {"six digits, comma", formatSignificant(1.2197744, 6, comma), "1,21977"},
+        {"trailing zeros dropped", formatSignificant(1.5000001, 6, point), "1.5"},
+        {"carry", formatSignificant(0.99999999, 6, point), "1"},
+        {"exponent form", formatSignificant(1.23456789e-7, 3, point), "1.23E-07"},
+        {"one decimal", formatFixed(21.977, 1, point), "22.0"},
+        {"one decimal, comma", formatFixed(3.4966, 1, comma), "3,5"},
+        {"no decimals", formatFixed(2.4, 0, point), "2"},
+        {"negative zero shown as zero", formatFixed(-0.04, 1, point), "0.0"},
+        {"negative", formatFixed(-12.346, 2, point), "-12.35"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.actual, c.expected) << c.name;
+}
+
+}  // namespace
+}  // namespace dalvo

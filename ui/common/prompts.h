@@ -1,0 +1,31 @@
+// What a window asks of the student: a file to save or open, a yes or no, and news of a failure.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace dalvo::ui {
+
+// Windows receive one of these instead of opening dialogs themselves, so
+// tests can answer in their place. An empty file name means the student
+// cancelled.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    virtual QString chooseFileToSave(QWidget* window, const QString& suggestedName) = 0;
+    virtual QString chooseFileToOpen(QWidget* window, const QString& suggestedName) = 0;
+    virtual bool confirm(QWidget* window, const QString& question) = 0;
+    virtual void report(QWidget* window, const QString& message) = 0;
+};
+
+// The real thing: the file dialog, a question box, a warning box.
+class DialogPrompts : public Prompts {
+public:
+    QString chooseFileToSave(QWidget* window, const QString& suggestedName) override;
+    QString chooseFileToOpen(QWidget* window, const QString& suggestedName) override;
+    bool confirm(QWidget* window, const QString& question) override;
+    void report(QWidget* window, const QString& message) override;
+};
+
+}  // namespace dalvo::ui

@@ -1,0 +1,238 @@
+#include "ui/outlook/outlook_window.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "files/analysis_file.h"
+#include "files/safe_write.h"
+#include "ui/common/controls.h"
+#include "ui/common/messages.h"
+#include "ui/common/page_printer.h"
+#include "ui/common/prompts.h"
+#include "ui/common/screen_place.h"
+#include "ui/common/twips.h"
+
+namespace dalvo::ui {
+
+namespace {
+
+constexpr int kClasses = 4;
+
+QTableWidget* makeGrid(QWidget* parent, int rows, int columns, const QRect& place)
+{
+    auto* grid = new QTableWidget(rows, columns, parent);
+    grid->setGeometry(place);
+    grid->setFont(timesFont(10));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return grid;
+}
+
+void setCell(QTableWidget* grid, int row, int column, const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->setItem(row, column, item);
+}
+
+QLabel* makeSentence(QWidget* parent, const QString& name, int y, int height)
+{
+    QLabel* label = makeLabel(parent, name, {}, 240, y, 9720, height, 11);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* parent)
+    : SecondaryWindow(parent), prompts_(prompts), locale_(std::move(locale))
+{
+    setObjectName(QStringLiteral("outlookWindow"));
+    setWindowTitle(tr("Long-term outlook"));
+    makeFixedSizeWindow(this, 10200, 8520);
+
+    lambdaLabel_ = makeSentence(this, QStringLiteral("lambdaLabel"), 180, 360);
+    growthLabel_ = makeSentence(this, QStringLiteral("growthLabel"), 600, 600);
+    settlingLabel_ = makeSentence(this, QStringLiteral("settlingLabel"), 1260, 840);
+    reproductionLabel_ = makeSentence(this, QStringLiteral("reproductionLabel"), 2160, 360);
+
+    byAgeCaption_ = makeLabel(this, QStringLiteral("byAgeCaption"), tr("By age"), 240, 2640, 3960, 300, 11);
+    byAgeTable_ = makeGrid(this, kClasses, 2, twipRect(240, 2940, 3960, 2160));
+    byAgeTable_->setObjectName(QStringLiteral("byAgeTable"));
+    byAgeTable_->setHorizontalHeaderLabels({tr("Stable distribution"), tr("Reproductive value")});
+    byAgeTable_->setAccessibleName(tr("Stable age distribution and reproductive values"));
+
+    sensitivityCaption_ = makeLabel(this, QStringLiteral("sensitivityCaption"),
+                                    tr("Sensitivity of λ to each entry of the matrix"), 4440, 2640, 5520, 300, 11);
+    sensitivityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 2940, 5520, 2160));
+    sensitivityGrid_->setObjectName(QStringLiteral("sensitivityGrid"));
+    sensitivityGrid_->setAccessibleName(tr("Sensitivities of lambda"));
+
+    elasticityCaption_ = makeLabel(this, QStringLiteral("elasticityCaption"),
+                                   tr("Elasticity of λ (the elasticities add up to 1)"), 4440, 5280, 5520, 300, 11);
+    elasticityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 5580, 5520, 2160));
+    elasticityGrid_->setObjectName(QStringLiteral("elasticityGrid"));
+    elasticityGrid_->setAccessibleName(tr("Elasticities of lambda"));
+
+    QStringList ages;
+    for (int age = 0; age < kClasses; ++age)
+        ages << tr("Age %1").arg(age);
+    byAgeTable_->setVerticalHeaderLabels(ages);
+    for (QTableWidget* grid : {sensitivityGrid_, elasticityGrid_}) {
+        grid->setHorizontalHeaderLabels(ages);
+        grid->setVerticalHeaderLabels(ages);
+    }
+
+    printButton_ = makeButton(this, QStringLiteral("outlookPrintButton"), tr("Print this page"), {}, 240, 7860,
+                              3012, 495);
+    saveButton_ = makeButton(this, QStringLiteral("outlookSaveButton"), tr("Save"), tr("Save the analysis (Ctrl+S)"),
+                             3600, 7860, 3012, 495);
+    goBackButton_ = makeButton(this, QStringLiteral("outlookGoBackButton"), tr("Go back"),
+                               tr("Back to the main window (Esc)"), 6948, 7860, 3012, 495);
+
+    printer_ = new PagePrinter(this);
+    connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
+    connect(saveButton_, &QPushButton::clicked, this, &OutlookWindow::saveAnalysis);
+    connect(goBackButton_, &QPushButton::clicked, this, &OutlookWindow::backToMainRequested);
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, &OutlookWindow::saveAnalysis);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &OutlookWindow::backToMainRequested);
+
+    centreOnScreen(this);
+}
+
+QString OutlookWindow::number(double value, int significantDigits) const
+{
+    return toQString(formatSignificant(value, significantDigits, locale_));
+}
+
+QString OutlookWindow::fixed(double value, int decimals) const
+{
+    return toQString(formatFixed(value, decimals, locale_));
+}
+
+void OutlookWindow::showMatrix(const Result<LeslieMatrix>& matrix)
+{
+    clearNumbers();
+    outlook_.reset();
+    Result<LongTermOutlook> outlook = matrix ? analyseLongTerm(*matrix) : Result<LongTermOutlook>(matrix.error());
+    if (!outlook) {
+        lambdaLabel_->setText(tr("The long-term outlook cannot be worked out."));
+        growthLabel_->setText(toQString(outlook.error().message));
+        saveButton_->setEnabled(false);
+        return;
+    }
+    outlook_ = *outlook;
+    saveButton_->setEnabled(true);
+    showSentences(*outlook_);
+    if (outlook_->diesOut())
+        return;
+    fillByAge(*outlook_);
+    fillMatrixGrid(sensitivityGrid_, outlook_->sensitivityFecundity, outlook_->sensitivitySurvival);
+    fillMatrixGrid(elasticityGrid_, outlook_->elasticityFecundity, outlook_->elasticitySurvival);
+}
+
+void OutlookWindow::showSentences(const LongTermOutlook& o)
+{
+    if (o.diesOut()) {
+        lambdaLabel_->setText(tr("λ = 0"));
+        growthLabel_->setText(tr("No age class both lives long enough and has young: the population dies out "
+                                 "within %1 time intervals, whatever its start.")
+                                  .arg(o.classes));
+        reproductionLabel_->setText(tr("Net reproductive rate R0 = 0."));
+        return;
+    }
+
+    const double r = *o.growthExponent;
+    lambdaLabel_->setText(tr("λ = %1, and r = ln λ = %2").arg(number(o.lambda, 6), number(r, 6)));
+    const double percent = std::abs(o.lambda - 1) * 100;
+    const double timesToDoubleOrHalve = std::numbers::ln2 / std::abs(r);
+    if (o.lambda > 1)
+        growthLabel_->setText(tr("In the long run the population grows by %1 % per time interval and doubles "
+                                 "every %2 intervals.")
+                                  .arg(fixed(percent, 1), fixed(timesToDoubleOrHalve, 1)));
+    else if (o.lambda < 1)
+        growthLabel_->setText(tr("In the long run the population shrinks by %1 % per time interval and halves "
+                                 "every %2 intervals.")
+                                  .arg(fixed(percent, 1), fixed(timesToDoubleOrHalve, 1)));
+    else
+        growthLabel_->setText(tr("In the long run the population keeps its size."));
+
+    if (!o.settles())
+        settlingLabel_->setText(tr("The numbers cycle with period %1: the growth rate and the age distribution "
+                                   "never settle but repeat every %1 intervals, while the population changes on "
+                                   "average by the factor λ each interval.")
+                                    .arg(*o.period));
+    else if (o.dampingRatio && o.oscillationPeriod)
+        settlingLabel_->setText(tr("Differences from the stable distribution shrink by a factor %1 each interval; "
+                                   "they swing with a period of about %2 intervals.")
+                                    .arg(fixed(*o.dampingRatio, 2), fixed(*o.oscillationPeriod, 1)));
+    else if (o.dampingRatio)
+        settlingLabel_->setText(tr("Differences from the stable distribution shrink by a factor %1 each interval, "
+                                   "without swinging.")
+                                    .arg(fixed(*o.dampingRatio, 2)));
+    else
+        settlingLabel_->setText(tr("Only the youngest class has young, so the age distribution is stable after at "
+                                   "most %1 intervals, whatever the start.")
+                                    .arg(o.classes));
+
+    reproductionLabel_->setText(tr("Net reproductive rate R0 = %1; generation time %2 intervals.")
+                                    .arg(number(o.netReproductiveRate, 6), fixed(*o.generationTime, 2)));
+}
+
+void OutlookWindow::fillByAge(const LongTermOutlook& o)
+{
+    for (int age = 0; age < kClasses && age < o.classes; ++age) {
+        setCell(byAgeTable_, age, 0, number(o.stableDistribution[age], 6));
+        setCell(byAgeTable_, age, 1, number(o.reproductiveValues[age], 6));
+    }
+}
+
+// Laid out like the matrix: fecundities on the first row, survival rates
+// below the diagonal, and nothing where the matrix holds no entry.
+void OutlookWindow::fillMatrixGrid(QTableWidget* grid, const std::vector<double>& fecundity,
+                                   const std::vector<double>& survival)
+{
+    for (int j = 0; j < kClasses && j < static_cast<int>(fecundity.size()); ++j)
+        setCell(grid, 0, j, number(fecundity[j], 5));
+    for (int j = 0; j + 1 < kClasses && j < static_cast<int>(survival.size()); ++j)
+        setCell(grid, j + 1, j, number(survival[j], 5));
+}
+
+void OutlookWindow::clearNumbers()
+{
+    for (QLabel* label : {lambdaLabel_, growthLabel_, settlingLabel_, reproductionLabel_})
+        label->clear();
+    for (QTableWidget* grid : {byAgeTable_, sensitivityGrid_, elasticityGrid_})
+        grid->clearContents();
+}
+
+void OutlookWindow::saveAnalysis()
+{
+    if (!outlook_)
+        return;
+    const QString path = prompts_.chooseFileToSave(this, tr("Analysis.txt"));
+    if (path.isEmpty())
+        return;
+    const Result<void> saved = replaceFile(QFile::encodeName(path).toStdString(), analysisFileText(*outlook_));
+    if (!saved)
+        prompts_.report(this, tr("The analysis was not saved. %1 Choose another folder or file name and save "
+                                 "again.")
+                                  .arg(QFile::decodeName(QByteArray::fromStdString(saved.error().message))));
+}
+
+}  // namespace dalvo::ui
