@@ -1,5 +1,8 @@
 #include "files/batch_command.h"
 
+#include <cerrno>
+#include <optional>
+
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
 #include "files/batch_writer.h"
@@ -9,6 +12,42 @@
 
 namespace dalvo {
 
+namespace {
+
+// What the student can do about a result file that could not be written:
+// the result files' names and folder come from the data file's.
+std::string adviceFor(const WriteFailure& failure)
+{
+    const std::string again = " then run the batch projection again.";
+    if (!failure.unchanged)
+        return " Correct what stood in the way," + again;
+    const std::string unchanged = " No result file was changed.";
+    switch (failure.errorNumber) {
+        case ENAMETOOLONG:
+            return unchanged +
+                   " Give the data file a shorter name (the result files add up to 20 characters to it)," +
+                   again;
+        case EISDIR:
+            return unchanged + " Remove or rename that folder," + again;
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return unchanged + " Make room on the disk," + again;
+        case EROFS:
+            return unchanged + " Copy the data file to a folder on a disk that can be written to," + again;
+        default:
+            return unchanged + " Make sure the data file's folder can be written to and has room," + again;
+    }
+}
+
+bool onlyBlankLines(const std::string& text)
+{
+    return text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
+}  // namespace
+
 Result<void> runBatchProjection(const std::string& dataFileName, BatchArrays& arrays,
                                 std::string& exportFileName)
 {
@@ -16,42 +55,35 @@ Result<void> runBatchProjection(const std::string& dataFileName, BatchArrays& ar
     const std::string data = "The data file " + quotedPath(dataFileName);
     const std::string correctIt =
         " Correct the file and run the batch projection again; no result file was changed.";
-    const std::string makeRoom =
-        " No result file was changed. Make sure the data file's folder can be written to and has room, then "
-        "run "
-        "the batch projection again.";
+    const std::string megabytes = std::to_string(kLargestTextFile / (1024 * 1024));
 
     Result<TextFile> file = readTextFile(dataFileName);
     if (!file)
         return Error{file.error().message + " Choose another data file."};
+    if (file.value().cutShort && onlyBlankLines(file.value().bytes)) {
+        return Error{data + " cannot be used. Its first " + megabytes +
+                     " MB hold nothing but blank lines, and no more of a file is read; a data file starts "
+                     "with a title and the highest age index n." +
+                     correctIt};
+    }
     if (Result<void> read = readBatchData(file.value().bytes, arrays); !read) {
         std::string message = data + " cannot be used. " + read.error().message;
         if (file.value().cutShort)
-            message += " Only the first " + std::to_string(kLargestTextFile / (1024 * 1024)) +
-                       " MB of the file were read.";
+            message += " Only the first " + megabytes + " MB of the file were read.";
         return Error{message + correctIt};
     }
     if (Result<void> projected = projectBatch(arrays); !projected)
         return Error{data + " cannot be projected. " + projected.error().message + correctIt};
 
-    // Both files are complete before either replaces an old one.
+    // Both files are complete before either replaces an old one, and a
+    // failure leaves both as they were.
     const BatchResultNames names = batchResultNames(dataFileName);
-    Result<PendingFile> structure = PendingFile::write(names.ageStructure, ageStructureText(arrays));
-    if (!structure)
-        return Error{structure.error().message + makeRoom};
-    Result<PendingFile> distribution = PendingFile::write(names.ageDistribution, ageDistributionText(arrays));
-    if (!distribution)
-        return Error{distribution.error().message + makeRoom};
-
-    exportFileName = names.ageStructure;
-    if (Result<void> committed = structure.value().commit(); !committed)
-        return Error{committed.error().message + makeRoom};
+    const std::string structure = ageStructureText(arrays);
+    const std::string distribution = ageDistributionText(arrays);
     exportFileName = names.ageDistribution;
-    if (Result<void> committed = distribution.value().commit(); !committed) {
-        return Error{"The age-structure file " + quotedPath(names.ageStructure) + " was written, but " +
-                     committed.error().message +
-                     " Make sure the folder can be written to, then run the batch projection again."};
-    }
+    if (std::optional<WriteFailure> failed =
+            replaceFiles({{names.ageStructure, structure}, {names.ageDistribution, distribution}}))
+        return Error{failed->error.message + adviceFor(*failed)};
     return {};
 }
 

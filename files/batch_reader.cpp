@@ -61,8 +61,8 @@ bool isControlCharacter(const std::string& text, std::size_t i, std::size_t leng
     return length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
 }
 
-// The field as a message may quote it: cut short, with control characters
-// and bytes that are not text shown as '?', so that a binary file cannot
+// The field as a message may quote it: cut short, with a tab shown as a
+// blank, other control characters and bytes that are not text as '?', so that a binary file cannot
 // garble the message.
 std::string shown(const std::string& text)
 {
@@ -73,6 +73,9 @@ std::string shown(const std::string& text)
         const std::size_t length = characterLength(text, i);
         if (length == 0) {
             result += '?';
+            i += 1;
+        } else if (text[i] == '\t') {
+            result += ' ';
             i += 1;
         } else if (isControlCharacter(text, i, length)) {
             result += '?';
@@ -89,22 +92,87 @@ std::string shown(const std::string& text)
     return result;
 }
 
-// Written like a number but beyond what a double holds ("1E999").
-bool looksNumeric(const std::string& text)
+bool isDigit(char c)
 {
-    bool digit = false;
-    for (char c : text) {
-        if (c >= '0' && c <= '9')
-            digit = true;
-        else if (c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E' && c != ' ' && c != '\t')
-            return false;
+    return c >= '0' && c <= '9';
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Written as a number is written, whether or not a double holds it ("1E999"
+// does not): blanks around, an optional sign, digits with at most one
+// period, and an optional exponent with digits.
+bool isWrittenAsNumber(const std::string& text)
+{
+    std::size_t pos = 0;
+    std::size_t end = text.size();
+    while (pos < end && isBlank(text[pos]))
+        ++pos;
+    while (end > pos && isBlank(text[end - 1]))
+        --end;
+    if (pos < end && (text[pos] == '+' || text[pos] == '-'))
+        ++pos;
+    bool digits = false;
+    while (pos < end && isDigit(text[pos])) {
+        ++pos;
+        digits = true;
     }
-    return digit;
+    if (pos < end && text[pos] == '.') {
+        ++pos;
+        while (pos < end && isDigit(text[pos])) {
+            ++pos;
+            digits = true;
+        }
+    }
+    if (!digits)
+        return false;
+    if (pos < end && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < end && (text[pos] == '+' || text[pos] == '-'))
+            ++pos;
+        if (pos == end || !isDigit(text[pos]))
+            return false;
+        while (pos < end && isDigit(text[pos]))
+            ++pos;
+    }
+    return pos == end;
+}
+
+// A blank or a tab between two parts: several numbers on one line without
+// commas between them ("0 1 2 1").
+bool hasInnerBlank(const std::string& text)
+{
+    return text.find_first_of(" \t") != std::string::npos;
+}
+
+// Only the characters numbers are made of, in an order no number takes
+// ("1.2.3", "--5", "5e").
+bool hasOnlyNumberCharacters(const std::string& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789+-.eE") == std::string::npos;
+}
+
+// Why a field that should be a number is not one, as the end of a sentence.
+std::string notANumberBecause(const std::string& text)
+{
+    if (isWrittenAsNumber(text))
+        return ", which is too large to use.";
+    if (hasInnerBlank(text))
+        return ", which is not a number (numbers are separated by commas, not by blanks or tabs).";
+    if (hasOnlyNumberCharacters(text))
+        return ", which is not a number (numbers are written like 12, -0.5 or 1.5E+3).";
+    return ", which is not a number (numbers use a period as decimal separator).";
 }
 
 class DataReader {
 public:
-    explicit DataReader(std::string_view text) : fields_(text) {}
+    explicit DataReader(std::string_view text)
+        : fields_(text), onlyBlankLines_(text.find_first_not_of("\xEF\xBB\xBF") != std::string_view::npos)
+    {
+    }
 
     Result<DataField> field(const std::string& what)
     {
@@ -113,8 +181,11 @@ public:
             return Error{"Line " + std::to_string(fields_.lastLine()) + ": " + what +
                          " starts with a quote that is not closed on that line."};
         if (!next.value().has_value()) {
-            if (fields_.lastLine() == 0)
-                return Error{"The file is empty; it must start with a title and the highest age index n."};
+            if (fields_.lastLine() == 0) {
+                return Error{std::string(onlyBlankLines_ ? "The file holds nothing but blank lines"
+                                                         : "The file is empty") +
+                             "; it must start with a title and the highest age index n."};
+            }
             return Error{"The file ends after line " + std::to_string(fields_.lastLine()) + ", before " +
                          what + "; a complete file runs on to the number of steps T."};
         }
@@ -131,12 +202,8 @@ public:
         if (f.text.empty())
             return Error{where + " is empty; a number is expected there."};
         Result<double> value = parseNumber(f.text, NumberLocale{"."});
-        if (!value) {
-            if (looksNumeric(f.text))
-                return Error{where + " is " + shown(f.text) + ", which is too large to use."};
-            return Error{where + " is " + shown(f.text) +
-                         ", which is not a number (numbers use a period as decimal separator)."};
-        }
+        if (!value)
+            return Error{where + " is " + shown(f.text) + notANumberBecause(f.text)};
         lastNumberLine_ = f.line;
         lastNumberText_ = f.text;
         return *value;
@@ -155,8 +222,23 @@ public:
         return static_cast<int>(*value);
     }
 
+    // A label's text is never used, so anything goes, an empty line too.
+    // Blank lines before a label are skipped as anywhere else, unless a
+    // number follows them: then the first of them stood where the label
+    // belongs and is an empty label, and the number is the next field. (A
+    // label written as a bare number after a blank line is read as that
+    // number; a label holds words.)
     Result<void> label(BatchArrays& arrays, const std::string& what)
     {
+        if (fields_.emptyLineAhead()) {
+            FieldReader ahead = fields_;
+            ahead.emptyLine();
+            Result<std::optional<DataField>> following = ahead.next();
+            if (following && following.value() && isWrittenAsNumber(following.value()->text)) {
+                arrays.BatchLabel = fields_.emptyLine().text;
+                return {};
+            }
+        }
         Result<DataField> read = field(what);
         if (!read)
             return read.error();
@@ -166,6 +248,7 @@ public:
 
 private:
     FieldReader fields_;
+    bool onlyBlankLines_;  // when the reader finds no field at all: not a file without a byte
     int lastNumberLine_ = 0;
     std::string lastNumberText_;
 };

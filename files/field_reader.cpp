@@ -18,11 +18,58 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 }  // namespace
+
+FieldReader::FieldReader(std::string_view text) : text_(text)
+{
+    if (text_.starts_with(kByteOrderMark))
+        pos_ = kByteOrderMark.size();
+}
+
+bool FieldReader::isLineBreakAt(std::size_t pos) const
+{
+    return pos < text_.size() && (text_[pos] == '\n' || text_[pos] == '\r');
+}
 
 bool FieldReader::atLineBreak() const
 {
-    return pos_ < text_.size() && (text_[pos_] == '\n' || text_[pos_] == '\r');
+    return isLineBreakAt(pos_);
+}
+
+std::size_t FieldReader::blanksFrom(std::size_t pos) const
+{
+    while (pos < text_.size() && isBlank(text_[pos]))
+        ++pos;
+    return pos;
+}
+
+bool FieldReader::emptyLineAhead() const
+{
+    std::size_t pos = blanksFrom(pos_);
+    if (lastLine_ != 0) {
+        // The rest of the last field's line must be blank.
+        if (!isLineBreakAt(pos))
+            return false;
+        pos += text_[pos] == '\r' && pos + 1 < text_.size() && text_[pos + 1] == '\n' ? 2 : 1;
+        pos = blanksFrom(pos);
+    }
+    return isLineBreakAt(pos);
+}
+
+DataField FieldReader::emptyLine()
+{
+    pos_ = blanksFrom(pos_);
+    if (lastLine_ != 0 && atLineBreak()) {
+        skipLineBreak();
+        pos_ = blanksFrom(pos_);
+    }
+    // On the empty line's line break, which the next field skips.
+    lastLine_ = line_;
+    DataField field;
+    field.line = line_;
+    return field;
 }
 
 void FieldReader::skipLineBreak()

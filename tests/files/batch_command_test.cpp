@@ -110,7 +110,7 @@ TEST(BatchCommandTest, BadInputSaysWhatAndWhereAndChangesNoResultFile)
     };
     const Case cases[] = {
         {"empty file", "", {"The file is empty"}},
-        {"only blank lines", "\r\n  \r\n", {"The file is empty"}},
+        {"only blank lines", "\r\n  \r\n", {"The file holds nothing but blank lines"}},
         {"ends after the title", "Owls\r\n", {"ends after line 1, before the highest age index n"}},
         {"ends after n", "Owls,3\r\n", {"ends after line 1, before the label before the fecundities"}},
         {"ends in the fecundities",
@@ -161,6 +161,22 @@ TEST(BatchCommandTest, BadInputSaysWhatAndWhereAndChangesNoResultFile)
          dataFile("3", F, P, {"10", "ten"}, "5"),
          {"Line 7: the initial number X(0, 1) is \"ten\""}},
         {"text for T", dataFile("3", F, P, X, "twenty"), {"Line 9: the number of steps T is \"twenty\""}},
+        {"blanks instead of commas",
+         dataFile("3", {"0 1 2 1"}, P, X, "5"),
+         {"Line 3: the fecundity F(0) is \"0 1 2 1\", which is not a number (numbers are separated by "
+          "commas, not by blanks or tabs)."}},
+        {"tabs instead of commas",
+         dataFile("3", F, {"0.5\t1\t0.5\t0"}, X, "5"),
+         {"Line 5: the survival rate P(0) is \"0.5 1 0.5 0\", which is not a number (numbers are separated "
+          "by commas, not by blanks or tabs)."}},
+        {"two periods",
+         dataFile("3", {"0", "1.2.3", "2", "1"}, P, X, "5"),
+         {"the fecundity F(1) is \"1.2.3\", which is not a number (numbers are written like 12, -0.5 or "
+          "1.5E+3)."}},
+        {"two minus signs",
+         dataFile("3", F, P, {"--5"}, "5"),
+         {"the initial number X(0, 0) is \"--5\", which is not a number"}},
+        {"an exponent without digits", dataFile("3", F, P, X, "5e"), {"the number of steps T is \"5e\", which is not a number"}},
         {"a number too large to hold",
          dataFile("3", {"0", "1E+999", "2", "1"}, P, X, "5"),
          {"the fecundity F(1) is \"1E+999\", which is too large to use"}},
@@ -257,6 +273,130 @@ TEST(BatchCommandTest, ADataFileThatCannotBeOpenedIsNamedWithTheReason)
     }
 }
 
+// The result files of the example file, as the command writes them.
+struct ExampleResults {
+    std::string structure;
+    std::string distribution;
+};
+
+ExampleResults exampleResults()
+{
+    BatchFolder batch;
+    writeBytes(batch.data, kExampleFile);
+    EXPECT_TRUE(batch.run(batch.data).ok());
+    return {readBytes(batch.structure), readBytes(batch.distribution)};
+}
+
+TEST(BatchCommandTest, AByteOrderMarkIsNotPartOfTheTitle)
+{
+    const ExampleResults expected = exampleResults();
+    const std::string body = kExampleFile.substr(kExampleFile.find(",3\r\n"));
+    for (const std::string& title : {std::string("Example population"), std::string("\"Owls, barn\"")}) {
+        BatchFolder batch;
+        writeBytes(batch.data, "\xEF\xBB\xBF" + title + body);
+        const Result<void> done = batch.run(batch.data);
+        ASSERT_TRUE(done.ok()) << title << ": " << done.error().message;
+        EXPECT_EQ(readBytes(batch.structure), expected.structure) << title;
+        EXPECT_EQ(readBytes(batch.distribution), expected.distribution) << title;
+    }
+}
+
+TEST(BatchCommandTest, AnEmptyLineWhereALabelBelongsIsAnEmptyLabel)
+{
+    const ExampleResults expected = exampleResults();
+    struct Case {
+        const char* name;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"an empty title on its own line", "\r\n3\r\nF\r\n0,1,2,1\r\nP\r\n0.5,1,0.5,0\r\nX\r\n10,0,0,0\r\nT\r\n20\r\n"},
+        {"no label before the fecundities",
+         "Owls,3\r\n\r\n0,1,2,1\r\nSurvival rate\r\n0.5,1,0.5,0\r\nX\r\n10,0,0,0\r\nT\r\n20\r\n"},
+        {"every label empty, lines ending in commas",
+         "Owls,3\r\n  \r\n0,1,2,1,\r\n\r\n0.5,1,0.5,0,\r\n\t\r\n10,0,0,0\r\n\r\n20\r\n"},
+        {"empty labels with LF only", "Owls,3\n\n0,1,2,1\n\n0.5,1,0.5,0\n\n10,0,0,0\n\n20\n"},
+        {"blank lines around written labels are spacing",
+         "\r\nOwls,3\r\n\r\nF\r\n\r\n0,1,2,1\r\n\r\n\r\nP\r\n0.5,1,0.5,0\r\n\r\nX\r\n10,0,0,0\r\n\r\nT\r\n\r\n20\r\n"},
+    };
+    for (const Case& c : cases) {
+        BatchFolder batch;
+        writeBytes(batch.data, c.text);
+        const Result<void> done = batch.run(batch.data);
+        ASSERT_TRUE(done.ok()) << c.name << ": " << done.error().message;
+        EXPECT_EQ(readBytes(batch.structure), expected.structure) << c.name;
+        EXPECT_EQ(readBytes(batch.distribution), expected.distribution) << c.name;
+    }
+}
+
+TEST(BatchCommandTest, AnEmptyFieldWhereANumberBelongsStaysAnError)
+{
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"an empty fecundity between commas",
+         "Owls,3\r\n\r\n0,,2,1\r\n\r\n0.5,1,0.5,0\r\n\r\n10,0,0,0\r\n\r\n20\r\n",
+         "Line 3: the fecundity F(1) is empty; a number is expected there."},
+        {"an empty initial number after an empty label",
+         "Owls,3\r\n\r\n0,1,2,1\r\n\r\n0.5,1,0.5,0\r\n\r\n10, ,0,0\r\n\r\n20\r\n",
+         "Line 7: the initial number X(0, 1) is empty; a number is expected there."},
+    };
+    for (const Case& c : cases) {
+        BatchFolder batch;
+        batch.keepEarlierResults();
+        writeBytes(batch.data, c.text);
+        const Result<void> done = batch.run(batch.data);
+        ASSERT_FALSE(done.ok()) << c.name;
+        EXPECT_NE(done.error().message.find(c.message), std::string::npos) << c.name << ": " << done.error().message;
+        EXPECT_EQ(readBytes(batch.structure), kOldStructure) << c.name;
+    }
+}
+
+TEST(BatchCommandTest, AFileOfBlankLinesBeyondTheReadLimitSaysWhatWasRead)
+{
+    BatchFolder batch;
+    batch.keepEarlierResults();
+    writeBytes(batch.data, repeated("\r\n", 9 * 1024 * 1024));
+    const Result<void> done = batch.run(batch.data);
+    ASSERT_FALSE(done.ok());
+    EXPECT_EQ(done.error().message,
+              "The data file \"" + batch.data +
+                  "\" cannot be used. Its first 16 MB hold nothing but blank lines, and no more of a file is "
+                  "read; a data file starts with a title and the highest age index n. Correct the file and "
+                  "run the batch projection again; no result file was changed.");
+    EXPECT_EQ(readBytes(batch.structure), kOldStructure);
+}
+
+// Names of 255 bytes are the longest most file systems take: with a stem of
+// 237 characters the age-structure name (254) fits and the age-distribution
+// name (257) does not.
+TEST(BatchCommandTest, AResultNameTooLongForTheFileSystemChangesNoResultFile)
+{
+    const std::string stem(237, 'o');
+    for (const bool earlierStructure : {false, true}) {
+        BatchFolder batch;
+        const std::string data = batch.folder.file(stem + ".dat");
+        const std::string structure = batch.folder.file(stem + "-AgeStructure.txt");
+        writeBytes(data, kExampleFile);
+        if (earlierStructure)
+            writeBytes(structure, kOldStructure);
+        const std::vector<std::string> before = batch.folder.names();
+
+        const Result<void> done = batch.run(data);
+        ASSERT_FALSE(done.ok());
+        const std::string& message = done.error().message;
+        EXPECT_NE(message.find("-AgeDistribution.txt\" could not be written: the name is too long. No result "
+                               "file was changed. Give the data file a shorter name"),
+                  std::string::npos)
+            << message;
+        EXPECT_EQ(message.find("can be written to"), std::string::npos) << message;
+        EXPECT_EQ(readBytes(structure), earlierStructure ? kOldStructure : "<missing>");
+        EXPECT_EQ(batch.folder.names(), before);
+    }
+}
+
 TEST(BatchCommandTest, AResultThatCannotBeWrittenLeavesBothOldResults)
 {
     BatchFolder batch;
@@ -269,8 +409,11 @@ TEST(BatchCommandTest, AResultThatCannotBeWrittenLeavesBothOldResults)
         done.error().message.find("\"" + batch.distribution + "\" could not be written: it is a folder"),
         std::string::npos)
         << done.error().message;
-    EXPECT_NE(done.error().message.find("No result file was changed"), std::string::npos)
+    EXPECT_NE(done.error().message.find("No result file was changed. Remove or rename that folder, then run "
+                                        "the batch projection again."),
+              std::string::npos)
         << done.error().message;
+    EXPECT_EQ(done.error().message.find("can be written to"), std::string::npos) << done.error().message;
     EXPECT_EQ(readBytes(batch.structure), kOldStructure);
     EXPECT_EQ(batch.folder.names(),
               (std::vector<std::string>{"owl-AgeDistribution.txt", "owl-AgeStructure.txt", "owl.dat"}));

@@ -50,6 +50,8 @@ TEST(FieldReaderTest, SplitsAtCommasAndLineBreaks)
         {"an empty quoted field", "\"\",1", {{"", 1}, {"1", 1}}},
         {"a NUL inside a field", std::string("a\0b,1", 5), {{std::string("a\0b", 3), 1}, {"1", 1}}},
         {"a line break right after a quote", "\"t\"\r\n2", {{"t", 1}, {"2", 2}}},
+        {"a byte order mark before a quote", "\xEF\xBB\xBF\"a, b\",3", {{"a, b", 1}, {"3", 1}}},
+        {"a byte order mark only at the start", "\xEF\xBB\xBF\r\n\xEF\xBB\xBF", {{"\xEF\xBB\xBF", 2}}},
     };
     for (const Case& c : cases) {
         const auto [fields, error] = readAll(c.text);

@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -108,25 +110,128 @@ TEST(SafeWriteTest, AWriteThatFailsPartWayKeepsTheOldFileWhole)
 }
 #endif
 
-TEST(SafeWriteTest, APendingFileChangesNothingUntilCommitted)
+// Sets the hook for one test and clears it again, whatever happens.
+struct ReplacingHook {
+    explicit ReplacingHook(std::function<void(std::size_t)> hook)
+    {
+        safe_write_testing::beforeReplacing = std::move(hook);
+    }
+    ~ReplacingHook() { safe_write_testing::beforeReplacing = nullptr; }
+};
+
+// A non-empty folder where a file was: no rename can replace it.
+void putFolderInPlaceOf(const std::string& path)
+{
+    fs::remove(path);
+    fs::create_directory(path);
+    writeBytes(path + "/inside.txt", "x");
+}
+
+TEST(SafeWriteTest, AGroupIsCompleteInTemporaryFilesBeforeAnyFileIsReplaced)
 {
     ScratchFolder folder;
-    const std::string path = folder.file("result.txt");
-    writeBytes(path, "old");
+    const std::string a = folder.file("a.txt");
+    const std::string b = folder.file("b.txt");
+    const std::string c = folder.file("c.txt");
+    writeBytes(a, "old a");
+    writeBytes(b, "old b");
+    std::vector<std::string> namesBeforeReplacing;
+    std::string contentsBeforeReplacing;
     {
-        Result<PendingFile> pending = PendingFile::write(path, "new");
-        ASSERT_TRUE(pending.ok());
-        EXPECT_EQ(readBytes(path), "old");
-        EXPECT_EQ(folder.names().size(), 2u) << "the temporary file sits beside the old one";
+        ReplacingHook hook([&](std::size_t i) {
+            if (i != 0)
+                return;
+            namesBeforeReplacing = folder.names();
+            contentsBeforeReplacing = readBytes(a) + "|" + readBytes(b) + "|" + readBytes(c);
+        });
+        const std::optional<WriteFailure> failed = replaceFiles({{a, "new a"}, {b, "new b"}, {c, "new c"}});
+        ASSERT_FALSE(failed.has_value()) << failed->error.message;
     }
-    EXPECT_EQ(readBytes(path), "old");
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"result.txt"});
+    // Three temporary files and the two earlier files kept aside.
+    EXPECT_EQ(namesBeforeReplacing.size(), 2u + 3u + 2u);
+    EXPECT_EQ(contentsBeforeReplacing, "old a|old b|<missing>");
+    EXPECT_EQ(readBytes(a), "new a");
+    EXPECT_EQ(readBytes(b), "new b");
+    EXPECT_EQ(readBytes(c), "new c");
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+}
 
-    Result<PendingFile> pending = PendingFile::write(path, "new");
-    ASSERT_TRUE(pending.ok());
-    ASSERT_TRUE(pending.value().commit().ok());
-    EXPECT_EQ(readBytes(path), "new");
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"result.txt"});
+TEST(SafeWriteTest, AGroupThatCannotBePreparedChangesNoFile)
+{
+    struct Case {
+        const char* name;
+        std::string lastName;  // the group's last file, inside the scratch folder
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a folder stands there", "a-folder", "it is a folder, not a file"},
+        {"a name too long for the file system", std::string(256, 'n') + ".txt", "the name is too long"},
+        {"no such folder", "missing/c.txt", "there is no such folder"},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder folder;
+        const std::string a = folder.file("a.txt");
+        const std::string b = folder.file("b.txt");
+        writeBytes(a, "old a");
+        fs::create_directory(folder.path() / "a-folder");
+        const std::string last = folder.file(c.lastName);
+
+        const std::optional<WriteFailure> failed = replaceFiles({{a, "new a"}, {b, "new b"}, {last, "new"}});
+        ASSERT_TRUE(failed.has_value()) << c.name;
+        EXPECT_NE(failed->error.message.find("\"" + last + "\" could not be written: " + c.reason),
+                  std::string::npos)
+            << c.name << ": " << failed->error.message;
+        EXPECT_TRUE(failed->unchanged) << c.name;
+        EXPECT_EQ(readBytes(a), "old a") << c.name;
+        EXPECT_EQ(folder.names(), (std::vector<std::string>{"a-folder", "a.txt"})) << c.name;
+    }
+}
+
+TEST(SafeWriteTest, AReplacementThatFailsPutsBackTheFilesAlreadyReplaced)
+{
+    ScratchFolder folder;
+    const std::string a = folder.file("a.txt");
+    const std::string b = folder.file("b.txt");
+    const std::string c = folder.file("c.txt");
+    writeBytes(a, "old a");
+    writeBytes(c, "old c");
+    const ReplacingHook hook([&](std::size_t i) {
+        if (i == 2)
+            putFolderInPlaceOf(c);
+    });
+    const std::optional<WriteFailure> failed = replaceFiles({{a, "new a"}, {b, "new b"}, {c, "new c"}});
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_EQ(failed->error.message.rfind("\"" + c + "\" could not be written: ", 0), 0u)
+        << failed->error.message;
+    EXPECT_TRUE(failed->unchanged) << failed->error.message;
+    EXPECT_EQ(readBytes(a), "old a");
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.txt", "c.txt"})) << "b.txt was new and is gone";
+}
+
+TEST(SafeWriteTest, AFileThatCannotBePutBackIsNamedWithWhereItsEarlierContentsAre)
+{
+    ScratchFolder folder;
+    const std::string a = folder.file("a.txt");
+    const std::string b = folder.file("b.txt");
+    writeBytes(a, "old a");
+    writeBytes(b, "old b");
+    const ReplacingHook hook([&](std::size_t i) {
+        if (i == 1) {
+            putFolderInPlaceOf(a);
+            putFolderInPlaceOf(b);
+        }
+    });
+    const std::optional<WriteFailure> failed = replaceFiles({{a, "new a"}, {b, "new b"}});
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_FALSE(failed->unchanged);
+    const std::string& message = failed->error.message;
+    const std::string kept = "\"" + a + "\" was replaced and could not be put back as it was; its earlier "
+                             "contents are kept in \"";
+    const std::size_t at = message.find(kept);
+    ASSERT_NE(at, std::string::npos) << message;
+    const std::size_t start = at + kept.size();
+    const std::string backup = message.substr(start, message.find('"', start) - start);
+    EXPECT_EQ(readBytes(backup), "old a") << message;
 }
 
 TEST(SafeWriteTest, AReplacedFileKeepsItsPermissions)
