@@ -10,11 +10,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "screens/teaching/how_to_lines.h"
-#include "screens/teaching/introduction_text.h"
-#include "screens/teaching/reference_list.h"
-#include "tests/screens/teaching/teaching_window_fixture.h"
+#include "tests/ui/teaching/teaching_window_fixture.h"
 #include "ui/common/twips.h"
+#include "ui/teaching/how_to_lines.h"
+#include "ui/teaching/introduction_text.h"
+#include "ui/teaching/reference_list.h"
 
 namespace dalvo::ui {
 namespace {

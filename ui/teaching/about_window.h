@@ -1,8 +1,8 @@
 // The about screen copyrigh: the notices, the citation request and where new versions are found.
 #pragma once
 
-#include "screens/teaching/picture_placement.h"
 #include "ui/common/secondary_window.h"
+#include "ui/teaching/picture_placement.h"
 
 class QLabel;
 class QPushButton;

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "screens/teaching/about_texts.h"
-#include "screens/teaching/how_to_lines.h"
-#include "screens/teaching/introduction_text.h"
-#include "screens/teaching/reference_list.h"
+#include "ui/teaching/about_texts.h"
+#include "ui/teaching/how_to_lines.h"
+#include "ui/teaching/introduction_text.h"
+#include "ui/teaching/reference_list.h"
 
 namespace dalvo {
 namespace {

@@ -1,12 +1,12 @@
-#include "screens/teaching/how_to_window.h"
+#include "ui/teaching/how_to_window.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "screens/teaching/how_to_lines.h"
-#include "screens/teaching/teaching_controls.h"
 #include "ui/common/assets.h"
 #include "ui/common/controls.h"
+#include "ui/teaching/how_to_lines.h"
+#include "ui/teaching/teaching_controls.h"
 
 namespace dalvo::ui {
 

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QTest>
 
-#include "screens/teaching/about_texts.h"
-#include "tests/screens/teaching/teaching_window_fixture.h"
+#include "tests/ui/teaching/teaching_window_fixture.h"
 #include "ui/common/assets.h"
 #include "ui/common/twips.h"
+#include "ui/teaching/about_texts.h"
 
 namespace dalvo::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "screens/teaching/introduction_text.h"
+#include "ui/teaching/introduction_text.h"
 
 namespace dalvo {
 

@@ -1,14 +1,14 @@
-#include "screens/teaching/introduction_window.h"
+#include "ui/teaching/introduction_window.h"
 
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTextOption>
 
-#include "screens/teaching/introduction_text.h"
-#include "screens/teaching/teaching_controls.h"
 #include "ui/common/assets.h"
 #include "ui/common/controls.h"
 #include "ui/common/twips.h"
+#include "ui/teaching/introduction_text.h"
+#include "ui/teaching/teaching_controls.h"
 
 namespace dalvo::ui {
 

@@ -1,14 +1,14 @@
-#include "screens/teaching/about_window.h"
+#include "ui/teaching/about_window.h"
 
 #include <QDate>
 #include <QLabel>
 #include <QPushButton>
 
-#include "screens/teaching/about_texts.h"
-#include "screens/teaching/teaching_controls.h"
 #include "ui/common/assets.h"
 #include "ui/common/controls.h"
 #include "ui/common/twips.h"
+#include "ui/teaching/about_texts.h"
+#include "ui/teaching/teaching_controls.h"
 
 namespace dalvo::ui {
 

@@ -1,4 +1,4 @@
-#include "screens/teaching/about_texts.h"
+#include "ui/teaching/about_texts.h"
 
 #include "model/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "screens/teaching/reference_list.h"
+#include "ui/teaching/reference_list.h"
 
 namespace dalvo {
 

@@ -1,4 +1,4 @@
-#include "screens/teaching/how_to_lines.h"
+#include "ui/teaching/how_to_lines.h"
 
 namespace dalvo {
 

@@ -5,9 +5,9 @@
 #include <Qt>
 #include <string_view>
 
-#include "screens/teaching/picture_placement.h"
 #include "ui/common/messages.h"
 #include "ui/common/screen_place.h"
+#include "ui/teaching/picture_placement.h"
 
 class QLabel;
 class QPixmap;

@@ -1,13 +1,13 @@
-#include "screens/teaching/references_window.h"
+#include "ui/teaching/references_window.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "screens/teaching/reference_list.h"
-#include "screens/teaching/teaching_controls.h"
 #include "ui/common/assets.h"
 #include "ui/common/clickable_label.h"
 #include "ui/common/controls.h"
+#include "ui/teaching/reference_list.h"
+#include "ui/teaching/teaching_controls.h"
 
 namespace dalvo::ui {
 

@@ -1,8 +1,8 @@
 // The dedication screen Vater: a picture and the button that ends the program.
 #pragma once
 
-#include "screens/teaching/picture_placement.h"
 #include "ui/common/secondary_window.h"
+#include "ui/teaching/picture_placement.h"
 
 class QGroupBox;
 class QLabel;

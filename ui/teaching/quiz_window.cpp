@@ -1,12 +1,12 @@
-#include "screens/teaching/quiz_window.h"
+#include "ui/teaching/quiz_window.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "screens/teaching/teaching_controls.h"
 #include "ui/common/assets.h"
 #include "ui/common/controls.h"
 #include "ui/common/twips.h"
+#include "ui/teaching/teaching_controls.h"
 
 namespace dalvo::ui {
 

@@ -1,14 +1,14 @@
-#include "screens/teaching/dedication_window.h"
+#include "ui/teaching/dedication_window.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include "screens/teaching/teaching_controls.h"
 #include "ui/common/assets.h"
 #include "ui/common/controls.h"
 #include "ui/common/twips.h"
+#include "ui/teaching/teaching_controls.h"
 
 namespace dalvo::ui {
 

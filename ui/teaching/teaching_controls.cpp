@@ -1,4 +1,4 @@
-#include "screens/teaching/teaching_controls.h"
+#include "ui/teaching/teaching_controls.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -9,12 +9,12 @@
 #include <functional>
 #include <map>
 
-#include "screens/teaching/about_window.h"
-#include "screens/teaching/dedication_window.h"
-#include "screens/teaching/how_to_window.h"
-#include "screens/teaching/introduction_window.h"
-#include "screens/teaching/quiz_window.h"
-#include "screens/teaching/references_window.h"
+#include "ui/teaching/about_window.h"
+#include "ui/teaching/dedication_window.h"
+#include "ui/teaching/how_to_window.h"
+#include "ui/teaching/introduction_window.h"
+#include "ui/teaching/quiz_window.h"
+#include "ui/teaching/references_window.h"
 
 namespace dalvo::ui {
 
