@@ -1,5 +1,7 @@
-// The about screen copyrigh: the notices, the citation request and where new versions are found.
+// The about screen: the notices, the citation request and where new versions are found.
 #pragma once
+
+#include <QString>
 
 #include "ui/common/secondary_window.h"
 #include "ui/teaching/picture_placement.h"
@@ -17,19 +19,30 @@ public:
 
     static constexpr PictureSize kPictureSize{136, 180};
 
+    static QString usageNotice();
+    static QString protectionNotice();
+    static QString rightsLine();
+    static QString makerNotice();
+    // The request to cite the program, for a program that has been kept up
+    // from 1997 to `year`; the year is written with at least four digits.
+    static QString citation(int year);
+    // The two places to download new versions, one line each with the
+    // organisation that runs it; every line ends with a line feed.
+    static QString newVersionNotice();
+
 signals:
     // "OK": on to the dedication screen.
     void dedicationRequested();
 
 private:
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Picture1 = nullptr;
-    QLabel* Label6 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* usageLabel_ = nullptr;
+    QLabel* protectionLabel_ = nullptr;
+    QLabel* rightsLabel_ = nullptr;
+    QLabel* citationLabel_ = nullptr;
+    QLabel* makerLabel_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* newVersionLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

@@ -5,47 +5,41 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/common/assets.h"
 #include "ui/common/controls.h"
 #include "ui/common/twips.h"
-#include "ui/teaching/teaching_controls.h"
+#include "ui/teaching/teaching_screen.h"
 
 namespace dalvo::ui {
 
 DedicationWindow::DedicationWindow(QWidget* parent) : SecondaryWindow(parent)
 {
-    setObjectName(QStringLiteral("Vater"));
-    setWindowTitle(QStringLiteral("Dedication"));
-    makeFixedSizeWindow(this, 6960, 7956);
-    setBackground(this, Qt::white);
+    setUpScreen(this, tr("Dedication"), 6960, 7956, Qt::white);
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipRect(360, 240, 6132, 6972));
-    setBackground(Frame1, QApplication::palette().color(QPalette::Window));
+    frame_ = new QGroupBox(this);
+    frame_->setGeometry(twipRect(360, 240, 6132, 6972));
+    setBackground(frame_, QApplication::palette().color(QPalette::Window));
 
     // The picture keeps its own size unless that is larger than its place in
     // the frame at this screen's scale; then it is shrunk to fit, not cut off.
-    const QPixmap picture = assetPixmap(QStringLiteral("landscape.png"));
-    const QSize room = twipSize(6048, 6708);
-    const PictureSize size = fitWithin(naturalSize(picture, kPictureSize), {room.width(), room.height()});
-    Picture2 = new QLabel(Frame1);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setAccessibleName(QStringLiteral("Picture of a landscape"));
-    Picture2->setGeometry(twipRect(0, 120, 6048, 6708));
-    Picture2->resize(size.width, size.height);
-    showPicture(Picture2, picture, size);
+    picture_ = addPicture(frame_, tr("Picture of a landscape"), 0, 120, 6048, 6708);
+    const PictureSize size =
+        showPicture(picture_, QStringLiteral("landscape.png"), kPictureSize, PictureFit::ShrinkToLabel);
+    picture_->resize(size.width, size.height);
     const PicturePlace place =
-        centredIn({Frame1->width(), Frame1->height()}, {Picture2->width(), Picture2->height()});
-    Picture2->move(place.left, place.top);
+        centredIn({frame_->width(), frame_->height()}, {picture_->width(), picture_->height()});
+    picture_->move(place.left, place.top);
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("God rest his soul"), {}, 1320,
-                          7320, 4575, 495);
-    Command1->setFont(timesFont(14.4, true));
-    Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &DedicationWindow::programEndRequested);
+    farewellButton_ = addLeavingButton(this, tr("God rest his soul"), 1320, 7320, 4575, 495, Pointer::Arrow,
+                                       &DedicationWindow::programEndRequested);
+    farewellButton_->setFont(timesFont(14.4, true));
 
-    centreOnScreen(this);
+    giveObjectNames({
+        {this, "Vater"},
+        {frame_, "Frame1"},
+        {picture_, "Picture2"},
+        {farewellButton_, "Command1"},
+    });
+    finishScreen(this, farewellButton_);
 }
 
 }  // namespace dalvo::ui

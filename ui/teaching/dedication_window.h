@@ -1,4 +1,4 @@
-// The dedication screen Vater: a picture and the button that ends the program.
+// The dedication screen: a picture and the button that ends the program.
 #pragma once
 
 #include "ui/common/secondary_window.h"
@@ -22,9 +22,9 @@ signals:
     void programEndRequested();
 
 private:
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Picture2 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QGroupBox* frame_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QPushButton* farewellButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

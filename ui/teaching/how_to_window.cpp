@@ -1,12 +1,9 @@
 #include "ui/teaching/how_to_window.h"
 
 #include <QLabel>
-#include <QPushButton>
 
-#include "ui/common/assets.h"
 #include "ui/common/controls.h"
-#include "ui/teaching/how_to_lines.h"
-#include "ui/teaching/teaching_controls.h"
+#include "ui/teaching/teaching_screen.h"
 
 namespace dalvo::ui {
 
@@ -30,27 +27,52 @@ constexpr LinePlace kLinePlaces[] = {
 
 }  // namespace
 
+QStringList HowToWindow::lines()
+{
+    static constexpr const char* kLines[] = {
+        QT_TR_NOOP("Press Project to calculate the population structure at  t+1."),
+        QT_TR_NOOP("Press Transit to move the population structure to the left side."),
+        QT_TR_NOOP("Press How To to see this page."),
+        QT_TR_NOOP("Press Change Default Values to make change of the default values."),
+        QT_TR_NOOP("Press Graph to see the graphs."),
+        QT_TR_NOOP("Press Intro to see the theoretical introduction."),
+        QT_TR_NOOP("Press Quit to quit the program."),
+        QT_TR_NOOP("Press Print to print the page (your printer must be connected to LPT1)."),
+    };
+    QStringList lines;
+    for (const char* line : kLines)
+        lines << tr(line);
+    return lines;
+}
+
 HowToWindow::HowToWindow(QWidget* parent) : SecondaryWindow(parent)
 {
-    setObjectName(QStringLiteral("dalvo5"));
-    setWindowTitle(QStringLiteral("How to"));
-    makeFixedSizeWindow(this, 6699, 5951);
-    setBackground(this, colours::lightGrey);
+    setUpScreen(this, tr("How to"), 6699, 5951, colours::lightGrey);
 
+    const QStringList texts = lines();
     for (const LinePlace& place : kLinePlaces) {
-        QLabel* line = makeTextLabel(this, QStringLiteral("Label1(%1)").arg(place.index),
-                                     howToLines()[place.index], place.left, place.top, place.width,
-                                     place.height, 12, Qt::AlignHCenter | Qt::AlignTop);
+        QLabel* line = addTextLabel(this, texts[place.index], place.left, place.top, place.width,
+                                    place.height, Qt::AlignHCenter | Qt::AlignTop);
         setTextColour(line, Qt::black);
-        Label1[place.index] = line;
+        lines_[place.index] = line;
     }
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), {}, 2880, 4920, 1215, 495);
-    Command1->setCursor(pointingHandCursor());
-    Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &HowToWindow::goBackRequested);
+    okButton_ = addLeavingButton(this, tr("OK"), 2880, 4920, 1215, 495, Pointer::PointingHand,
+                                 &HowToWindow::goBackRequested);
 
-    centreOnScreen(this);
+    giveObjectNames({
+        {this, "dalvo5"},
+        {lines_[0], "Label1(0)"},
+        {lines_[1], "Label1(1)"},
+        {lines_[2], "Label1(2)"},
+        {lines_[3], "Label1(3)"},
+        {lines_[4], "Label1(4)"},
+        {lines_[5], "Label1(5)"},
+        {lines_[6], "Label1(6)"},
+        {lines_[7], "Label1(7)"},
+        {okButton_, "Command1"},
+    });
+    finishScreen(this, okButton_);
 }
 
 }  // namespace dalvo::ui

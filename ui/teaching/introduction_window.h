@@ -1,5 +1,7 @@
-// The introduction screen Introfrm: a page on the Dalvo-Leslie matrix and the limits of the model.
+// The introduction screen: a page on the Dalvo-Leslie matrix and the limits of the model.
 #pragma once
+
+#include <QStringList>
 
 #include "ui/common/secondary_window.h"
 
@@ -13,6 +15,13 @@ class IntroductionWindow : public SecondaryWindow {
 public:
     explicit IntroductionWindow(QWidget* parent = nullptr);
 
+    // The 29 fragments of the page in reading order. Each ends with a space,
+    // so that they run on as sentences when joined; none holds a line break,
+    // because the text box wraps the page itself.
+    static QStringList fragments();
+    // The fragments joined with nothing between them.
+    static QString page();
+
 signals:
     // "OK": back to the main window.
     void goBackRequested();
@@ -20,9 +29,9 @@ signals:
     void referencesRequested();
 
 private:
-    QTextEdit* Text1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QTextEdit* page_ = nullptr;
+    QPushButton* referencesButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

@@ -3,10 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/common/assets.h"
-#include "ui/common/controls.h"
 #include "ui/common/twips.h"
-#include "ui/teaching/teaching_controls.h"
+#include "ui/teaching/teaching_screen.h"
 
 namespace dalvo::ui {
 
@@ -18,28 +16,23 @@ const QColor kLightGreen{128, 255, 128};
 
 QuizWindow::QuizWindow(QWidget* parent) : SecondaryWindow(parent)
 {
-    setObjectName(QStringLiteral("Quiz"));
-    setWindowTitle(QStringLiteral("Quiz"));
-    makeFixedSizeWindow(this, 9856, 7546);
-    setBackground(this, kLightGreen);
+    setUpScreen(this, tr("Quiz"), 9856, 7546, kLightGreen);
 
     // Shown at its own size, never stretched, so the questions stay sharp.
-    const QPixmap picture = assetPixmap(QStringLiteral("quiz_picture.png"));
-    const PictureSize size = naturalSize(picture, kPictureSize);
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Quiz questions"));
-    Image1->setGeometry(twipRect(480, 240, 5700, 4200));
-    Image1->resize(size.width, size.height);
-    showPicture(Image1, picture, size);
+    picture_ = addPicture(this, tr("Quiz questions"), 480, 240, 5700, 4200);
+    const PictureSize size =
+        showPicture(picture_, QStringLiteral("quiz_picture.png"), kPictureSize, PictureFit::OwnSize);
+    picture_->resize(size.width, size.height);
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Back to the mainform"), {}, 3600,
-                          6960, 3015, 495);
-    Command1->setFont(timesFont(12, true));
-    Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &QuizWindow::goBackRequested);
+    goBackButton_ = addLeavingButton(this, tr("Back to the mainform"), 3600, 6960, 3015, 495, Pointer::Arrow,
+                                     &QuizWindow::goBackRequested);
 
-    centreOnScreen(this);
+    giveObjectNames({
+        {this, "Quiz"},
+        {picture_, "Image1"},
+        {goBackButton_, "Command1"},
+    });
+    finishScreen(this, goBackButton_);
     placePicture();
 }
 
@@ -47,8 +40,8 @@ void QuizWindow::placePicture()
 {
     const QSize outer = frameGeometry().size();
     const PicturePlace place =
-        aboveMiddle({outer.width(), outer.height()}, {Image1->width(), Image1->height()}, twips(400));
-    Image1->move(place.left, place.top);
+        aboveMiddle({outer.width(), outer.height()}, {picture_->width(), picture_->height()}, twips(400));
+    picture_->move(place.left, place.top);
 }
 
 void QuizWindow::showEvent(QShowEvent* event)

@@ -1,4 +1,4 @@
-// The quiz screen Quiz: two study questions on the Leslie matrix, shown as one picture.
+// The quiz screen: two study questions on the Leslie matrix, shown as one picture.
 #pragma once
 
 #include "ui/common/secondary_window.h"
@@ -31,8 +31,8 @@ protected:
 private:
     void placePicture();
 
-    QLabel* Image1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* picture_ = nullptr;
+    QPushButton* goBackButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

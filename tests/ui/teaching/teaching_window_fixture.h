@@ -56,7 +56,8 @@ public:
     T* control(const QString& name) const
     {
         T* found = window_ ? window_->findChild<T*>(name) : nullptr;
-        EXPECT_NE(found, nullptr) << window_->objectName().toStdString() << " has no " << name.toStdString();
+        EXPECT_NE(found, nullptr) << (window_ ? window_->objectName().toStdString() : "no window")
+                                  << " has no " << name.toStdString();
         return found;
     }
 
