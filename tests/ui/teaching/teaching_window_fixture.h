@@ -9,12 +9,12 @@
 #include <functional>
 #include <map>
 
-#include "screens/teaching/about_window.h"
-#include "screens/teaching/dedication_window.h"
-#include "screens/teaching/how_to_window.h"
-#include "screens/teaching/introduction_window.h"
-#include "screens/teaching/quiz_window.h"
-#include "screens/teaching/references_window.h"
+#include "ui/teaching/about_window.h"
+#include "ui/teaching/dedication_window.h"
+#include "ui/teaching/how_to_window.h"
+#include "ui/teaching/introduction_window.h"
+#include "ui/teaching/quiz_window.h"
+#include "ui/teaching/references_window.h"
 
 namespace dalvo::ui {
 
@@ -56,7 +56,8 @@ public:
     T* control(const QString& name) const
     {
         T* found = window_ ? window_->findChild<T*>(name) : nullptr;
-        EXPECT_NE(found, nullptr) << window_->objectName().toStdString() << " has no " << name.toStdString();
+        EXPECT_NE(found, nullptr) << (window_ ? window_->objectName().toStdString() : "no window")
+                                  << " has no " << name.toStdString();
         return found;
     }
 

@@ -1,6 +1,7 @@
-// The how-to screen dalvo5: one line for each button of the main window.
+// The how-to screen: one line for each button of the main window.
 #pragma once
 
+#include <QStringList>
 #include <array>
 
 #include "ui/common/secondary_window.h"
@@ -15,13 +16,17 @@ class HowToWindow : public SecondaryWindow {
 public:
     explicit HowToWindow(QWidget* parent = nullptr);
 
+    // The eight lines in the order of their numbered names; on screen the
+    // "Print" line (index 7) sits between the "Intro" and the "Quit" lines.
+    static QStringList lines();
+
 signals:
     // "OK": back to the main window, keeping this screen for next time.
     void goBackRequested();
 
 private:
-    std::array<QLabel*, 8> Label1{};
-    QPushButton* Command1 = nullptr;
+    std::array<QLabel*, 8> lines_{};
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

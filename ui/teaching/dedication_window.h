@@ -1,8 +1,8 @@
-// The dedication screen Vater: a picture and the button that ends the program.
+// The dedication screen: a picture and the button that ends the program.
 #pragma once
 
-#include "screens/teaching/picture_placement.h"
 #include "ui/common/secondary_window.h"
+#include "ui/teaching/picture_placement.h"
 
 class QGroupBox;
 class QLabel;
@@ -22,9 +22,9 @@ signals:
     void programEndRequested();
 
 private:
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Picture2 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QGroupBox* frame_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QPushButton* farewellButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

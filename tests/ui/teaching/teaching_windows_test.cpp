@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/screens/teaching/teaching_window_fixture.h"
+#include "tests/ui/teaching/teaching_window_fixture.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {

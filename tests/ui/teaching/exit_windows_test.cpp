@@ -5,8 +5,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "screens/teaching/about_texts.h"
-#include "tests/screens/teaching/teaching_window_fixture.h"
+#include "tests/ui/teaching/teaching_window_fixture.h"
 #include "ui/common/assets.h"
 #include "ui/common/twips.h"
 
@@ -19,25 +18,25 @@ TEST(AboutWindowTest, LabelsCarryTheirTextsInTheirColours)
     const int year = QDate::currentDate().year();
     struct Case {
         QString label;
-        std::string text;
+        QString text;
         QColor text_colour, background;
         bool bold;
         Qt::Alignment horizontal;
     };
     const QColor grey(192, 192, 192);
     const std::vector<Case> cases = {
-        {"Label2", std::string(usageNotice()), Qt::blue, grey, false, Qt::AlignHCenter},
-        {"Label3", std::string(protectionNotice()), Qt::yellow, Qt::red, true, Qt::AlignHCenter},
-        {"Label4", std::string(rightsLine()), Qt::blue, grey, false, Qt::AlignHCenter},
-        {"Label7", citation(year), Qt::yellow, Qt::blue, false, Qt::AlignLeft},
-        {"Label5", std::string(makerNotice()), Qt::blue, grey, false, Qt::AlignHCenter},
-        {"Label6", newVersionNotice(), Qt::black, Qt::cyan, false, Qt::AlignHCenter},
+        {"Label2", AboutWindow::usageNotice(), Qt::blue, grey, false, Qt::AlignHCenter},
+        {"Label3", AboutWindow::protectionNotice(), Qt::yellow, Qt::red, true, Qt::AlignHCenter},
+        {"Label4", AboutWindow::rightsLine(), Qt::blue, grey, false, Qt::AlignHCenter},
+        {"Label7", AboutWindow::citation(year), Qt::yellow, Qt::blue, false, Qt::AlignLeft},
+        {"Label5", AboutWindow::makerNotice(), Qt::blue, grey, false, Qt::AlignHCenter},
+        {"Label6", AboutWindow::newVersionNotice(), Qt::black, Qt::cyan, false, Qt::AlignHCenter},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label.toStdString());
         auto* label = window.control<QLabel>(c.label);
         ASSERT_TRUE(label);
-        EXPECT_EQ(label->text().toStdString(), c.text);
+        EXPECT_EQ(label->text(), c.text);
         EXPECT_EQ(label->palette().color(QPalette::WindowText), c.text_colour);
         EXPECT_EQ(label->palette().color(QPalette::Window), c.background);
         EXPECT_EQ(label->font().family(), "Times New Roman");

@@ -1,8 +1,8 @@
-// The quiz screen Quiz: two study questions on the Leslie matrix, shown as one picture.
+// The quiz screen: two study questions on the Leslie matrix, shown as one picture.
 #pragma once
 
-#include "screens/teaching/picture_placement.h"
 #include "ui/common/secondary_window.h"
+#include "ui/teaching/picture_placement.h"
 
 class QLabel;
 class QPushButton;
@@ -31,8 +31,8 @@ protected:
 private:
     void placePicture();
 
-    QLabel* Image1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* picture_ = nullptr;
+    QPushButton* goBackButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "tests/screens/teaching/teaching_window_fixture.h"
+#include "tests/ui/teaching/teaching_window_fixture.h"
 #include "ui/common/assets.h"
 #include "ui/common/twips.h"
 

@@ -1,7 +1,8 @@
-// The references screen Referenc: the literature list behind the introduction.
+// The references screen: the literature list behind the introduction.
 #pragma once
 
-#include <array>
+#include <QList>
+#include <QStringList>
 
 #include "ui/common/secondary_window.h"
 
@@ -16,6 +17,15 @@ class ReferencesWindow : public SecondaryWindow {
 public:
     explicit ReferencesWindow(QWidget* parent = nullptr);
 
+    // One entry per reference, each split into the fragments it is written
+    // in: authors and year, title, then journal with volume and pages or
+    // publisher.
+    static QList<QStringList> referenceFragments();
+    // The references in order, each one's fragments joined directly, with two
+    // line feeds (an empty line) between references and nothing after the
+    // last.
+    static QString referenceList();
+
 signals:
     // "OK": back to the main window, never to the introduction.
     void goBackRequested();
@@ -28,9 +38,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    std::array<ClickableLabel*, 1> Label1{};
-    ClickableLabel* Label2 = nullptr;
-    QPushButton* Command1 = nullptr;
+    ClickableLabel* heading_ = nullptr;
+    ClickableLabel* list_ = nullptr;
+    QPushButton* okButton_ = nullptr;
     bool pressedOnBackground_ = false;
 };
 

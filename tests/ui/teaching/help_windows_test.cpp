@@ -10,10 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "screens/teaching/how_to_lines.h"
-#include "screens/teaching/introduction_text.h"
-#include "screens/teaching/reference_list.h"
-#include "tests/screens/teaching/teaching_window_fixture.h"
+#include "tests/ui/teaching/teaching_window_fixture.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -27,7 +24,7 @@ TEST(HowToWindowTest, EightLinesFromTopToBottomWithPrintBeforeQuit)
         SCOPED_TRACE(i);
         auto* line = window.control<QLabel>(QStringLiteral("Label1(%1)").arg(i));
         ASSERT_TRUE(line);
-        EXPECT_EQ(line->text().toStdString(), howToLines()[i]);
+        EXPECT_EQ(line->text(), HowToWindow::lines()[i]);
         EXPECT_EQ(line->font().family(), "Times New Roman");
         EXPECT_DOUBLE_EQ(line->font().pointSizeF(), 12);
         EXPECT_FALSE(line->font().bold());
@@ -52,7 +49,7 @@ TEST(HowToWindowTest, LeavingByOkKeepsTheLines)
     window->hide();
     window->show();
     EXPECT_EQ(window.control<QLabel>("Label1(0)"), first);
-    EXPECT_EQ(first->text().toStdString(), howToLines()[0]);
+    EXPECT_EQ(first->text(), HowToWindow::lines()[0]);
 }
 
 class IntroductionWindowTest : public testing::Test {
@@ -69,7 +66,7 @@ protected:
 
 TEST_F(IntroductionWindowTest, ShowsTheWholeTextInOnePiece)
 {
-    EXPECT_EQ(text->toPlainText().toStdString(), introductionText());
+    EXPECT_EQ(text->toPlainText(), IntroductionWindow::page());
     EXPECT_EQ(text->document()->blockCount(), 1);
     EXPECT_EQ(text->font().family(), "Times New Roman");
     EXPECT_DOUBLE_EQ(text->font().pointSizeF(), 12);
@@ -144,7 +141,7 @@ TEST_F(ReferencesWindowTest, ShowsTheListUnderItsHeading)
     auto* list = window.control<QLabel>("Label2");
     auto* heading = window.control<QLabel>("Label1(0)");
     ASSERT_TRUE(list && heading);
-    EXPECT_EQ(list->text().toStdString(), referenceList());
+    EXPECT_EQ(list->text(), ReferencesWindow::referenceList());
     EXPECT_EQ(list->textFormat(), Qt::PlainText);
     EXPECT_TRUE(list->wordWrap());
     EXPECT_TRUE(list->alignment() & Qt::AlignLeft);

@@ -5,13 +5,80 @@
 #include <string_view>
 #include <vector>
 
-#include "screens/teaching/about_texts.h"
-#include "screens/teaching/how_to_lines.h"
-#include "screens/teaching/introduction_text.h"
-#include "screens/teaching/reference_list.h"
+#include "ui/teaching/about_window.h"
+#include "ui/teaching/how_to_window.h"
+#include "ui/teaching/introduction_window.h"
+#include "ui/teaching/references_window.h"
 
-namespace dalvo {
+namespace dalvo::ui {
 namespace {
+
+// The screens' texts as standard strings, which the checks below search and split.
+std::vector<std::string> standard(const QStringList& texts)
+{
+    std::vector<std::string> converted;
+    for (const QString& text : texts)
+        converted.push_back(text.toStdString());
+    return converted;
+}
+
+std::vector<std::string> howToLines()
+{
+    return standard(HowToWindow::lines());
+}
+
+std::vector<std::string> introductionFragments()
+{
+    return standard(IntroductionWindow::fragments());
+}
+
+std::string introductionText()
+{
+    return IntroductionWindow::page().toStdString();
+}
+
+std::vector<std::vector<std::string>> referenceFragments()
+{
+    std::vector<std::vector<std::string>> references;
+    for (const QStringList& reference : ReferencesWindow::referenceFragments())
+        references.push_back(standard(reference));
+    return references;
+}
+
+std::string referenceList()
+{
+    return ReferencesWindow::referenceList().toStdString();
+}
+
+std::string citation(int year)
+{
+    return AboutWindow::citation(year).toStdString();
+}
+
+std::string newVersionNotice()
+{
+    return AboutWindow::newVersionNotice().toStdString();
+}
+
+std::string usageNotice()
+{
+    return AboutWindow::usageNotice().toStdString();
+}
+
+std::string protectionNotice()
+{
+    return AboutWindow::protectionNotice().toStdString();
+}
+
+std::string rightsLine()
+{
+    return AboutWindow::rightsLine().toStdString();
+}
+
+std::string makerNotice()
+{
+    return AboutWindow::makerNotice().toStdString();
+}
 
 std::vector<std::string> splitAt(const std::string& text, const std::string& separator)
 {
@@ -128,11 +195,12 @@ TEST(ReferenceListTest, AnEmptyLineBetweenReferencesAndNoneAfterTheLast)
 {
     const std::string list = referenceList();
     const std::vector<std::string> parts = splitAt(list, "\n\n");
-    ASSERT_EQ(parts.size(), referenceFragments().size());
+    const auto references = referenceFragments();
+    ASSERT_EQ(parts.size(), references.size());
     for (std::size_t i = 0; i < parts.size(); ++i) {
         SCOPED_TRACE(i + 1);
         std::string expected;
-        for (std::string_view fragment : referenceFragments()[i])
+        for (const std::string& fragment : references[i])
             expected += fragment;
         EXPECT_EQ(parts[i], expected);
         EXPECT_EQ(parts[i].find_first_of("\r\n"), std::string::npos);
@@ -145,9 +213,9 @@ TEST(ReferenceListTest, EachReferenceHasAuthorsYearTitleAndSource)
 {
     // Authors, then a year, then at least a title and a source.
     const std::regex shape(R"(^[A-Z][A-Za-z'-]+, [A-Z]\.( [A-Z]\.)* (19|20)\d\d\. .+\. .+\.$)");
-    for (std::size_t i = 0; i < referenceFragments().size(); ++i) {
+    for (const auto& fragments : referenceFragments()) {
         std::string reference;
-        for (std::string_view fragment : referenceFragments()[i])
+        for (const std::string& fragment : fragments)
             reference += fragment;
         EXPECT_TRUE(std::regex_match(reference, shape)) << reference;
     }
@@ -197,19 +265,22 @@ TEST(AboutTextsTest, NewVersionNoticeHasFiveLinesEachEndedByALineFeed)
 
 TEST(AboutTextsTest, NoticesAreFilledIn)
 {
-    for (std::string_view notice : {usageNotice(), protectionNotice(), rightsLine(), makerNotice()}) {
+    for (const std::string& notice : {usageNotice(), protectionNotice(), rightsLine(), makerNotice()}) {
         EXPECT_FALSE(notice.empty());
-        EXPECT_EQ(notice.find_first_of("\r\n"), std::string_view::npos) << notice;
+        EXPECT_EQ(notice.find_first_of("\r\n"), std::string::npos) << notice;
     }
 }
 
 TEST(TeachingTextsTest, EveryWebAddressIsUnderExampleOrg)
 {
     const std::vector<std::pair<const char*, std::string>> texts = {
-        {"introduction", introductionText()},  {"references", referenceList()},
-        {"citation", citation(2024)},          {"new versions", newVersionNotice()},
-        {"usage", std::string(usageNotice())}, {"protection", std::string(protectionNotice())},
-        {"maker", std::string(makerNotice())},
+        {"introduction", introductionText()},
+        {"references", referenceList()},
+        {"citation", citation(2024)},
+        {"new versions", newVersionNotice()},
+        {"usage", usageNotice()},
+        {"protection", protectionNotice()},
+        {"maker", makerNotice()},
     };
     // Anything that looks like a host name: a word, a dot, a known ending.
     const std::regex host(R"(([A-Za-z0-9-]+\.)+(org|com|net|edu|gov|int|tw|de|uk)\b)");
@@ -228,4 +299,4 @@ TEST(TeachingTextsTest, EveryWebAddressIsUnderExampleOrg)
 }
 
 }  // namespace
-}  // namespace dalvo
+}  // namespace dalvo::ui

@@ -1,4 +1,4 @@
-#include "screens/teaching/picture_placement.h"
+#include "ui/teaching/picture_placement.h"
 
 #include <algorithm>
 
