@@ -1,10 +1,16 @@
 #include "views/tables/step_grid.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyle>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
+#include <algorithm>
 #include <utility>
 
 #include "ui/common/controls.h"
@@ -39,9 +45,9 @@ StepGrid::StepGrid(NumberLocale locale, QWidget* parent) : QTableView(parent)
 
     const int rowHeight = fontMetrics().height() + twips(kRowPadding);
     fixSections(horizontalHeader(), twips(kColumnWidth));
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setFixedHeight(rowHeight);
     fixSections(verticalHeader(), rowHeight);
-    verticalHeader()->setFixedWidth(twips(kColumnWidth));
     horizontalHeader()->setAccessibleName(QStringLiteral("Column headings"));
     verticalHeader()->setAccessibleName(QStringLiteral("Row headings"));
 
@@ -55,6 +61,8 @@ StepGrid::StepGrid(NumberLocale locale, QWidget* parent) : QTableView(parent)
         corner_->setText(model_->gridText(0, 0));
         corner_->installEventFilter(this);
     }
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &StepGrid::keepColumnWide);
+    fitColumns();
 }
 
 void StepGrid::setTable(StepTable table)
@@ -62,6 +70,7 @@ void StepGrid::setTable(StepTable table)
     model_->setTable(std::move(table));
     if (corner_)
         corner_->setText(model_->gridText(0, 0));
+    fitColumns();
     // Lays the rows out now rather than on a later pass of the event loop,
     // so the first picture of a long run already has its scroll bar.
     executeDelayedItemsLayout();
@@ -87,6 +96,85 @@ QString StepGrid::TextMatrix(int row, int col) const
     if (col == 0)
         return model_->headerData(row - 1, Qt::Vertical).toString();
     return model_->data(model_->index(row - 1, col - 1)).toString();
+}
+
+QString StepGrid::selectedText() const
+{
+    QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && currentIndex().isValid())
+        cells << currentIndex();
+    if (cells.isEmpty())
+        return {};
+    int top = cells.first().row(), bottom = top, left = cells.first().column(), right = left;
+    for (const QModelIndex& cell : cells) {
+        top = std::min(top, cell.row());
+        bottom = std::max(bottom, cell.row());
+        left = std::min(left, cell.column());
+        right = std::max(right, cell.column());
+    }
+    const int width = right - left + 1;
+    std::vector<bool> chosen(static_cast<std::size_t>((bottom - top + 1) * width), false);
+    for (const QModelIndex& cell : cells)
+        chosen[static_cast<std::size_t>((cell.row() - top) * width + cell.column() - left)] = true;
+
+    QString text;
+    for (int row = top; row <= bottom; ++row) {
+        for (int col = left; col <= right; ++col) {
+            if (col > left)
+                text += QLatin1Char('\t');
+            if (chosen[static_cast<std::size_t>((row - top) * width + col - left)])
+                text += model_->gridText(row + 1, col + 1);
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+void StepGrid::keyPressEvent(QKeyEvent* event)
+{
+    // The view's own copy takes the current cell only.
+    if (event->matches(QKeySequence::Copy)) {
+        const QString text = selectedText();
+        if (!text.isEmpty())
+            QApplication::clipboard()->setText(text);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+int StepGrid::neededWidth(int col) const
+{
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int row = 1; row < Rows(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(model_->gridText(row, col)));
+    // The item view leaves a focus-frame margin and a pixel either side of a
+    // cell's text, and the grid line takes the cell's last pixel.
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int gridLine = showGrid() ? 1 : 0;
+    int needed = widest + 2 * textMargin + gridLine;
+    // A header draws its text inside margins of its own and a frame.
+    const int headerMargin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    needed = std::max(needed, metrics.horizontalAdvance(model_->gridText(0, col)) + 2 * headerMargin + 2);
+    return std::max(needed, twips(kColumnWidth));
+}
+
+void StepGrid::fitColumns()
+{
+    needed_.assign(static_cast<std::size_t>(Cols()), twips(kColumnWidth));
+    for (int col = 0; col < Cols(); ++col)
+        needed_[static_cast<std::size_t>(col)] = neededWidth(col);
+    verticalHeader()->setFixedWidth(needed_[0]);
+    for (int col = 1; col < Cols(); ++col)
+        horizontalHeader()->resizeSection(col - 1, needed_[static_cast<std::size_t>(col)]);
+}
+
+void StepGrid::keepColumnWide(int section, int, int newSize)
+{
+    const std::size_t col = static_cast<std::size_t>(section) + 1;
+    if (col < needed_.size() && newSize < needed_[col])
+        horizontalHeader()->resizeSection(section, needed_[col]);
 }
 
 bool StepGrid::eventFilter(QObject* watched, QEvent* event)
