@@ -5,12 +5,15 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <utility>
 
 #include "ui/common/controls.h"
@@ -24,6 +27,48 @@ namespace {
 constexpr int kColumnWidth = 1200;
 // Room above and below the text of a row, like the grid's own cell margins.
 constexpr int kRowPadding = 60;
+
+// Widths of the short number texts of a column, summed from the advances of
+// single characters and the kerning of pairs: a handful of distinct
+// characters, so a thousand texts cost a few dozen shapings instead of a
+// thousand.
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font) : metrics_(font) {}
+
+    qreal of(const QString& text)
+    {
+        qreal sum = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            sum += advance(text[i]);
+            if (i > 0)
+                sum += kerning(text[i - 1], text[i]);
+        }
+        return sum;
+    }
+
+private:
+    qreal advance(QChar ch)
+    {
+        const auto found = advances_.constFind(ch.unicode());
+        if (found != advances_.cend())
+            return *found;
+        return advances_[ch.unicode()] = metrics_.horizontalAdvance(ch);
+    }
+    qreal kerning(QChar first, QChar second)
+    {
+        const std::uint32_t pair = (std::uint32_t{first.unicode()} << 16) | second.unicode();
+        const auto found = kernings_.constFind(pair);
+        if (found != kernings_.cend())
+            return *found;
+        const qreal both = metrics_.horizontalAdvance(QString(first) + second);
+        return kernings_[pair] = both - advance(first) - advance(second);
+    }
+
+    QFontMetricsF metrics_;
+    QHash<char16_t, qreal> advances_;
+    QHash<std::uint32_t, qreal> kernings_;
+};
 
 void fixSections(QHeaderView* header, int size)
 {
@@ -146,14 +191,25 @@ void StepGrid::keyPressEvent(QKeyEvent* event)
 int StepGrid::neededWidth(int col) const
 {
     const QFontMetrics metrics(font());
-    int widest = 0;
-    for (int row = 1; row < Rows(); ++row)
-        widest = std::max(widest, metrics.horizontalAdvance(model_->gridText(row, col)));
+    TextWidths widths(font());
+    qreal widest = 0;
+    QString widestText;
+    for (int row = 1; row < Rows(); ++row) {
+        QString text = model_->gridText(row, col);
+        const qreal width = widths.of(text);
+        if (width > widest) {
+            widest = width;
+            widestText = std::move(text);
+        }
+    }
+    // The widest text is also measured whole, in case its shaping differs
+    // from the sum of its pairs.
+    widest = std::max(widest, static_cast<qreal>(metrics.horizontalAdvance(widestText)));
     // The item view leaves a focus-frame margin and a pixel either side of a
     // cell's text, and the grid line takes the cell's last pixel.
     const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     const int gridLine = showGrid() ? 1 : 0;
-    int needed = widest + 2 * textMargin + gridLine;
+    int needed = static_cast<int>(std::ceil(widest)) + 2 * textMargin + gridLine;
     // A header draws its text inside margins of its own and a frame.
     const int headerMargin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
     needed = std::max(needed, metrics.horizontalAdvance(model_->gridText(0, col)) + 2 * headerMargin + 2);
