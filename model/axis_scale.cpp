@@ -34,10 +34,12 @@ std::vector<double> AxisScale::ticks() const
     return result;
 }
 
-AxisScale niceScale(double low, double high)
+AxisScale niceScale(double low, double high, TickValues ticks)
 {
+    const bool whole = ticks == TickValues::Whole;
+    const AxisScale empty = whole ? AxisScale{0.0, 1.0, 1.0} : AxisScale{};
     if (!(low <= high) || !std::isfinite(low) || !std::isfinite(high))
-        return {};
+        return empty;
     if (low == high) {
         const double pad = low == 0.0 ? 0.5 : std::fabs(low) * 0.1;
         low -= pad;
@@ -45,10 +47,12 @@ AxisScale niceScale(double low, double high)
     }
     const double span = high - low;
     if (!std::isfinite(span))
-        return {};
+        return empty;
     // The step lies between a sixth and 2.5 sixths of the span, and widening
     // to whole steps adds at most two.
-    const double step = roundStep(span / 6.0);
+    double step = roundStep(span / 6.0);
+    if (whole && step < 1.0)
+        step = 1.0;
     // Whole multiples of the step, corrected where the division rounded to
     // the wrong side, so that the range holds the data. The corrections are
     // bounded: for a span far below the values' precision a step more or
@@ -68,7 +72,7 @@ AxisScale niceScale(double low, double high)
     scale.minimum = lowSteps * step;
     scale.maximum = highSteps * step;
     if (!std::isfinite(scale.minimum) || !std::isfinite(scale.maximum) || scale.maximum <= scale.minimum)
-        return {};
+        return empty;
     return scale;
 }
 

@@ -14,10 +14,17 @@ struct AxisScale {
     std::vector<double> ticks() const;
 };
 
+// Which values an axis may put its ticks on.
+enum class TickValues {
+    Round,  // 1, 2 or 5 times any power of ten
+    Whole,  // as Round, but never closer than 1 apart: an axis that counts
+};
+
 // The smallest range with 1, 2 or 5 times a power of ten between ticks that
-// holds low..high in three to eight steps. A single value gets a range around
-// it; no value at all (low > high) or a value that is not finite gives 0..1.
-AxisScale niceScale(double low, double high);
+// holds low..high in three to eight steps; with whole ticks a short range may
+// have fewer steps, each of 1. A single value gets a range around it; no
+// value at all (low > high) or a value that is not finite gives 0..1.
+AxisScale niceScale(double low, double high, TickValues ticks = TickValues::Round);
 
 // Keeps the lowest and highest finite value it is given.
 class ValueSpan {
@@ -26,7 +33,7 @@ public:
     bool empty() const { return low_ > high_; }
     double low() const { return low_; }
     double high() const { return high_; }
-    AxisScale scale() const { return niceScale(low_, high_); }
+    AxisScale scale(TickValues ticks = TickValues::Round) const { return niceScale(low_, high_, ticks); }
 
 private:
     double low_ = 1.0;

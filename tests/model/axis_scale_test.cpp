@@ -40,6 +40,40 @@ TEST(AxisScaleTest, RoundRangesAroundTheData)
     }
 }
 
+TEST(AxisScaleTest, AnAxisThatCountsHasWholeTicksOnly)
+{
+    struct Case {
+        const char* name;
+        double low, high;
+        double minimum, maximum, step;
+    };
+    const Case cases[] = {
+        {"four rates, steps 0 to 3", 0, 3, 0, 3, 1},
+        {"two steps", 0, 1, 0, 1, 1},
+        {"a single step at zero", 0, 0, -1, 1, 1},
+        {"a single step at ten", 10, 10, 9, 11, 1},
+        {"no step at all", 1, 0, 0, 1, 1},
+        {"fractions between steps", 0.25, 2.5, 0, 3, 1},
+        {"steps 0 to 4 as before", 0, 4, 0, 4, 1},
+        {"a thousand steps as before", 0, 1000, 0, 1000, 200},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AxisScale scale = niceScale(c.low, c.high, TickValues::Whole);
+        EXPECT_DOUBLE_EQ(scale.minimum, c.minimum);
+        EXPECT_DOUBLE_EQ(scale.maximum, c.maximum);
+        EXPECT_DOUBLE_EQ(scale.step, c.step);
+    }
+    for (double high : {1.0, 2.0, 3.0, 5.0, 7.0, 12.0, 30.0, 99.0}) {
+        SCOPED_TRACE(high);
+        ValueSpan span;
+        span.add(0);
+        span.add(high);
+        for (double tick : span.scale(TickValues::Whole).ticks())
+            EXPECT_EQ(tick, std::round(tick));
+    }
+}
+
 TEST(AxisScaleTest, AnySpanGetsThreeToEightStepsThatHoldIt)
 {
     for (double low : {-7.3e6, -12.0, -0.004, 0.0, 0.37, 3.0, 980.0}) {

@@ -16,11 +16,17 @@ namespace dalvo::ui {
 
 namespace {
 
-// The chart's own colours for series whose look no chart has set.
-const std::array<QColor, 4> kDefaultColours = {QColor(0, 0, 160), QColor(200, 0, 0), QColor(0, 130, 0),
-                                               QColor(130, 0, 130)};
+// Colours for series whose look no chart has set: those the age charts give
+// ages 0 to 3, so that an age keeps its colour whichever chart drew it last
+// and a series with a set look never meets another in the same colour.
+const std::array<QColor, 4> kDefaultColours = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0),
+                                               QColor(150, 0, 0)};
 // An automatic marker, drawn only while the series has no line.
 constexpr int kAutomaticMarkerTwips = 120;
+// The marker of a series with more points than the plot has room for side by
+// side: small and without outline, so that the fill colours still show where
+// the points crowd.
+constexpr int kCrowdedMarkerTwips = 75;
 constexpr double kPlotPointsZ = 500;
 // Share of an axis' span left free beyond either end tick.
 constexpr double kRoomBeyondTicks = 0.02;
@@ -52,21 +58,6 @@ Qt::Alignment legendAlignment(LegendLocation location)
             break;
     }
     return Qt::AlignRight;
-}
-
-// The legend draws shapes of its own; it has no downward triangle.
-QLegend::MarkerShape legendShape(MarkerStyle style)
-{
-    switch (style) {
-        case MarkerStyle::FilledDiamond:
-            return QLegend::MarkerShapeRotatedRectangle;
-        case MarkerStyle::FilledUpTriangle:
-        case MarkerStyle::FilledDownTriangle:
-            return QLegend::MarkerShapeTriangle;
-        case MarkerStyle::FilledSquare:
-            break;
-    }
-    return QLegend::MarkerShapeRectangle;
 }
 
 }  // namespace
@@ -129,6 +120,12 @@ QImage ChartRenderer::markerImage(int index) const
     return shown ? shown->marker : QImage();
 }
 
+QImage ChartRenderer::crowdedMarkerImage(int index) const
+{
+    const PlotPoints::Series* shown = plot_->find(index);
+    return shown ? shown->crowdedMarker : QImage();
+}
+
 void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& xs, ValueSpan& ys)
 {
     Slot& s = slot(index);
@@ -171,6 +168,12 @@ void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& 
             s.markerImage =
                 dalvo::ui::markerImage(wanted.style, wanted.size, wanted.size, QColor(wanted.fill),
                                        QColor(wanted.outline), wanted.outlineWidth, wanted.outlined);
+            const int crowded = std::min(twips(kCrowdedMarkerTwips), wanted.size);
+            s.crowdedMarkerImage = dalvo::ui::markerImage(wanted.style, crowded, crowded, QColor(wanted.fill),
+                                                          QColor(), 0, false);
+            // The legend shows the very picture the plot stamps.
+            s.markers->setLightMarker(s.markerImage);
+            s.markers->setMarkerSize(wanted.size);
             s.markers->setColor(QColor(wanted.fill));
             s.markers->setBorderColor(wanted.outlined ? QColor(wanted.outline) : QColor(wanted.fill));
             s.look = wanted;
@@ -179,6 +182,7 @@ void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& 
     if (!lineShown && !markersShown)
         plotted.points.clear();
     plotted.marker = markersShown ? s.markerImage : QImage();
+    plotted.crowdedMarker = markersShown ? s.crowdedMarkerImage : QImage();
     plotted.line = lineShown;
     plotted.lineColour = s.line->pen().color();
 
@@ -192,8 +196,8 @@ void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& 
         entry->setVisible(lineShown && !markersShown);
     for (QLegendMarker* entry : legend->markers(s.markers)) {
         entry->setVisible(markersShown);
-        if (entry->shape() != legendShape(s.look.style))
-            entry->setShape(legendShape(s.look.style));
+        if (entry->shape() != QLegend::MarkerShapeFromSeries)
+            entry->setShape(QLegend::MarkerShapeFromSeries);
     }
 }
 
@@ -262,8 +266,11 @@ void ChartRenderer::render(const ChartState& state)
         }
         xs = ys = both;
     }
-    renderAxis(x_, state.axis(AxisId::X), xs.scale());
-    renderAxis(y_, state.axis(AxisId::Y), ys.scale());
+    // Every chart of the window runs along the steps of the run, so the
+    // horizontal axis counts: its ticks are whole steps. Axes that share one
+    // scale share those ticks.
+    renderAxis(x_, state.axis(AxisId::X), xs.scale(TickValues::Whole));
+    renderAxis(y_, state.axis(AxisId::Y), ys.scale(state.uniformAxis ? TickValues::Whole : TickValues::Round));
     // The plot area follows once the chart has laid out the new axes.
     plot_->setPlotArea(chart_->plotArea());
     plot_->setRanges(x_->min(), x_->max(), y_->min(), y_->max());

@@ -34,6 +34,8 @@ public:
     bool showsLine(int index) const;
     bool showsMarkers(int index) const;
     QImage markerImage(int index) const;
+    // The marker stamped instead when the series' points crowd the plot.
+    QImage crowdedMarkerImage(int index) const;
     QCategoryAxis* axisX() const { return x_; }
     QCategoryAxis* axisY() const { return y_; }
 
@@ -53,6 +55,7 @@ private:
         QScatterSeries* markers = nullptr;
         MarkerLook look;
         QImage markerImage;
+        QImage crowdedMarkerImage;
     };
 
     Slot& slot(int index);

@@ -76,12 +76,15 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
             painter->drawLines(segments_);
         }
         if (!s.marker.isNull()) {
+            const bool crowded = !s.crowdedMarker.isNull() &&
+                                 static_cast<double>(s.points.size()) * s.marker.width() > area_.width();
+            const QImage& marker = crowded ? s.crowdedMarker : s.marker;
             // Whole-pixel corners let the picture be copied rather than resampled.
-            const double halfWidth = s.marker.width() / 2.0, halfHeight = s.marker.height() / 2.0;
+            const double halfWidth = marker.width() / 2.0, halfHeight = marker.height() / 2.0;
             for (const QPointF& at : placed_)
                 painter->drawImage(QPoint(static_cast<int>(std::lround(at.x() - halfWidth)),
                                           static_cast<int>(std::lround(at.y() - halfHeight))),
-                                   s.marker);
+                                   marker);
         }
     }
     painter->restore();

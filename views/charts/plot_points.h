@@ -24,6 +24,9 @@ public:
         bool line = false;
         QColor lineColour;
         QImage marker;  // stamped centred on each point when not null
+        // Stamped instead of `marker`, when not null, while the points are
+        // more than the plot's width has room for with `marker` side by side.
+        QImage crowdedMarker;
     };
 
     explicit PlotPoints(QGraphicsItem* parent);

@@ -120,6 +120,54 @@ TEST(PlotPointsTest, WhatASeriesShows)
     }
 }
 
+TEST(PlotPointsTest, PointsThatCrowdThePlotGetTheSmallMarker)
+{
+    // A 9-pixel square with a black rim, and a 3-pixel one without: the plot
+    // area is 100 pixels wide, room for 11 of the large ones side by side.
+    QImage large(9, 9, QImage::Format_ARGB32_Premultiplied);
+    large.fill(Qt::black);
+    QPainter(&large).fillRect(1, 1, 7, 7, kFill);
+    struct Case {
+        const char* name;
+        int points;
+        bool crowdedGiven;
+        bool rimShown;
+    };
+    const Case cases[] = {
+        {"one point", 1, true, true},
+        {"just room for all", 11, true, true},
+        {"one too many", 12, true, false},
+        {"a thousand", 1000, true, false},
+        {"a thousand, no small marker", 1000, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Plot plot;
+        PlotPoints::Series& series = plot.points->series(0);
+        // One point in the middle, the rest piled up in a corner.
+        series.points = {{5, 0}};
+        for (int i = 1; i < c.points; ++i)
+            series.points.append({0, -1});
+        series.marker = large;
+        if (c.crowdedGiven)
+            series.crowdedMarker = solidMarker(3);
+        const QImage image = plot.shown();
+        EXPECT_EQ(image.pixelColor(100, 50), kFill);
+        EXPECT_EQ(image.pixelColor(101, 50), kFill);
+        EXPECT_EQ(image.pixelColor(104, 50), c.rimShown ? QColor(Qt::black) : kBackground);
+        EXPECT_EQ(image.pixelColor(102, 50), c.rimShown ? kFill : kBackground);
+    }
+
+    // The room is the plot's width: a wider plot takes the large marker again.
+    Plot wide;
+    wide.points->setPlotArea(QRectF(0, 0, 200, 100));
+    PlotPoints::Series& series = wide.points->series(0);
+    series.points = QList<QPointF>(12, QPointF(5, 0));
+    series.marker = large;
+    series.crowdedMarker = solidMarker(3);
+    EXPECT_EQ(wide.shown().pixelColor(104, 50), QColor(Qt::black));
+}
+
 TEST(PlotPointsTest, AnEmptyOrFlatRangeDrawsWithoutFailing)
 {
     Plot plot;

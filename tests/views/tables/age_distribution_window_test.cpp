@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -188,6 +190,112 @@ TEST_F(AgeDistributionWindowTest, BothTablesWriteTheRegionalSeparator)
     EXPECT_EQ(gridRow(detail.grid(), 4), QStringList({"3", "10", "2,5", "0", "2,5", "15", "0,8333"}));
     EXPECT_EQ(gridRow(shares.grid(), 4),
               QStringList({"3", "0,6667", "0,1667", "0", "0,1667", "15", "0,8333"}));
+}
+
+// Long runs give totals of ten and more characters and, past step 200 or so,
+// numbers with exponents; both tables must show every one of them whole.
+TEST(LongRunTablesTest, EveryCellShowsItsWholeText)
+{
+    struct Case {
+        const char* name;
+        int projections;
+    };
+    const Case cases[] = {
+        {"a short run", 4},
+        {"sixty steps", 60},
+        {"two hundred and fifty steps", 250},
+        {"the longest run", kLastStep},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DefaultRun run(c.projections);
+        DataTableWindow detail(*run.history, NumberLocale{});
+        detail.show();
+        detail.ShowAgeStructure();
+        AgeDistributionWindow shares(*run.history, NumberLocale{});
+        shares.show();
+        shares.ShowAgeDistribution();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&shares));
+        for (QWidget* window : {static_cast<QWidget*>(&detail), static_cast<QWidget*>(&shares)}) {
+            SCOPED_TRACE(window->objectName().toStdString());
+            auto* grid = window->findChild<StepGrid*>("MSFlexGrid1");
+            ASSERT_NE(grid, nullptr);
+            ASSERT_EQ(grid->Rows(), c.projections + 2);
+            expectEveryTextFits(*grid);
+
+            // The last total as drawn: its ink is as wide as the font makes
+            // the whole text, not an ellipsis cut short.
+            const QModelIndex total = grid->model()->index(grid->Rows() - 2, 4);
+            grid->scrollTo(total);
+            QApplication::processEvents();
+            const QImage shown = grid->viewport()->grab().toImage();
+            const QRect cell = grid->visualRect(total);
+            ASSERT_TRUE(shown.rect().contains(cell)) << "the last row is in view";
+            const QString text = grid->TextMatrix(grid->Rows() - 1, 5);
+            const int drawn = inkWidth(shown, cell.left(), cell.right(), cell.top(), cell.bottom());
+            const int whole = QFontMetrics(grid->font()).tightBoundingRect(text).width();
+            EXPECT_NEAR(drawn, whole, 4) << text.toStdString();
+        }
+    }
+}
+
+TEST_F(AgeDistributionWindowTest, ColumnsMayBeWidenedButNeverCutTheirTexts)
+{
+    auto* grid = control<StepGrid>("MSFlexGrid1");
+    QHeaderView* header = grid->horizontalHeader();
+    const int fitted = header->sectionSize(4);
+    EXPECT_EQ(fitted, twips(1200));
+
+    header->resizeSection(4, fitted + 40);
+    EXPECT_EQ(header->sectionSize(4), fitted + 40);
+    header->resizeSection(4, fitted - 30);
+    EXPECT_EQ(header->sectionSize(4), fitted);
+
+    // A new fill measures its own texts; the widening is not kept.
+    header->resizeSection(2, fitted + 40);
+    run.project(300);
+    window->ShowAgeDistribution();
+    EXPECT_EQ(header->sectionSize(2), twips(1200));
+    const int wideTotals = header->sectionSize(4);
+    EXPECT_GT(wideTotals, twips(1200));
+    header->resizeSection(4, twips(1200));
+    EXPECT_EQ(header->sectionSize(4), wideTotals);
+    expectEveryTextFits(*grid);
+}
+
+TEST_F(AgeDistributionWindowTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedLines)
+{
+    auto* grid = control<StepGrid>("MSFlexGrid1");
+    // Model rows and columns: grid row r + 1, grid column c + 1.
+    struct Range {
+        int top, left, bottom, right;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Range> ranges;
+        QString copied;
+    };
+    const std::vector<Case> cases = {
+        {"one cell", {{3, 1, 3, 1}}, "0.1667\n"},
+        {"a block", {{2, 0, 3, 1}}, "0.5\t0\n0.6667\t0.1667\n"},
+        {"a whole row", {{0, 0, 0, 5}}, "1\t0\t0\t0\t10\t0.5\n"},
+        {"two cells apart, the gap left empty", {{1, 0, 1, 0}, {3, 2, 3, 2}}, "0\t\t\n\t\t\n\t\t0\n"},
+        {"totals and rates down to the last row", {{3, 4, 4, 5}}, "15\t0.8333\n12.5\t-\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QApplication::clipboard()->clear();
+        grid->clearSelection();
+        for (const Range& r : c.ranges)
+            grid->selectionModel()->select(
+                QItemSelection(grid->model()->index(r.top, r.left), grid->model()->index(r.bottom, r.right)),
+                QItemSelectionModel::Select);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), c.copied);
+    }
+    // Copying changes nothing in the grid.
+    EXPECT_EQ(gridRow(*grid, 4), QStringList({"3", "0.6667", "0.1667", "0", "0.1667", "15", "0.8333"}));
 }
 
 }  // namespace

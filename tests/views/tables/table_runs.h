@@ -4,16 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QImage>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 #include <vector>
 
 #include "model/history.h"
 #include "model/main_form_model.h"
+#include "ui/common/twips.h"
 #include "views/tables/step_grid.h"
 
 namespace dalvo {
@@ -73,6 +78,49 @@ inline QList<QStringList> allRows(const ui::StepGrid& grid)
     for (int r = 0; r < grid.Rows(); ++r)
         rows << gridRow(grid, r);
     return rows;
+}
+
+// Every text of the grid fits the cell it is drawn in, as the font measures
+// it inside the item view's text margins (a focus-frame margin and a pixel
+// either side, the grid line off the cell's width), so the view never cuts
+// it; and no column is narrower than the table's 1200 twips.
+inline void expectEveryTextFits(const ui::StepGrid& grid)
+{
+    const QFontMetrics metrics(grid.font());
+    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    for (int col = 1; col < grid.Cols(); ++col) {
+        const int width = grid.columnWidth(col - 1);
+        EXPECT_GE(width, ui::twips(1200)) << "column " << col;
+        const int room = width - (grid.showGrid() ? 1 : 0) - 2 * margin;
+        int cut = 0;
+        for (int row = 1; row < grid.Rows(); ++row) {
+            const QString text = grid.TextMatrix(row, col);
+            if (metrics.elidedText(text, Qt::ElideRight, room) != text && cut++ < 3)
+                ADD_FAILURE() << "row " << row << " column " << col << ": \"" << text.toStdString()
+                              << "\" needs " << metrics.horizontalAdvance(text) << " of " << room << " pixels";
+        }
+        EXPECT_EQ(cut, 0) << "column " << col;
+    }
+    const int stepColumn = grid.verticalHeader()->width();
+    EXPECT_GE(stepColumn, ui::twips(1200));
+    for (int row = 1; row < grid.Rows(); ++row)
+        EXPECT_LT(metrics.horizontalAdvance(grid.TextMatrix(row, 0)), stepColumn) << "row " << row;
+}
+
+// Columns from `left` to the right edge of the picture that hold anything
+// darker than mid-grey in rows `top` to `bottom`: how wide the drawn text is.
+inline int inkWidth(const QImage& image, int left, int right, int top, int bottom)
+{
+    int first = -1, last = -1;
+    for (int x = left; x <= right; ++x)
+        for (int y = top; y <= bottom; ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return first < 0 ? 0 : last - first + 1;
 }
 
 // A control's place in twips, its caption, and whether its font is bold;
