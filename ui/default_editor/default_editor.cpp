@@ -11,6 +11,7 @@
 #include "ui/common/controls.h"
 #include "ui/common/messages.h"
 #include "ui/common/number_field.h"
+#include "ui/common/screen_place.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -74,6 +75,7 @@ DefaultEditor::DefaultEditor(NumberLocale locale, QWidget* parent)
     buildMessageRow();
     buildGrid();
     buildButtons();
+    centreOnScreen(this);
 }
 
 void DefaultEditor::buildMessageRow()

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <optional>
@@ -136,6 +137,14 @@ TEST_F(DefaultEditorTest, OpensWithTheDesignTextsAndTheMotto)
         EXPECT_EQ(cursor.pixmap().toImage(), hand) << button;
         EXPECT_EQ(cursor.hotSpot(), pointingHandCursor().hotSpot()) << button;
     }
+}
+
+TEST_F(DefaultEditorTest, OpensInTheMiddleOfTheScreenLikeTheOtherWindows)
+{
+    const QRect screen = editor.screen()->availableGeometry();
+    EXPECT_LE((editor.frameGeometry().center() - screen.center()).manhattanLength(), 2)
+        << "at " << editor.frameGeometry().x() << ", " << editor.frameGeometry().y();
+    EXPECT_TRUE(screen.contains(editor.frameGeometry()));
 }
 
 TEST_F(DefaultEditorTest, MottoFontShowsTraditionalChinese)
