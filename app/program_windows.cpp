@@ -3,6 +3,7 @@
 #include "screens/startup/backdrop_window.h"
 #include "screens/startup/title_window.h"
 #include "ui/common/accessible_names.h"
+#include "ui/common/trailing_input_guard.h"
 #include "ui/default_editor/default_editor.h"
 #include "ui/main_window/file_commands.h"
 #include "ui/main_window/main_window.h"
@@ -40,7 +41,8 @@ ProgramWindows::ProgramWindows(History& history, TitleAnimation& animation, QObj
                             static_cast<QWidget*>(title_.get())})
         ui::nameControlsForScreenReaders(window);
     connectMainWindow();
-    connect(title_.get(), &ui::TitleWindow::left, this, &ProgramWindows::showMain);
+    afterTitleScreen_ = new ui::TrailingInputGuard(main_.get());
+    connect(title_.get(), &ui::TitleWindow::left, this, &ProgramWindows::leaveTitleScreen);
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -75,6 +77,14 @@ void ProgramWindows::showMain()
 {
     main_->show();
     main_->activateWindow();
+}
+
+// Leaving the title screen does nothing else: the second click of a
+// double-click, or the repeats of a key held down, stay out of the main window.
+void ProgramWindows::leaveTitleScreen()
+{
+    showMain();
+    afterTitleScreen_->arm();
 }
 
 void ProgramWindows::openFromMain(QWidget& window)

@@ -26,6 +26,7 @@ class MainWindow;
 class QuizWindow;
 class ReferencesWindow;
 class TitleWindow;
+class TrailingInputGuard;
 }  // namespace dalvo::ui
 
 namespace dalvo::app {
@@ -78,6 +79,7 @@ private:
 
     void connectMainWindow();
     void showMain();
+    void leaveTitleScreen();
     void openFromMain(QWidget& window);
     void backToMain(QWidget* from);
     void showAbout(QWidget* from);
@@ -90,6 +92,7 @@ private:
     std::unique_ptr<ui::BackdropWindow> backdrop_;
     std::unique_ptr<ui::TitleWindow> title_;
     ui::FileCommands* fileCommands_ = nullptr;
+    ui::TrailingInputGuard* afterTitleScreen_ = nullptr;
 };
 
 }  // namespace dalvo::app

@@ -7,9 +7,11 @@
 #include <memory>
 
 #include "app/program_windows.h"
+#include "model/number_text.h"
 #include "screens/startup/title_animation.h"
 #include "screens/startup/title_window.h"
 #include "ui/default_editor/default_editor.h"
+#include "ui/main_window/main_window.h"
 #include "views/tables/age_distribution_window.h"
 #include "views/tables/step_grid.h"
 
@@ -63,9 +65,12 @@ TEST_F(NewRunAgeDistributionTest, StepZeroShowsTheNewInitialPopulation)
         const char* n0[4];
         QStringList stepZero;
     };
+    auto number = [this](double value) {
+        return QString::fromStdString(formatGeneral(value, windows.mainWindow().model().locale()));
+    };
     const std::vector<Case> cases = {
-        {"two classes", {"0", "5", "5", "0"}, {"0", "0.5", "0.5", "0"}},
-        {"unreadable text reads as 0", {"abc", "0", "3", "1"}, {"0", "0", "0.75", "0.25"}},
+        {"two classes", {"0", "5", "5", "0"}, {"0", number(0.5), number(0.5), "0"}},
+        {"unreadable text reads as 0", {"abc", "0", "3", "1"}, {"0", "0", number(0.75), number(0.25)}},
         {"no individuals at all", {"0", "0", "0", ""}, {"0", "0", "0", "0"}},
     };
     for (const Case& c : cases) {

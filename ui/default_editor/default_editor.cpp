@@ -10,6 +10,8 @@
 #include "ui/common/bracket_lines.h"
 #include "ui/common/controls.h"
 #include "ui/common/messages.h"
+#include "ui/common/number_field.h"
+#include "ui/common/screen_place.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -51,6 +53,11 @@ QLineEdit* makeEditableCell(QWidget* parent, const QString& name, int x, int y, 
     cell->setFont(font);
     cell->setAlignment(Qt::AlignCenter);
     setBackground(cell, Qt::white);
+    // What the student types is fitted as they type it, and read from its
+    // start once they move on, so that a long number is seen at its right
+    // magnitude before "Go Back" takes it.
+    QObject::connect(cell, &QLineEdit::textChanged, cell, [cell] { fitNumberFont(cell); });
+    QObject::connect(cell, &QLineEdit::editingFinished, cell, [cell] { cell->setCursorPosition(0); });
     return cell;
 }
 
@@ -68,6 +75,7 @@ DefaultEditor::DefaultEditor(NumberLocale locale, QWidget* parent)
     buildMessageRow();
     buildGrid();
     buildButtons();
+    centreOnScreen(this);
 }
 
 void DefaultEditor::buildMessageRow()
@@ -118,7 +126,7 @@ void DefaultEditor::buildGrid()
                 cell->setFont(timesFont(14.4, true));
                 setBackground(cell, colours::lightGrey);
             }
-            cell->setText(toQString(design.m1[index]));
+            showNumber(cell, toQString(design.m1[index]));
             cell->setAccessibleName(QStringLiteral("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
             m1[index] = cell;
         }
@@ -126,7 +134,7 @@ void DefaultEditor::buildGrid()
     for (int i = 0; i < 4; ++i) {
         n0[i] = makeEditableCell(this, QStringLiteral("n0(%1)").arg(i), kInitialX, kRowY[i], kInitialWidth,
                                  timesFont(14.4));
-        n0[i]->setText(toQString(design.n0[i]));
+        showNumber(n0[i], toQString(design.n0[i]));
         n0[i]->setAccessibleName(QStringLiteral("N(0) of age class %1").arg(i));
     }
 
@@ -181,9 +189,9 @@ void DefaultEditor::goBack()
     }
     const EditorTexts& written = normalised.value();
     for (std::size_t i = 0; i < m1.size(); ++i)
-        m1[i]->setText(toQString(written.m1[i]));
+        showNumber(m1[i], toQString(written.m1[i]));
     for (std::size_t i = 0; i < n0.size(); ++i)
-        n0[i]->setText(toQString(written.n0[i]));
+        showNumber(n0[i], toQString(written.n0[i]));
     emit defaultsAccepted(written.m1, written.n0);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/main_window/file_commands.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -30,6 +32,16 @@ QString fromCore(const std::string& message)
     return QFile::decodeName(QByteArray::fromStdString(message));
 }
 
+// Enter on a typed path closes the dialog but not the completion list that
+// the typing opened: left on the screen, that popup would take the
+// student's next click for itself.
+void closeCompletionLists(QFileDialog* dialog)
+{
+    for (QCompleter* completer : dialog->findChildren<QCompleter*>())
+        if (QAbstractItemView* list = completer->popup(); list->isVisible())
+            list->hide();
+}
+
 void showWithDialog(QWidget* window, const QString& message)
 {
     QMessageBox::warning(window, kTitle, message);
@@ -57,7 +69,9 @@ QString FileCommands::showDialog(bool saving, const QString& fileName)
     CommonDialog1->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!fileName.isEmpty())
         CommonDialog1->selectFile(fileName);
-    if (CommonDialog1->exec() != QDialog::Accepted)
+    const int answer = CommonDialog1->exec();
+    closeCompletionLists(CommonDialog1);
+    if (answer != QDialog::Accepted)
         return {};
     const QStringList chosen = CommonDialog1->selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();

@@ -16,6 +16,7 @@
 #include "ui/common/clickable_label.h"
 #include "ui/common/controls.h"
 #include "ui/common/messages.h"
+#include "ui/common/number_field.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/screen_place.h"
 #include "ui/common/secondary_window.h"
@@ -29,13 +30,6 @@ namespace {
 constexpr int kColumnX[] = {240, 960, 1680, 2400};
 constexpr int kRowY[] = {600, 1320, 2040, 2760};
 constexpr int kCellWidth[] = {615, 735, 735, 615};
-
-void setTextIfChanged(QLineEdit* field, const std::string& text)
-{
-    const QString value = toQString(text);
-    if (field->text() != value)
-        field->setText(value);
-}
 
 // The regional general date-and-time form: short date with the time to the
 // second, without the time zone that the long time form adds.
@@ -340,16 +334,16 @@ void MainWindow::mirrorModel()
 {
     const MainFields& fields = model_.fields();
     for (int i = 0; i < 16; ++i)
-        setTextIfChanged(m[i], fields.m[i]);
+        showNumber(m[i], toQString(fields.m[i]));
     for (int i = 0; i < 4; ++i) {
-        setTextIfChanged(n1[i], fields.n1[i]);
-        setTextIfChanged(n2[i], fields.n2[i]);
+        showNumber(n1[i], toQString(fields.n1[i]));
+        showNumber(n2[i], toQString(fields.n2[i]));
     }
-    setTextIfChanged(total1, fields.total1);
-    setTextIfChanged(total2, fields.total2);
-    setTextIfChanged(growrate, fields.growrate);
-    setTextIfChanged(txtSimu0, fields.txtSimu0);
-    setTextIfChanged(txtSimuT, fields.txtSimuT);
+    showNumber(total1, toQString(fields.total1));
+    showNumber(total2, toQString(fields.total2));
+    showNumber(growrate, toQString(fields.growrate));
+    showNumber(txtSimu0, toQString(fields.txtSimu0));
+    showNumber(txtSimuT, toQString(fields.txtSimuT));
 
     const bool readyToProject = model_.actionState() == ActionState::ReadyToProject;
     Command1->setEnabled(readyToProject);

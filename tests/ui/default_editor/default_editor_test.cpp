@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <optional>
@@ -17,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/ui/common/number_in_view.h"
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
 #include "ui/common/twips.h"
@@ -135,6 +137,14 @@ TEST_F(DefaultEditorTest, OpensWithTheDesignTextsAndTheMotto)
         EXPECT_EQ(cursor.pixmap().toImage(), hand) << button;
         EXPECT_EQ(cursor.hotSpot(), pointingHandCursor().hotSpot()) << button;
     }
+}
+
+TEST_F(DefaultEditorTest, OpensInTheMiddleOfTheScreenLikeTheOtherWindows)
+{
+    const QRect screen = editor.screen()->availableGeometry();
+    EXPECT_LE((editor.frameGeometry().center() - screen.center()).manhattanLength(), 2)
+        << "at " << editor.frameGeometry().x() << ", " << editor.frameGeometry().y();
+    EXPECT_TRUE(screen.contains(editor.frameGeometry()));
 }
 
 TEST_F(DefaultEditorTest, MottoFontShowsTraditionalChinese)
@@ -288,6 +298,48 @@ TEST_F(DefaultEditorTest, GoBackNormalisesAndHandsOverEveryText)
         EXPECT_EQ(QString::fromStdString(driver.accepted[0].matrix[i]), matrix[i]) << i;
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(QString::fromStdString(driver.accepted[0].initial[i]), initial[i]) << i;
+}
+
+// The student reads back every number at its right magnitude, as typed and
+// as "Go Back" writes it, however wide it is for its cell.
+TEST_F(DefaultEditorTest, LongNumbersShowTheirSignWholePartAndExponent)
+{
+    const QList<QLineEdit*> cells = editor.findChildren<QLineEdit*>();
+    ASSERT_EQ(cells.size(), 16 + 4);
+    auto expectAllInView = [&] {
+        for (QLineEdit* cell : cells)
+            EXPECT_TRUE(magnitudeInView(cell, QStringLiteral(".")));
+    };
+    expectAllInView();
+
+    driver.typeAll({{"m1(0)", "123456.789"},
+                    {"m1(1)", "-0.0000123456789"},
+                    {"m1(2)", "0.125"},
+                    {"m1(3)", "98765432109876.5"},
+                    {"m1(4)", "0.333333333333333"},
+                    {"m1(9)", "-2.5E-300"},
+                    {"n0(0)", "123456789012345"},
+                    {"n0(1)", "0.000123456789"},
+                    {"n0(2)", "-7.25E+20"}});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    {
+        SCOPED_TRACE("as typed, once the student moves on");
+        expectAllInView();
+    }
+
+    driver.click("Command1");
+    ASSERT_EQ(driver.accepted.size(), 1u);
+    EXPECT_EQ(driver.text("m1(1)"), "-1.23456789E-05");
+    {
+        SCOPED_TRACE("as written back");
+        expectAllInView();
+    }
+
+    // A short number after a long one is shown at the cell's own size again.
+    const QFont design = driver.control<QLineEdit>("m1(2)")->font();
+    driver.type("m1(3)", "2");
+    EXPECT_EQ(driver.control<QLineEdit>("m1(3)")->font(), design);
+    EXPECT_TRUE(driver.control<QLineEdit>("m1(3)")->toolTip().isEmpty());
 }
 
 TEST_F(DefaultEditorTest, TryAgainBringsBackTheMotto)

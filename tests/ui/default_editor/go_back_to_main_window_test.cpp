@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "model/number_text.h"
+#include "ui/common/messages.h"
 #include "ui/default_editor/default_editor.h"
 #include "ui/main_window/main_window.h"
 
@@ -92,8 +94,9 @@ TEST_F(GoBackToMainWindowTest, GoBackAtOnceRestartsFromTheDefaults)
 
         EXPECT_FALSE(editor->isVisible());
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-        EXPECT_EQ(mainTexts("m", 16), QStringList({"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0",
-                                                   "0", "0", "0", "0.5", "0"}));
+        const QString half = toQString(formatGeneral(0.5, main.model().locale()));
+        EXPECT_EQ(mainTexts("m", 16),
+                  QStringList({"0", "1", "2", "1", half, "0", "0", "0", "0", "1", "0", "0", "0", "0", half, "0"}));
         EXPECT_EQ(mainTexts("n1", 4), QStringList({"10", "0", "0", "0"}));
         EXPECT_EQ(mainTexts("n2", 4), QStringList({"", "", "", ""}));
         EXPECT_EQ(mainText("total1"), "10");

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <memory>
 
+#include "tests/ui/common/number_in_view.h"
+#include "ui/common/messages.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
 
@@ -48,6 +50,15 @@ protected:
         return result;
     }
     void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    // Numbers as the window writes them under the locale the test runs in.
+    QString number(double value) const { return toQString(formatGeneral(value, window.model().locale())); }
+    QStringList numbers(std::initializer_list<double> values) const
+    {
+        QStringList result;
+        for (double value : values)
+            result << number(value);
+        return result;
+    }
 
     std::unique_ptr<History> history = std::make_unique<History>();
     MainWindow window{*history};
@@ -56,8 +67,7 @@ protected:
 TEST_F(MainWindowTest, StartState)
 {
     EXPECT_EQ(window.windowTitle(), "Dalvo-Leslie Matrix");
-    EXPECT_EQ(texts("m", 16), QStringList({"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0",
-                                           "0", "0.5", "0"}));
+    EXPECT_EQ(texts("m", 16), numbers({0, 1, 2, 1, 0.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0.5, 0}));
     EXPECT_EQ(texts("n1", 4), QStringList({"10", "0", "0", "0"}));
     EXPECT_EQ(texts("n2", 4), QStringList({" ", " ", " ", " "}));
     EXPECT_EQ(text("total1"), "10");
@@ -102,10 +112,10 @@ TEST_F(MainWindowTest, ProjectAndTransitAlternateWithFocus)
         bool graph;
     };
     const std::vector<Step> steps = {
-        {{"0", "5", "0", "0"}, "5", "0.5", "1", false},
-        {{"5", "0", "5", "0"}, "10", "2", "2", false},
-        {{"10", "2.5", "0", "2.5"}, "15", "1.5", "3", false},
-        {{"5", "5", "2.5", "0"}, "12.5", "0.833333333333333", "4", true},
+        {numbers({0, 5, 0, 0}), "5", number(0.5), "1", false},
+        {numbers({5, 0, 5, 0}), "10", "2", "2", false},
+        {numbers({10, 2.5, 0, 2.5}), "15", number(1.5), "3", false},
+        {numbers({5, 5, 2.5, 0}), number(12.5), number(12.5 / 15), "4", true},
     };
     for (std::size_t k = 0; k < steps.size(); ++k) {
         SCOPED_TRACE(k + 1);
@@ -130,6 +140,68 @@ TEST_F(MainWindowTest, ProjectAndTransitAlternateWithFocus)
         EXPECT_TRUE(control("Transit")->isEnabled());
     }
     EXPECT_EQ(history->StepCount, 4);
+}
+
+// A number wider than its field must still be read at its right magnitude:
+// 64.365234375 may not appear as "4.365234375", nor 1.2E+87 as "E+87".
+TEST_F(MainWindowTest, EveryNumberShowsItsSignWholePartAndExponent)
+{
+    const QString separator = toQString(window.model().locale().decimalSeparator);
+    const QList<QLineEdit*> fields = window.findChildren<QLineEdit*>();
+    ASSERT_EQ(fields.size(), 16 + 4 + 4 + 5);
+    auto expectAllInView = [&] {
+        for (QLineEdit* field : fields)
+            EXPECT_TRUE(magnitudeInView(field, separator));
+    };
+    auto toArray = [&separator](const QStringList& texts, auto& into) {
+        for (std::size_t i = 0; i < into.size(); ++i)
+            into[i] = QString(texts[static_cast<qsizetype>(i)]).replace('.', separator).toStdString();
+    };
+
+    struct Run {
+        const char* name;
+        QStringList matrix;
+        QStringList initial;
+        std::vector<int> checkedSteps;
+    };
+    std::vector<int> longRun;
+    for (int step = 1; step <= 40; ++step)
+        longRun.push_back(step);
+    for (int step = 100; step <= kLastStep; step += 100)
+        longRun.push_back(step);
+    const std::vector<Run> runs = {
+        {"the default run to its last step",
+         {"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"},
+         {"10", "0", "0", "0"},
+         longRun},
+        {"long entries of the student's own",
+         {"0.125", "-2.5", "123456.789", "1.5E+20", "0.333333333333333", "0", "0", "0", "0", "1E-05", "0",
+          "0", "0", "0", "0.875", "0"},
+         {"123456789012345", "0.000123456789", "-7", "2"},
+         {1, 2, 3}},
+    };
+    for (const Run& run : runs) {
+        SCOPED_TRACE(run.name);
+        std::array<std::string, 16> matrix;
+        std::array<std::string, 4> initial;
+        toArray(run.matrix, matrix);
+        toArray(run.initial, initial);
+        window.startNewRun(matrix, initial);
+        ASSERT_EQ(history->StepCount, 0);
+        expectAllInView();
+        for (int step : run.checkedSteps) {
+            SCOPED_TRACE(step);
+            while (history->StepCount < step) {
+                if (history->StepCount > 0)
+                    window.Transition();
+                window.Projection();
+            }
+            ASSERT_EQ(history->StepCount, step);
+            expectAllInView();
+        }
+        window.Transition();
+        expectAllInView();
+    }
 }
 
 TEST_F(MainWindowTest, PicturesRunTheirOperations)
