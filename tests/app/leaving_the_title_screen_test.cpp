@@ -11,7 +11,7 @@
 #include "app/program_windows.h"
 #include "screens/startup/title_animation.h"
 #include "screens/startup/title_window.h"
-#include "screens/teaching/about_window.h"
+#include "ui/teaching/about_window.h"
 #include "ui/main_window/main_window.h"
 
 namespace dalvo::app {
