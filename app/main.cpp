@@ -2,7 +2,6 @@
 #include <QApplication>
 
 #include "app/program_windows.h"
-#include "model/module1.h"
 #include "screens/startup/title_animation.h"
 #include "ui/common/assets.h"
 #include "ui/common/settings_of_this_run.h"
@@ -17,7 +16,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     const dalvo::ui::SettingsOfThisRun settings;
 
-    dalvo::app::ProgramWindows windows(dalvo::Module1::history(), dalvo::programTitleAnimation());
+    dalvo::app::ProgramWindows windows(dalvo::programTitleAnimation());
     // exit() rather than quit(): quit() would first ask every window to
     // close, and ending the program runs no window's close handler.
     QObject::connect(&windows, &dalvo::app::ProgramWindows::programEnded, &application,

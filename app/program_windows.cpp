@@ -19,7 +19,7 @@
 
 namespace dalvo::app {
 
-ProgramWindows::ProgramWindows(History& history, TitleAnimation& animation, QObject* parent)
+ProgramWindows::ProgramWindows(TitleAnimation& animation, QObject* parent)
     : QObject(parent),
       howTo([this] { return buildHowTo(); }),
       introduction([this] { return buildIntroduction(); }),
@@ -31,8 +31,7 @@ ProgramWindows::ProgramWindows(History& history, TitleAnimation& animation, QObj
       ageDistribution([this] { return buildAgeDistribution(); }),
       about([this] { return buildAbout(); }),
       dedication([this] { return buildDedication(); }),
-      history_(history),
-      main_(std::make_unique<ui::MainWindow>(history)),
+      main_(std::make_unique<ui::MainWindow>(history_)),
       backdrop_(std::make_unique<ui::BackdropWindow>()),
       title_(std::make_unique<ui::TitleWindow>(animation))
 {

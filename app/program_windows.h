@@ -38,7 +38,7 @@ namespace dalvo::app {
 class ProgramWindows : public QObject {
     Q_OBJECT
 public:
-    ProgramWindows(History& history, TitleAnimation& animation, QObject* parent = nullptr);
+    explicit ProgramWindows(TitleAnimation& animation, QObject* parent = nullptr);
     ~ProgramWindows() override;
 
     // The start-up sequence: backdrop, title screen in front of it, and the
@@ -49,6 +49,8 @@ public:
     ui::BackdropWindow& backdrop() { return *backdrop_; }
     ui::TitleWindow& titleScreen() { return *title_; }
     ui::FileCommands& fileCommands() { return *fileCommands_; }
+    // The one history of the run: the main window writes it, every other window reads it.
+    const History& history() const { return history_; }
 
     WindowSlot<ui::HowToWindow> howTo;
     WindowSlot<ui::IntroductionWindow> introduction;
@@ -87,7 +89,7 @@ private:
     void openDataTable();
     void endProgram();
 
-    History& history_;
+    History history_;
     std::unique_ptr<ui::MainWindow> main_;
     std::unique_ptr<ui::BackdropWindow> backdrop_;
     std::unique_ptr<ui::TitleWindow> title_;

@@ -22,7 +22,7 @@ void BM_ProjectionStep(benchmark::State& state)
     MainFormModel model(*history, {});
     (void)model.load();
     for (auto _ : state) {
-        if (history->StepCount == dalvo::kLastStep) {
+        if (history->stepCount() == dalvo::kLastStep) {
             state.PauseTiming();
             (void)model.startNewRun(kMatrix, kInitial);
             state.ResumeTiming();
@@ -44,7 +44,7 @@ void BM_ThousandStepsWithTransitions(benchmark::State& state)
             benchmark::DoNotOptimize(model.Projection());
             model.Transition();
         }
-        benchmark::DoNotOptimize(history->NTotal[dalvo::kLastStep]);
+        benchmark::DoNotOptimize(history->step(dalvo::kLastStep).total);
     }
 }
 BENCHMARK(BM_ThousandStepsWithTransitions)->Unit(benchmark::kMillisecond);

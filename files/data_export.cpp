@@ -38,24 +38,20 @@ void appendValue(std::string& text, double value, ExportPrecision precision, int
         text += formatGeneral(value, periodLocale());
 }
 
-bool stepIsFinite(const History& history, int t)
+bool stepIsFinite(const StepNumbers& step)
 {
     for (int i = 0; i < kAgeClasses; ++i) {
-        if (!std::isfinite(history.NAge[i][t]) || !std::isfinite(history.AgeProp[i][t]))
+        if (!std::isfinite(step.counts[i]) || !std::isfinite(step.proportions[i]))
             return false;
     }
-    return std::isfinite(history.NTotal[t]);
+    return std::isfinite(step.total);
 }
 
 }  // namespace
 
 Result<std::string> exportText(const History& history, ExportPrecision precision)
 {
-    const int lastStep = history.StepCount;
-    if (lastStep < 0 || lastStep > kLastStep) {
-        return Error{"The run holds an impossible step count (" + std::to_string(lastStep) +
-                     "), so it was not saved."};
-    }
+    const int lastStep = history.stepCount();
 
     std::string text = kHeader;
     // About 80 characters per record at full precision.
@@ -63,16 +59,17 @@ Result<std::string> exportText(const History& history, ExportPrecision precision
     for (int t = 0; t <= lastStep; ++t) {
         // A value that is not a number would make the file unreadable to a
         // spreadsheet; the run never records one, so this only guards.
-        if (!stepIsFinite(history, t)) {
+        const StepNumbers& step = history.step(t);
+        if (!stepIsFinite(step)) {
             return Error{"Step " + std::to_string(t) +
                          " of the run holds a value that is not a number, so the run was not saved."};
         }
         appendStep(text, t);
         for (int i = 0; i < kAgeClasses; ++i)
-            appendValue(text, history.NAge[i][t], precision, kNumberDecimals);
-        appendValue(text, history.NTotal[t], precision, kNumberDecimals);
+            appendValue(text, step.counts[i], precision, kNumberDecimals);
+        appendValue(text, step.total, precision, kNumberDecimals);
         for (int i = 0; i < kAgeClasses; ++i)
-            appendValue(text, history.AgeProp[i][t], precision, kProportionDecimals);
+            appendValue(text, step.proportions[i], precision, kProportionDecimals);
         text += "\r\n";
     }
     return text;

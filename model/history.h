@@ -1,26 +1,57 @@
-// The history of the run: every step's numbers, read by the tables, charts and export.
+// The run's history: every recorded step's numbers, owned here and read by the tables, charts and export.
 #pragma once
 
-#include <cstdint>
+#include <array>
+#include <vector>
 
 namespace dalvo {
 
-// Ages 0..3 are used; index 4 exists but is never written.
 inline constexpr int kAgeClasses = 4;
-inline constexpr int kAgeSlots = 5;
-// The arrays hold steps 0..kLastStep, so a run can make kLastStep projections.
+// Steps 0..kLastStep are kept, so a run can make kLastStep projections.
 inline constexpr int kLastStep = 1000;
-inline constexpr int kStepSlots = kLastStep + 1;
 
-// Arrays are indexed [age][step] like the (age, step) notation of the model;
-// entries past StepCount may still hold values of an earlier run.
-struct History {
-    std::int16_t StepCount = 0;
-    double NAge[kAgeSlots][kStepSlots] = {};
-    double NTotal[kStepSlots] = {};
-    double AgeProp[kAgeSlots][kStepSlots] = {};
-    double DeltaN[kStepSlots] = {};     // [k]: change from step k to step k + 1
-    float GrowthRate[kStepSlots] = {};  // [k]: NTotal(k + 1) / NTotal(k)
+// One step of the run: the numbers per age class, their total and each
+// class's share of it.
+struct StepNumbers {
+    std::array<double, kAgeClasses> counts{};
+    double total = 0;
+    std::array<double, kAgeClasses> proportions{};
+
+    bool operator==(const StepNumbers&) const = default;
+};
+
+// The total and shares of `counts`, added up from age 0; with no individuals
+// every share is 0.
+StepNumbers stepNumbersOf(const std::array<double, kAgeClasses>& counts);
+
+// Step 0 is always there; steps 1..stepCount() follow in order, each with the
+// change and growth rate that led to it. Readers may index every step up to
+// stepCount(), and nothing beyond.
+class History {
+public:
+    History();
+
+    // A new run: step 0 only.
+    void restart(const StepNumbers& stepZero);
+    // Step 0 of the run in progress written afresh; later steps stay.
+    void replaceStepZero(const StepNumbers& stepZero);
+    // Appends step stepCount() + 1; false, changing nothing, once kLastStep is reached.
+    bool append(const StepNumbers& next, double change, float growthRate);
+
+    int stepCount() const { return static_cast<int>(steps_.size()) - 1; }
+    bool isFull() const { return stepCount() >= kLastStep; }
+    const StepNumbers& step(int t) const { return steps_.at(static_cast<std::size_t>(t)); }
+    // From step k to step k + 1, for k < stepCount(): N(k+1) - N(k), and
+    // N(k+1) / N(k) in single precision.
+    double change(int k) const { return changes_.at(static_cast<std::size_t>(k)); }
+    float growthRate(int k) const { return growthRates_.at(static_cast<std::size_t>(k)); }
+
+    bool operator==(const History&) const = default;
+
+private:
+    std::vector<StepNumbers> steps_;
+    std::vector<double> changes_;
+    std::vector<float> growthRates_;
 };
 
 }  // namespace dalvo

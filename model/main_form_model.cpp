@@ -81,11 +81,7 @@ Result<MainFormModel::StepZero> MainFormModel::computeStepZero() const
 
 void MainFormModel::recordStepZero(const StepZero& zero)
 {
-    for (int i = 0; i < kAgeClasses; ++i) {
-        history_.NAge[i][0] = zero.nAge[i];
-        history_.AgeProp[i][0] = zero.nAge[i] / zero.total;
-    }
-    history_.NTotal[0] = zero.total;
+    history_.replaceStepZero(stepNumbersOf(zero.nAge));
     fields_.total1 = zero.total1;
     fields_.txtSimu0 = "0";
 }
@@ -101,13 +97,13 @@ Result<void> MainFormModel::InitialCal()
 
 Result<void> MainFormModel::Projection()
 {
-    if (history_.StepCount >= kLastStep)
+    if (history_.isFull())
         return Error{"The run has reached step " + std::to_string(kLastStep) +
                      ", the last step that is kept. " + kNewRunHint};
 
     // Step 0 is recorded afresh at the start of every run, so that a reset by
     // the default-values editor leaves no stale age distribution behind.
-    const bool startsRun = history_.StepCount == 0;
+    const bool startsRun = history_.stepCount() == 0;
     StepZero zero{};
     if (startsRun) {
         Result<StepZero> computed = computeStepZero();
@@ -115,7 +111,7 @@ Result<void> MainFormModel::Projection()
             return computed.error();
         zero = *computed;
     }
-    const int t = history_.StepCount + 1;
+    const int t = history_.stepCount() + 1;
 
     double cell[16];
     for (int k = 0; k < 16; ++k) {
@@ -133,7 +129,7 @@ Result<void> MainFormModel::Projection()
     }
 
     std::array<std::string, 4> n2;
-    double nAge[kAgeClasses];
+    std::array<double, kAgeClasses> nAge{};
     double sum = 0;
     for (int r = 0; r < kAgeClasses; ++r) {
         double s = 0;
@@ -157,7 +153,7 @@ Result<void> MainFormModel::Projection()
                      "computed. " +
                      kNewRunHint};
 
-    const double previousTotal = startsRun ? zero.total : history_.NTotal[t - 1];
+    const double previousTotal = startsRun ? zero.total : history_.step(t - 1).total;
     const double deltaN = sum - previousTotal;
     const float growthRate = static_cast<float>(sum / previousTotal);
     if (!std::isfinite(deltaN) || !std::isfinite(growthRate))
@@ -178,14 +174,7 @@ Result<void> MainFormModel::Projection()
     // Everything is known; from here on nothing can fail.
     if (startsRun)
         recordStepZero(zero);
-    history_.StepCount = static_cast<std::int16_t>(t);
-    for (int i = 0; i < kAgeClasses; ++i) {
-        history_.NAge[i][t] = nAge[i];
-        history_.AgeProp[i][t] = nAge[i] / sum;
-    }
-    history_.NTotal[t] = sum;
-    history_.DeltaN[t - 1] = deltaN;
-    history_.GrowthRate[t - 1] = growthRate;
+    history_.append(stepNumbersOf(nAge), deltaN, growthRate);
 
     fields_.n2 = n2;
     fields_.total2 = total2;
@@ -206,7 +195,7 @@ void MainFormModel::Transition()
     fields_.total1 = fields_.total2;
     fields_.total2.clear();
     fields_.growrate.clear();
-    fields_.txtSimu0 = std::to_string(history_.StepCount);
+    fields_.txtSimu0 = std::to_string(history_.stepCount());
     fields_.txtSimuT.clear();
     actionState_ = ActionState::ReadyToProject;
 }
@@ -226,7 +215,7 @@ void MainFormModel::setMatrixCell(int index, const std::string& text)
 Result<void> MainFormModel::startNewRun(const std::array<std::string, 16>& matrix,
                                         const std::array<std::string, 4>& initial)
 {
-    double nAge[kAgeClasses];
+    std::array<double, kAgeClasses> nAge{};
     double sum = 0;
     for (int i = 0; i < kAgeClasses; ++i) {
         Result<double> n = parseNumber(initial[i], locale_);
@@ -255,12 +244,7 @@ Result<void> MainFormModel::startNewRun(const std::array<std::string, 16>& matri
     // The tables, the charts and the export read step 0's age distribution
     // before the first projection records step 0 again, so the previous
     // run's must not stay behind. With no individuals every class holds 0.
-    history_.StepCount = 0;
-    for (int i = 0; i < kAgeClasses; ++i) {
-        history_.NAge[i][0] = nAge[i];
-        history_.AgeProp[i][0] = sum == 0 ? 0 : nAge[i] / sum;
-    }
-    history_.NTotal[0] = sum;
+    history_.restart(stepNumbersOf(nAge));
     fields_.total1 = show(sum);
 
     actionState_ = ActionState::ReadyToProject;

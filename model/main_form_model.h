@@ -47,7 +47,7 @@ public:
 
 private:
     struct StepZero {
-        double nAge[kAgeClasses];
+        std::array<double, kAgeClasses> nAge;
         double total;
         std::string total1;
     };

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <array>
 #include <memory>
 
 #include "model/history.h"
@@ -24,20 +25,17 @@ using dalvo::ui::ChartWindow;
 std::unique_ptr<History> fullRun()
 {
     auto history = std::make_unique<History>();
-    history->StepCount = kLastStep;
-    for (int t = 0; t <= kLastStep; ++t) {
-        double total = 0;
-        for (int a = 0; a < dalvo::kAgeClasses; ++a) {
-            history->NAge[a][t] = 10.0 + a * 3.0 + (t % (7 + a)) * (a + 1) + 0.05 * t;
-            total += history->NAge[a][t];
-        }
-        history->NTotal[t] = total;
+    auto stepAt = [](int t) {
+        std::array<double, dalvo::kAgeClasses> counts{};
         for (int a = 0; a < dalvo::kAgeClasses; ++a)
-            history->AgeProp[a][t] = history->NAge[a][t] / total;
-    }
-    for (int k = 0; k < kLastStep; ++k) {
-        history->DeltaN[k] = history->NTotal[k + 1] - history->NTotal[k];
-        history->GrowthRate[k] = static_cast<float>(history->NTotal[k + 1] / history->NTotal[k]);
+            counts[a] = 10.0 + a * 3.0 + (t % (7 + a)) * (a + 1) + 0.05 * t;
+        return dalvo::stepNumbersOf(counts);
+    };
+    history->restart(stepAt(0));
+    for (int t = 1; t <= kLastStep; ++t) {
+        const dalvo::StepNumbers next = stepAt(t);
+        const double previous = history->step(t - 1).total;
+        history->append(next, next.total - previous, static_cast<float>(next.total / previous));
     }
     return history;
 }

@@ -43,7 +43,7 @@ template <class Window, void (Window::*Fill)()>
 void opens(benchmark::State& state)
 {
     const auto history = defaultRun(static_cast<int>(state.range(0)));
-    if (history->StepCount != state.range(0)) {
+    if (history->stepCount() != state.range(0)) {
         state.SkipWithError("the run stopped early");
         return;
     }

@@ -71,9 +71,8 @@ protected:
         return found;
     }
 
-    std::unique_ptr<History> history = std::make_unique<History>();
     TitleAnimation animation;
-    ProgramWindows windows{*history, animation};
+    ProgramWindows windows{animation};
 };
 
 TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)

@@ -27,13 +27,13 @@ std::string totalInconsistency(const History& history, int t)
     double sum = 0;
     double magnitude = 0;
     for (int i = 0; i < kAgeClasses; ++i) {
-        if (!std::isfinite(history.NAge[i][t]))
-            return describe("a number of individuals that is not finite", t, 0, history.NAge[i][t]);
-        sum += history.NAge[i][t];
-        magnitude += std::fabs(history.NAge[i][t]);
+        if (!std::isfinite(history.step(t).counts[i]))
+            return describe("a number of individuals that is not finite", t, 0, history.step(t).counts[i]);
+        sum += history.step(t).counts[i];
+        magnitude += std::fabs(history.step(t).counts[i]);
     }
-    if (std::fabs(history.NTotal[t] - sum) > 4 * kEpsilon * magnitude)
-        return describe("NTotal is not the sum of NAge", t, sum, history.NTotal[t]);
+    if (std::fabs(history.step(t).total - sum) > 4 * kEpsilon * magnitude)
+        return describe("NTotal is not the sum of NAge", t, sum, history.step(t).total);
     return {};
 }
 
@@ -43,14 +43,14 @@ std::string totalInconsistency(const History& history, int t)
 // of the proportions.
 std::string proportionInconsistency(const History& history, int t)
 {
-    const double total = history.NTotal[t];
+    const double total = history.step(t).total;
     if (total == 0)
         return {};  // no individuals, no age distribution to compare
     double sum = 0;
     double magnitude = 0;
     for (int i = 0; i < kAgeClasses; ++i) {
-        const double expected = history.NAge[i][t] / total;
-        const double found = history.AgeProp[i][t];
+        const double expected = history.step(t).counts[i] / total;
+        const double found = history.step(t).proportions[i];
         if (std::fabs(found - expected) > kEpsilon * std::fabs(expected))
             return describe("AgeProp is not NAge / NTotal", t, expected, found);
         sum += found;
@@ -66,12 +66,12 @@ std::string proportionInconsistency(const History& history, int t)
 // to the 32-bit float it is kept in, so they must match exactly.
 std::string intervalInconsistency(const History& history, int k)
 {
-    const double change = history.NTotal[k + 1] - history.NTotal[k];
-    if (history.DeltaN[k] != change)
-        return describe("DeltaN is not the change of NTotal", k, change, history.DeltaN[k]);
-    const float growthRate = static_cast<float>(history.NTotal[k + 1] / history.NTotal[k]);
-    if (history.GrowthRate[k] != growthRate)
-        return describe("GrowthRate is not NTotal(k + 1) / NTotal(k)", k, growthRate, history.GrowthRate[k]);
+    const double change = history.step(k + 1).total - history.step(k).total;
+    if (history.change(k) != change)
+        return describe("DeltaN is not the change of NTotal", k, change, history.change(k));
+    const float growthRate = static_cast<float>(history.step(k + 1).total / history.step(k).total);
+    if (history.growthRate(k) != growthRate)
+        return describe("GrowthRate is not NTotal(k + 1) / NTotal(k)", k, growthRate, history.growthRate(k));
     return {};
 }
 
@@ -79,16 +79,16 @@ std::string intervalInconsistency(const History& history, int k)
 
 std::string historyInconsistency(const History& history)
 {
-    if (history.StepCount < 0 || history.StepCount > kLastStep)
-        return "StepCount " + std::to_string(history.StepCount) + " lies outside 0.." +
+    if (history.stepCount() < 0 || history.stepCount() > kLastStep)
+        return "StepCount " + std::to_string(history.stepCount()) + " lies outside 0.." +
                std::to_string(kLastStep);
-    for (int t = 0; t <= history.StepCount; ++t) {
+    for (int t = 0; t <= history.stepCount(); ++t) {
         if (std::string problem = totalInconsistency(history, t); !problem.empty())
             return problem;
         if (std::string problem = proportionInconsistency(history, t); !problem.empty())
             return problem;
     }
-    for (int k = 0; k < history.StepCount; ++k)
+    for (int k = 0; k < history.stepCount(); ++k)
         if (std::string problem = intervalInconsistency(history, k); !problem.empty())
             return problem;
     return {};

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "model/main_form_model.h"
+#include "support/history_rows.h"
 
 namespace dalvo::testing_walk {
 namespace {
@@ -36,37 +37,27 @@ TEST(HistoryConsistencyTest, NamesEachKindOfDamage)
 {
     struct Case {
         const char* name;
-        std::function<void(History&)> damage;
+        std::function<void(HistoryRows&)> damage;
         const char* named;
     };
     const std::vector<Case> cases = {
-        {"step count past the arrays", [](History& h) { h.StepCount = kLastStep + 1; }, "StepCount"},
-        {"negative step count", [](History& h) { h.StepCount = -1; }, "StepCount"},
-        {"total off by a part in a million", [](History& h) { h.NTotal[3] *= 1.000001; }, "NTotal"},
+        {"total off by a part in a million", [](HistoryRows& h) { h.steps[3].total *= 1.000001; }, "NTotal"},
         {"a number that is not finite",
-         [](History& h) { h.NAge[2][4] = std::numeric_limits<double>::infinity(); }, "not finite"},
-        {"stale proportions at step 0", [](History& h) { h.AgeProp[0][0] = 0.25; }, "AgeProp"},
-        {"a proportion off by a millionth", [](History& h) { h.AgeProp[1][5] += 1e-6; }, "AgeProp"},
-        {"a change from another run", [](History& h) { h.DeltaN[2] += 1; }, "DeltaN"},
+         [](HistoryRows& h) { h.steps[4].counts[2] = std::numeric_limits<double>::infinity(); }, "not finite"},
+        {"stale proportions at step 0", [](HistoryRows& h) { h.steps[0].proportions[0] = 0.25; }, "AgeProp"},
+        {"a proportion off by a millionth", [](HistoryRows& h) { h.steps[5].proportions[1] += 1e-6; }, "AgeProp"},
+        {"a change from another run", [](HistoryRows& h) { h.changes[2] += 1; }, "DeltaN"},
         {"a growth rate off by one float step",
-         [](History& h) { h.GrowthRate[4] = std::nextafter(h.GrowthRate[4], 10.0f); }, "GrowthRate"},
+         [](HistoryRows& h) { h.growthRates[4] = std::nextafter(h.growthRates[4], 10.0f); }, "GrowthRate"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::unique_ptr<History> history = projectedRun();
-        c.damage(*history);
+        HistoryRows rows = HistoryRows::of(*projectedRun());
+        c.damage(rows);
+        const std::unique_ptr<History> history = rows.build();
         EXPECT_NE(historyInconsistency(*history).find(c.named), std::string::npos)
             << historyInconsistency(*history);
     }
-}
-
-TEST(HistoryConsistencyTest, EntriesPastTheStepCountAreNotChecked)
-{
-    std::unique_ptr<History> history = projectedRun();
-    history->NTotal[6] = -1;
-    history->AgeProp[0][6] = 7;
-    history->DeltaN[5] = 3;
-    EXPECT_EQ(historyInconsistency(*history), "");
 }
 
 }  // namespace

@@ -63,9 +63,8 @@ struct Program {
     }
     bool aboutShown() { return windows.about.existing() && windows.about.existing()->isVisible(); }
 
-    std::unique_ptr<History> history = std::make_unique<History>();
     TitleAnimation animation;
-    ProgramWindows windows{*history, animation};
+    ProgramWindows windows{animation};
 };
 
 // The second click of a double-click lands on whatever lies under the title
@@ -86,14 +85,14 @@ TEST(LeavingTheTitleScreenTest, TheSecondClickOfADoubleClickDoesNothingInTheMain
         ASSERT_FALSE(program.title().isVisible());
         system.click(&program.main(), at, 60);
 
-        EXPECT_EQ(program.history->StepCount, 0);
+        EXPECT_EQ(program.windows.history().stepCount(), 0);
         EXPECT_FALSE(program.aboutShown());
         EXPECT_TRUE(program.main().isVisible());
 
         // A click of its own, later, counts again.
         QTest::qWait(doubleClickTime + 100);
         system.click(&program.main(), program.centreOf("Command1"), doubleClickTime + 1000);
-        EXPECT_EQ(program.history->StepCount, 1);
+        EXPECT_EQ(program.windows.history().stepCount(), 1);
     }
 }
 
@@ -126,13 +125,13 @@ TEST(LeavingTheTitleScreenTest, TheRepeatsOfTheKeyThatLeftDoNothingInTheMainWind
         }
         WindowSystem::key(&program.main(), QEvent::KeyRelease, c.key, c.text, false);
 
-        EXPECT_EQ(program.history->StepCount, 0);
+        EXPECT_EQ(program.windows.history().stepCount(), 0);
         EXPECT_TRUE(program.main().findChild<QWidget*>("Command1")->hasFocus());
 
         // The next press of Enter is the student's own and projects.
         WindowSystem::key(&program.main(), QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"), false);
         WindowSystem::key(&program.main(), QEvent::KeyRelease, Qt::Key_Return, QStringLiteral("\r"), false);
-        EXPECT_EQ(program.history->StepCount, 1);
+        EXPECT_EQ(program.windows.history().stepCount(), 1);
     }
 }
 

@@ -50,9 +50,8 @@ protected:
             QTest::keyClicks(field, QString::fromLatin1(text));
     }
 
-    std::unique_ptr<History> history = std::make_unique<History>();
     TitleAnimation animation;
-    ProgramWindows windows{*history, animation};
+    ProgramWindows windows{animation};
 };
 
 // The default run starts with all individuals in class 0; each new N(0)
@@ -83,7 +82,7 @@ TEST_F(NewRunAgeDistributionTest, StepZeroShowsTheNewInitialPopulation)
         for (int i = 0; i < 4; ++i)
             typeInEditor(QStringLiteral("n0(%1)").arg(i).toLatin1().constData(), c.n0[i]);
         click("dalvo3", "Command1");
-        ASSERT_EQ(history->StepCount, 0);
+        ASSERT_EQ(windows.history().stepCount(), 0);
 
         click("frmForm1", "Command11");
         click("DataTabl", "Command3");

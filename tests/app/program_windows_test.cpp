@@ -75,22 +75,20 @@ protected:
         }
     }
 
-    std::unique_ptr<History> history = std::make_unique<History>();
     TitleAnimation animation;
-    ProgramWindows windows{*history, animation};
+    ProgramWindows windows{animation};
 };
 
 TEST_F(ProgramWindowsTest, StartUpShowsTheTitleScreenOverTheBackdrop)
 {
-    auto freshHistory = std::make_unique<History>();
     TitleAnimation freshAnimation;
-    ProgramWindows fresh(*freshHistory, freshAnimation);
+    ProgramWindows fresh(freshAnimation);
     fresh.start();
     EXPECT_TRUE(fresh.backdrop().isVisible());
     EXPECT_TRUE(fresh.titleScreen().isVisible());
     EXPECT_FALSE(fresh.mainWindow().isVisible());
     EXPECT_EQ(fresh.mainWindow().findChild<QLineEdit*>("total1")->text(), "10");
-    EXPECT_EQ(freshHistory->NTotal[0], 10);
+    EXPECT_EQ(fresh.history().step(0).total, 10);
 
     QTest::mouseDClick(&fresh.titleScreen(), Qt::LeftButton);
     EXPECT_TRUE(fresh.mainWindow().isVisible());
@@ -228,7 +226,7 @@ TEST_F(ProgramWindowsTest, EditorGoBackStartsANewRunInTheMainWindow)
     click("frmForm1", "Command5");
     click("dalvo3", "Command1");
     EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
-    EXPECT_EQ(history->StepCount, 0);
+    EXPECT_EQ(windows.history().stepCount(), 0);
     EXPECT_EQ(windows.mainWindow().findChild<QLineEdit*>("total1")->text(), "10");
     EXPECT_FALSE(windows.mainWindow().findChild<QWidget*>("Command4")->isEnabled());
 }

@@ -65,9 +65,8 @@ struct Program {
         QObject::connect(&windows, &app::ProgramWindows::programEnded, [this] { ended = true; });
     }
 
-    std::unique_ptr<History> history = std::make_unique<History>();
     TitleAnimation animation;
-    app::ProgramWindows windows{*history, animation};
+    app::ProgramWindows windows{animation};
     bool ended = false;
 };
 
@@ -176,7 +175,7 @@ private:
         if (windows.empty())
             return "nothing to act on";
         QWidget* top = windows.front();
-        stepCountBefore_ = program_->history->StepCount;
+        stepCountBefore_ = program_->windows.history().stepCount();
 
         watchdog_.start();
         std::string action;
@@ -464,7 +463,7 @@ private:
 
     void noteWhatHappened()
     {
-        const int steps = program_->history->StepCount;
+        const int steps = program_->windows.history().stepCount();
         const std::vector<QWidget*> windows = visibleProgramWindows();
         if (windows.size() == 1 && windows.front() != lastWindow_) {
             lastWindow_ = windows.front();
@@ -507,7 +506,7 @@ private:
     {
         std::string broken = problems_;
         problems_.clear();
-        if (std::string history = historyInconsistency(*program_->history); !history.empty())
+        if (std::string history = historyInconsistency(program_->windows.history()); !history.empty())
             broken += "the history: " + history + "\n";
         if (!program_->ended) {
             const std::vector<QWidget*> windows = visibleProgramWindows();

@@ -237,9 +237,9 @@ TEST(DefaultValues, NormalisedTextsStartANewRunInTheMainWindowsModel)
         EXPECT_EQ(model.fields().m[0], c.m0);
         EXPECT_EQ(model.fields().n1, normalised.value().n0);
         EXPECT_EQ(model.fields().txtSimu0, "0");
-        EXPECT_EQ(history.StepCount, 0);
+        EXPECT_EQ(history.stepCount(), 0);
         EXPECT_TRUE(model.Projection().ok());
-        EXPECT_EQ(history.StepCount, 1);
+        EXPECT_EQ(history.stepCount(), 1);
     }
 }
 

@@ -15,11 +15,7 @@ using Texts4 = std::array<std::string, 4>;
 
 bool sameHistory(const History& a, const History& b)
 {
-    return a.StepCount == b.StepCount && std::memcmp(a.NAge, b.NAge, sizeof a.NAge) == 0 &&
-           std::memcmp(a.NTotal, b.NTotal, sizeof a.NTotal) == 0 &&
-           std::memcmp(a.AgeProp, b.AgeProp, sizeof a.AgeProp) == 0 &&
-           std::memcmp(a.DeltaN, b.DeltaN, sizeof a.DeltaN) == 0 &&
-           std::memcmp(a.GrowthRate, b.GrowthRate, sizeof a.GrowthRate) == 0;
+    return a == b;
 }
 
 // A model over a history of its own, loaded as the window loads it.
@@ -60,14 +56,14 @@ TEST(MainFormModelTest, StartStateRecordsStepZeroFromTheDefaults)
     EXPECT_FALSE(run.model.graphEnabled());
 
     const History& h = *run.history;
-    EXPECT_EQ(h.StepCount, 0);
+    EXPECT_EQ(h.stepCount(), 0);
     const double expectedAge[] = {10, 0, 0, 0};
     const double expectedProp[] = {1, 0, 0, 0};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(h.NAge[i][0], expectedAge[i]) << "age " << i;
-        EXPECT_EQ(h.AgeProp[i][0], expectedProp[i]) << "age " << i;
+        EXPECT_EQ(h.step(0).counts[i], expectedAge[i]) << "age " << i;
+        EXPECT_EQ(h.step(0).proportions[i], expectedProp[i]) << "age " << i;
     }
-    EXPECT_EQ(h.NTotal[0], 10);
+    EXPECT_EQ(h.step(0).total, 10);
 }
 
 TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
@@ -112,15 +108,15 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
         EXPECT_EQ(run.model.actionState(), ActionState::ReadyToTransit);
 
         const History& h = *run.history;
-        EXPECT_EQ(h.StepCount, t);
-        EXPECT_EQ(h.NTotal[t], e.total);
-        EXPECT_EQ(h.DeltaN[t - 1], e.deltaN);
-        EXPECT_EQ(h.GrowthRate[t - 1], e.growthRate);
+        EXPECT_EQ(h.stepCount(), t);
+        EXPECT_EQ(h.step(t).total, e.total);
+        EXPECT_EQ(h.change(t - 1), e.deltaN);
+        EXPECT_EQ(h.growthRate(t - 1), e.growthRate);
         double sum = 0;
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(h.NAge[i][t], std::stod(e.n2[i])) << "age " << i;
-            EXPECT_EQ(h.AgeProp[i][t], h.NAge[i][t] / h.NTotal[t]) << "age " << i;
-            sum += h.AgeProp[i][t];
+            EXPECT_EQ(h.step(t).counts[i], std::stod(e.n2[i])) << "age " << i;
+            EXPECT_EQ(h.step(t).proportions[i], h.step(t).counts[i] / h.step(t).total) << "age " << i;
+            sum += h.step(t).proportions[i];
         }
         EXPECT_DOUBLE_EQ(sum, 1.0);
     }
@@ -155,8 +151,8 @@ TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
 
     ASSERT_TRUE(run.model.Projection().ok());
     EXPECT_EQ(run.model.fields().n2[1], "0.3");
-    EXPECT_EQ(run.history->NAge[1][1], 0.3);
-    EXPECT_EQ(run.history->NTotal[1], 0.3);
+    EXPECT_EQ(run.history->step(1).counts[1], 0.3);
+    EXPECT_EQ(run.history->step(1).total, 0.3);
 }
 
 TEST(MainFormModelTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
@@ -169,7 +165,7 @@ TEST(MainFormModelTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
     // N(1) = 0.3, 1.5: the total shown is "1.8", so the rate is 1.8 / 3.
     EXPECT_EQ(run.model.fields().total2, "1.8");
     EXPECT_EQ(run.model.fields().growrate, formatGeneral(1.8 / 3, {}));
-    EXPECT_EQ(run.history->GrowthRate[0], static_cast<float>(run.history->NTotal[1] / 3));
+    EXPECT_EQ(run.history->growthRate(0), static_cast<float>(run.history->step(1).total / 3));
 }
 
 TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
@@ -180,21 +176,19 @@ TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
     ASSERT_TRUE(run.model.startNewRun(defaultMatrix(), {"20", "0", "0", "0"}).ok());
 
     const MainFields& f = run.model.fields();
-    EXPECT_EQ(run.history->StepCount, 0);
+    EXPECT_EQ(run.history->stepCount(), 0);
     EXPECT_EQ(f.total1, "20");
     EXPECT_EQ(f.txtSimu0, "0");
     EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
     EXPECT_EQ(f.txtSimuT, "");
     EXPECT_FALSE(run.model.graphEnabled());
-    // The previous run's later steps stay in the arrays, past StepCount.
-    EXPECT_EQ(run.history->NTotal[3], 15);
 
     ASSERT_TRUE(run.model.Projection().ok());
     EXPECT_EQ(f.n2, (Texts4{"0", "10", "0", "0"}));
-    EXPECT_EQ(run.history->NAge[0][0], 20);
-    EXPECT_EQ(run.history->NTotal[0], 20);
-    EXPECT_EQ(run.history->AgeProp[0][0], 1);
-    EXPECT_EQ(run.history->StepCount, 1);
+    EXPECT_EQ(run.history->step(0).counts[0], 20);
+    EXPECT_EQ(run.history->step(0).total, 20);
+    EXPECT_EQ(run.history->step(0).proportions[0], 1);
+    EXPECT_EQ(run.history->stepCount(), 1);
 }
 
 TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
@@ -266,7 +260,7 @@ TEST(MainFormModelTest, CommaLocaleShowsAndReadsCommas)
     EXPECT_EQ(run.model.fields().n2, (Texts4{"5", "5", "2,5", "0"}));
     EXPECT_EQ(run.model.fields().total2, "12,5");
     EXPECT_EQ(run.model.fields().growrate, "0,833333333333333");
-    EXPECT_EQ(run.history->NTotal[4], 12.5);
+    EXPECT_EQ(run.history->step(4).total, 12.5);
 }
 
 // A failed step leaves the history, every field and every control state as
@@ -353,11 +347,11 @@ TEST(MainFormModelTest, RunStopsAtTheLastKeptStep)
     run.model.setMatrixCell(4, "1");  // the total cycles but never dies out
     for (int k = 0; k < kLastStep; ++k)
         run.step();
-    EXPECT_EQ(run.history->StepCount, kLastStep);
-    EXPECT_GT(run.history->NTotal[kLastStep], 0);
+    EXPECT_EQ(run.history->stepCount(), kLastStep);
+    EXPECT_GT(run.history->step(kLastStep).total, 0);
     EXPECT_EQ(run.model.fields().txtSimu0, "1000");
     EXPECT_FALSE(run.model.Projection().ok());
-    EXPECT_EQ(run.history->StepCount, kLastStep);
+    EXPECT_EQ(run.history->stepCount(), kLastStep);
 }
 
 TEST(MainFormModelTest, NewRunRejectsUnreadableInitialPopulationWithoutWriting)

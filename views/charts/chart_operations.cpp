@@ -28,16 +28,10 @@ int& componentOf(Rgb& colour, Component component)
     return colour.blue;
 }
 
-// StepCount + extraRow rows. The history's counter is a plain field, so a
-// value the model would never write is refused here rather than read past
-// the arrays.
+// stepCount() + extraRow rows.
 Result<int> rowsFor(const History& history, int extraRow)
 {
-    if (history.StepCount < 0 || history.StepCount > kLastStep)
-        return Error{"The run's step count " + formatGeneral(history.StepCount, NumberLocale{}) +
-                     " lies outside 0 to " + formatGeneral(kLastStep, NumberLocale{}) +
-                     ", so the chart was not drawn."};
-    return history.StepCount + extraRow;
+    return history.stepCount() + extraRow;
 }
 
 // Steps 1 to 7 of every chart: grid size, type, legend, title, scaling.
@@ -156,7 +150,7 @@ Result<void> drawAgeChart(ChartState& chart, const History& history, AgeChart wh
         for (int a = 0; a < kAgeClasses; ++a)
             for (int r = 1; r <= *rows; ++r) {
                 chart.setData(r, 2 * a + 1, r - 1, false);
-                chart.setData(r, 2 * a + 2, history.AgeProp[a][r - 1], false);
+                chart.setData(r, 2 * a + 2, history.step(r - 1).proportions[a], false);
             }
         return {};
     }
@@ -165,7 +159,7 @@ Result<void> drawAgeChart(ChartState& chart, const History& history, AgeChart wh
         chart.setColumnLabel(ageLabel(a));
         for (int r = 1; r <= *rows; ++r) {
             chart.setData(r, 2 * a + 1, r - 1, false);
-            chart.setData(r, 2 * a + 2, history.NAge[a][r - 1], false);
+            chart.setData(r, 2 * a + 2, history.step(r - 1).counts[a], false);
         }
     }
     return {};
@@ -176,21 +170,21 @@ Result<void> drawAgeChart(ChartState& chart, const History& history, AgeChart wh
 Result<void> ShowPopulationSize(ChartState& chart, const History& history)
 {
     return drawTimeSeries(chart, history, {1, "Total population size", "N(t)", [](const History& h, int t) {
-                                               return h.NTotal[t];
+                                               return h.step(t).total;
                                            }});
 }
 
 Result<void> ShowGrowthRate(ChartState& chart, const History& history)
 {
     return drawTimeSeries(chart, history, {0, "Growth rate", "N(t+1)/N(t)", [](const History& h, int k) {
-                                               return static_cast<double>(h.GrowthRate[k]);
+                                               return static_cast<double>(h.growthRate(k));
                                            }});
 }
 
 Result<void> ShowChangeRate(ChartState& chart, const History& history)
 {
     return drawTimeSeries(chart, history, {0, "Change rate dN(t)", "dN(t)", [](const History& h, int k) {
-                                               return h.DeltaN[k];
+                                               return h.change(k);
                                            }});
 }
 

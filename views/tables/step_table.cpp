@@ -24,17 +24,14 @@ std::string rounded(double value, int decimals, const NumberLocale& locale)
 
 StepTable::StepTable(const History& history, AgeColumns ages) : ages_(ages)
 {
-    // The step counter can never leave 0..kLastStep in a run; holding to
-    // that range here keeps every read inside the arrays regardless.
-    const int last = std::clamp<int>(history.StepCount, 0, kLastStep);
-    const auto& source = ages == AgeColumns::Numbers ? history.NAge : history.AgeProp;
+    const int last = history.stepCount();
     steps_.resize(static_cast<std::size_t>(last) + 1);
     for (int t = 0; t <= last; ++t) {
         Step& step = steps_[static_cast<std::size_t>(t)];
-        for (int i = 0; i < kAgeClasses; ++i)
-            step.ages[static_cast<std::size_t>(i)] = source[i][t];
-        step.total = history.NTotal[t];
-        step.growthRate = t < last ? history.GrowthRate[t] : 0.0f;
+        const StepNumbers& recorded = history.step(t);
+        step.ages = ages == AgeColumns::Numbers ? recorded.counts : recorded.proportions;
+        step.total = recorded.total;
+        step.growthRate = t < last ? history.growthRate(t) : 0.0f;
     }
 }
 

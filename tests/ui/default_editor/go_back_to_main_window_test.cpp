@@ -104,8 +104,8 @@ TEST_F(GoBackToMainWindowTest, GoBackAtOnceRestartsFromTheDefaults)
         EXPECT_EQ(mainText("txtSimuT"), "");
         EXPECT_EQ(mainText("total2"), "");
         EXPECT_EQ(mainText("growrate"), "");
-        EXPECT_EQ(history->StepCount, 0);
-        EXPECT_EQ(history->NTotal[0], 10);
+        EXPECT_EQ(history->stepCount(), 0);
+        EXPECT_EQ(history->step(0).total, 10);
         EXPECT_TRUE(main.findChild<QWidget*>("Command1")->hasFocus());
         EXPECT_TRUE(main.findChild<QWidget*>("Command1")->isEnabled());
         EXPECT_FALSE(main.findChild<QWidget*>("Command2")->isEnabled());
@@ -129,7 +129,7 @@ TEST_F(GoBackToMainWindowTest, RefusedSurvivalRateKeepsTheMainWindowHiddenAndUnt
     EXPECT_TRUE(editor->findChild<QWidget*>("Command3")->hasFocus());
     EXPECT_TRUE(editor->findChild<QWidget*>("Label1")->isVisible());
     EXPECT_TRUE(main.model().fields() == before);
-    EXPECT_EQ(history->StepCount, 2);
+    EXPECT_EQ(history->stepCount(), 2);
 }
 
 TEST_F(GoBackToMainWindowTest, AcceptedCellsReachTheMainWindow)
@@ -165,35 +165,32 @@ TEST_F(GoBackToMainWindowTest, AcceptedCellsReachTheMainWindow)
 TEST_F(GoBackToMainWindowTest, AfterTenStepsGoBackStartsANewRunAtStepZero)
 {
     projectAndTransit(10);
-    ASSERT_EQ(history->StepCount, 10);
-    std::vector<double> oldTotals(history->NTotal + 2, history->NTotal + 11);
-    const double oldGrowth5 = history->GrowthRate[5];
+    ASSERT_EQ(history->stepCount(), 10);
 
     openEditor();
     type("n0(0)", "20");
     goBack();
 
-    EXPECT_EQ(history->StepCount, 0);
-    EXPECT_EQ(history->NAge[0][0], 20);
-    EXPECT_EQ(history->NTotal[0], 20);
+    EXPECT_EQ(history->stepCount(), 0);
+    EXPECT_EQ(history->step(0).counts[0], 20);
+    EXPECT_EQ(history->step(0).total, 20);
     EXPECT_EQ(mainText("total1"), "20");
     EXPECT_EQ(mainText("txtSimu0"), "0");
     EXPECT_FALSE(main.findChild<QWidget*>("Command4")->isEnabled());
 
     clickMain("Command1");
 
-    EXPECT_EQ(history->StepCount, 1);
+    EXPECT_EQ(history->stepCount(), 1);
     EXPECT_EQ(mainTexts("n2", 4), QStringList({"0", "10", "0", "0"}));
     EXPECT_EQ(mainText("txtSimuT"), "1");
-    EXPECT_EQ(history->NAge[0][0], 20);
-    EXPECT_EQ(history->AgeProp[0][0], 1);
-    EXPECT_EQ(history->NAge[1][1], 10);
-    EXPECT_EQ(history->NTotal[1], 10);
-    EXPECT_EQ(history->DeltaN[0], -10);
-    EXPECT_FLOAT_EQ(history->GrowthRate[0], 0.5f);
-    // The old run's later steps stay in the arrays, past StepCount.
-    EXPECT_EQ(std::vector<double>(history->NTotal + 2, history->NTotal + 11), oldTotals);
-    EXPECT_EQ(history->GrowthRate[5], oldGrowth5);
+    EXPECT_EQ(history->step(0).counts[0], 20);
+    EXPECT_EQ(history->step(0).proportions[0], 1);
+    EXPECT_EQ(history->step(1).counts[1], 10);
+    EXPECT_EQ(history->step(1).total, 10);
+    EXPECT_EQ(history->change(0), -10);
+    EXPECT_FLOAT_EQ(history->growthRate(0), 0.5f);
+    // Nothing of the old run can be read any more.
+    EXPECT_THROW(history->step(2), std::out_of_range);
 }
 
 TEST_F(GoBackToMainWindowTest, CloseBoxWritesNothingAndTheNextEditorStartsAfresh)
@@ -210,7 +207,7 @@ TEST_F(GoBackToMainWindowTest, CloseBoxWritesNothingAndTheNextEditorStartsAfresh
     EXPECT_TRUE(editor.isNull());
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(main.model().fields() == before);
-    EXPECT_EQ(history->StepCount, 3);
+    EXPECT_EQ(history->stepCount(), 3);
 
     DefaultEditor reopened(main.model().locale());
     EXPECT_EQ(reopened.texts(), designTexts(main.model().locale()));

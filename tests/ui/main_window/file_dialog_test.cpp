@@ -105,7 +105,7 @@ TEST(FileDialogTest, NoCompletionListOutlivesTheDialog)
     ASSERT_NE(project, nullptr);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       window.windowHandle()->mapFromGlobal(project->mapToGlobal(project->rect().center())));
-    EXPECT_EQ(history->StepCount, 1);
+    EXPECT_EQ(history->stepCount(), 1);
 }
 
 }  // namespace

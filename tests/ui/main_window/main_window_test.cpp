@@ -85,8 +85,8 @@ TEST_F(MainWindowTest, StartState)
                              "Command10", "Command11", "Command12", "Label4"})
         EXPECT_TRUE(control(name)->isEnabled()) << name;
 
-    EXPECT_EQ(history->StepCount, 0);
-    EXPECT_EQ(history->NTotal[0], 10);
+    EXPECT_EQ(history->stepCount(), 0);
+    EXPECT_EQ(history->step(0).total, 10);
     EXPECT_TRUE(control<QLabel>("Label5")->text().contains(QString::number(QDate::currentDate().year())));
     EXPECT_FALSE(control<QLabel>("Label14")->text().isEmpty());
 }
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, ProjectAndTransitAlternateWithFocus)
         EXPECT_TRUE(control("Transit")->isVisible());
         EXPECT_TRUE(control("Transit")->isEnabled());
     }
-    EXPECT_EQ(history->StepCount, 4);
+    EXPECT_EQ(history->stepCount(), 4);
 }
 
 // A number wider than its field must still be read at its right magnitude:
@@ -187,16 +187,16 @@ TEST_F(MainWindowTest, EveryNumberShowsItsSignWholePartAndExponent)
         toArray(run.matrix, matrix);
         toArray(run.initial, initial);
         window.startNewRun(matrix, initial);
-        ASSERT_EQ(history->StepCount, 0);
+        ASSERT_EQ(history->stepCount(), 0);
         expectAllInView();
         for (int step : run.checkedSteps) {
             SCOPED_TRACE(step);
-            while (history->StepCount < step) {
-                if (history->StepCount > 0)
+            while (history->stepCount() < step) {
+                if (history->stepCount() > 0)
                     window.Transition();
                 window.Projection();
             }
-            ASSERT_EQ(history->StepCount, step);
+            ASSERT_EQ(history->stepCount(), step);
             expectAllInView();
         }
         window.Transition();
@@ -207,7 +207,7 @@ TEST_F(MainWindowTest, EveryNumberShowsItsSignWholePartAndExponent)
 TEST_F(MainWindowTest, PicturesRunTheirOperations)
 {
     click("Project");
-    EXPECT_EQ(history->StepCount, 1);
+    EXPECT_EQ(history->stepCount(), 1);
     EXPECT_TRUE(control("Transit")->isVisible());
     click("Transit");
     EXPECT_EQ(texts("n1", 4), QStringList({"0", "5", "0", "0"}));
@@ -223,14 +223,14 @@ TEST_F(MainWindowTest, SpaceAndEnterPressTheFocusedButton)
         {"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}};
     for (const auto& [name, key] : keys) {
         SCOPED_TRACE(name);
-        const int before = history->StepCount;
+        const int before = history->stepCount();
         ASSERT_TRUE(control("Command1")->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), key);
-        EXPECT_EQ(history->StepCount, before + 1);
+        EXPECT_EQ(history->stepCount(), before + 1);
         ASSERT_TRUE(control("Command2")->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_TRUE(control("Command1")->hasFocus());
-        EXPECT_EQ(history->StepCount, before + 1);
+        EXPECT_EQ(history->stepCount(), before + 1);
     }
 }
 
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, KeystrokesInFieldsChangeNothing)
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(field->text(), before);
     }
-    EXPECT_EQ(history->StepCount, 1);
+    EXPECT_EQ(history->stepCount(), 1);
 }
 
 TEST_F(MainWindowTest, TabSkipsTheMatrixAndCurrentVector)
@@ -278,11 +278,11 @@ TEST_F(MainWindowTest, MatrixChangeHandler)
     EXPECT_TRUE(control("Command1")->isEnabled());
     EXPECT_FALSE(control("Command2")->isEnabled());
     EXPECT_TRUE(control("Project")->isVisible());
-    EXPECT_EQ(history->StepCount, 1);
+    EXPECT_EQ(history->stepCount(), 1);
 
     click("Command1");
     EXPECT_EQ(texts("n2", 4), QStringList({"0", "5", "0", "0"}));
-    EXPECT_EQ(history->StepCount, 2);
+    EXPECT_EQ(history->stepCount(), 2);
 }
 
 TEST_F(MainWindowTest, FailedStepShowsAMessageAndChangesNothing)
@@ -297,8 +297,8 @@ TEST_F(MainWindowTest, FailedStepShowsAMessageAndChangesNothing)
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->isVisible());
     EXPECT_TRUE(message->text().contains("step 1")) << message->text().toStdString();
-    EXPECT_EQ(history->StepCount, 0);
-    EXPECT_EQ(history->NTotal[1], 0);
+    EXPECT_EQ(history->stepCount(), 0);
+    EXPECT_THROW(history->step(1), std::out_of_range);
     EXPECT_EQ(texts("n2", 4), QStringList({"", "", "", ""}));
     EXPECT_EQ(text("txtSimuT"), "");
     EXPECT_TRUE(control("Command1")->isEnabled());
@@ -361,7 +361,7 @@ TEST_F(MainWindowTest, PrintWithoutPrinterOffersAPdf)
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_GT(pdf.size(), 1000);
     EXPECT_EQ(texts("n2", 4), n2Before);
-    EXPECT_EQ(history->StepCount, 1);
+    EXPECT_EQ(history->stepCount(), 1);
     EXPECT_TRUE(control("Command2")->isEnabled());
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/history.h"
 #include "model/main_form_model.h"
+#include "support/history_rows.h"
 
 namespace dalvo::testing_charts {
 
@@ -28,18 +29,21 @@ inline std::unique_ptr<History> projectedHistory(int projections)
 // wrong step or class shows.
 inline std::unique_ptr<History> writtenHistory(int stepCount)
 {
-    auto history = std::make_unique<History>();
-    history->StepCount = static_cast<std::int16_t>(stepCount);
-    for (int t = 0; t < kStepSlots; ++t) {
-        for (int a = 0; a < kAgeSlots; ++a) {
-            history->NAge[a][t] = 1000.0 * a + t;
-            history->AgeProp[a][t] = 0.1 * a + t / 10000.0;
+    HistoryRows rows;
+    rows.steps.resize(static_cast<std::size_t>(stepCount) + 1);
+    for (int t = 0; t <= stepCount; ++t) {
+        StepNumbers& step = rows.steps[static_cast<std::size_t>(t)];
+        for (int a = 0; a < kAgeClasses; ++a) {
+            step.counts[a] = 1000.0 * a + t;
+            step.proportions[a] = 0.1 * a + t / 10000.0;
         }
-        history->NTotal[t] = 5.0 + t;
-        history->DeltaN[t] = -0.5 * t;
-        history->GrowthRate[t] = 1.0f + static_cast<float>(t) / 3.0f;
+        step.total = 5.0 + t;
+        if (t < stepCount) {
+            rows.changes.push_back(-0.5 * t);
+            rows.growthRates.push_back(1.0f + static_cast<float>(t) / 3.0f);
+        }
     }
-    return history;
+    return rows.build();
 }
 
 }  // namespace dalvo::testing_charts

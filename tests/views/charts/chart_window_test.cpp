@@ -610,22 +610,5 @@ TEST(ChartWindowLifeTest, CloseBoxDestroysTheWindowAndTheNextGraphStartsAfresh)
     EXPECT_EQ(second.chartView()->chart()->title(), "Age structure");
 }
 
-TEST(ChartWindowLifeTest, AStepCountPastTheArraysIsReportedAndDrawsNothing)
-{
-    const auto good = projectedHistory(4);
-    auto history = std::make_unique<History>(*good);
-    ChartWindow window(*history);
-    window.ShowPopulationSize();
-    QStringList reported;
-    window.report = [&](QWidget*, const QString& message) { reported << message; };
-    history->StepCount = kLastStep + 1;
-    window.ShowAgeStructure();
-    ASSERT_EQ(reported.size(), 1);
-    EXPECT_TRUE(reported[0].contains("outside 0 to 1000")) << reported[0].toStdString();
-    EXPECT_EQ(window.chartView()->chart()->title(), "Total population size");
-    EXPECT_EQ(window.renderer().points(0).size(), 5);
-    EXPECT_FALSE(window.renderer().showsMarkers(1));
-}
-
 }  // namespace
 }  // namespace dalvo::ui

@@ -169,8 +169,10 @@ TEST_F(AgeDistributionWindowTest, LargeTotalsReadTheSameInBothTables)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        StepNumbers zero;
+        zero.total = c.total;
         auto history = std::make_unique<History>();
-        history->NTotal[0] = c.total;
+        history->restart(zero);
         DataTableWindow detail(*history, NumberLocale{});
         detail.ShowAgeStructure();
         AgeDistributionWindow shares(*history, NumberLocale{});
