@@ -38,7 +38,7 @@ public slots:
     // dialog keeps the first file.
     void saveRun();
 
-    // Projects the matrix of a data file and writes the two result files
+    // Projects the matrix of a data file and writes the three result files
     // beside it. Shows nothing when it succeeds.
     void runBatchProjection();
 
