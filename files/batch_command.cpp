@@ -3,12 +3,14 @@
 #include <cerrno>
 #include <optional>
 
+#include "files/analysis_file.h"
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
 #include "files/batch_writer.h"
 #include "files/file_reason.h"
 #include "files/safe_write.h"
 #include "files/text_file.h"
+#include "model/long_term_outlook.h"
 
 namespace dalvo {
 
@@ -48,10 +50,8 @@ bool onlyBlankLines(const std::string& text)
 
 }  // namespace
 
-Result<void> runBatchProjection(const std::string& dataFileName, BatchArrays& arrays,
-                                std::string& exportFileName)
+Result<void> runBatchProjection(const std::string& dataFileName)
 {
-    arrays.BatchFileName = dataFileName;
     const std::string data = "The data file " + quotedPath(dataFileName);
     const std::string correctIt =
         " Correct the file and run the batch projection again; no result file was changed.";
@@ -66,23 +66,29 @@ Result<void> runBatchProjection(const std::string& dataFileName, BatchArrays& ar
                      "with a title and the highest age index n." +
                      correctIt};
     }
-    if (Result<void> read = readBatchData(file.value().bytes, arrays); !read) {
+    const Result<BatchData> read = readBatchData(file.value().bytes);
+    if (!read) {
         std::string message = data + " cannot be used. " + read.error().message;
         if (file.value().cutShort)
             message += " Only the first " + megabytes + " MB of the file were read.";
         return Error{message + correctIt};
     }
-    if (Result<void> projected = projectBatch(arrays); !projected)
+    const Result<ProjectedSteps> projected = projectBatch(*read);
+    if (!projected)
         return Error{data + " cannot be projected. " + projected.error().message + correctIt};
+    const Result<LongTermOutlook> outlook = analyseLongTerm(read->matrix);
+    if (!outlook)
+        return Error{data + " cannot be analysed. " + outlook.error().message + correctIt};
 
-    // Both files are complete before either replaces an old one, and a
-    // failure leaves both as they were.
+    // All three files are complete before any replaces an old one, and a
+    // failure leaves all three as they were.
     const BatchResultNames names = batchResultNames(dataFileName);
-    const std::string structure = ageStructureText(arrays);
-    const std::string distribution = ageDistributionText(arrays);
-    exportFileName = names.ageDistribution;
-    if (std::optional<WriteFailure> failed =
-            replaceFiles({{names.ageStructure, structure}, {names.ageDistribution, distribution}}))
+    const std::string structure = ageStructureText(*projected);
+    const std::string distribution = ageDistributionText(*projected);
+    const std::string analysis = analysisFileText(*outlook);
+    if (std::optional<WriteFailure> failed = replaceFiles({{names.ageStructure, structure},
+                                                           {names.ageDistribution, distribution},
+                                                           {names.analysis, analysis}}))
         return Error{failed->error.message + adviceFor(*failed)};
     return {};
 }

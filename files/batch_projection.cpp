@@ -1,44 +1,37 @@
 #include "files/batch_projection.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
+
+#include "model/leslie_matrix.h"
 
 namespace dalvo {
 
 namespace {
 
-void formProportions(BatchArrays& a, int t, int n)
+// S(t) and D(t, 0..n) of a step whose numbers are in place.
+void formTotalAndProportions(ProjectedSteps& steps, int t)
 {
-    for (int j = 0; j <= n; ++j)
-        a.BatchProp[t][j] = a.BatchN[t][j] / a.BatchTotal[t];
-}
-
-void projectStep(BatchArrays& a, int t, int n)
-{
-    double births = 0;
-    for (int j = 0; j <= n; ++j)
-        births = a.BatchN[t - 1][j] * a.BatchFecundity[j] + births;
-    a.BatchN[t][0] = births;
-    // P(n) would carry the last class past the matrix; it is read, not used.
-    for (int j = 1; j <= n; ++j)
-        a.BatchN[t][j] = a.BatchN[t - 1][j - 1] * a.BatchSurvival[j - 1];
-
+    const std::size_t first = steps.at(t, 0);
+    const std::size_t end = first + static_cast<std::size_t>(steps.classes);
     double total = 0;
-    for (int j = 0; j <= n; ++j)
-        total = a.BatchN[t][j] + total;
-    a.BatchTotal[t] = total;
-    a.BatchGrowth[t - 1] = a.BatchTotal[t] / a.BatchTotal[t - 1];
-    formProportions(a, t, n);
+    for (std::size_t k = first; k < end; ++k)
+        total = steps.numbers[k] + total;
+    steps.totals.push_back(total);
+    for (std::size_t k = first; k < end; ++k)
+        steps.proportions[k] = steps.numbers[k] / total;
 }
 
-// The numbers of step t that its lines show, apart from the growth rate.
-bool stepValuesFinite(const BatchArrays& a, int t, int n)
+// The values of step t that its lines show, apart from the growth rate.
+bool stepValuesFinite(const ProjectedSteps& steps, int t)
 {
-    for (int j = 0; j <= n; ++j) {
-        if (!std::isfinite(a.BatchN[t][j]) || !std::isfinite(a.BatchProp[t][j]))
+    for (int j = 0; j < steps.classes; ++j) {
+        if (!std::isfinite(steps.number(t, j)) || !std::isfinite(steps.proportion(t, j)))
             return false;
     }
-    return std::isfinite(a.BatchTotal[t]);
+    return std::isfinite(steps.totals[static_cast<std::size_t>(t)]);
 }
 
 Error overflowAt(int t)
@@ -49,11 +42,12 @@ Error overflowAt(int t)
         "values."};
 }
 
-Result<void> checkWrittenSteps(const BatchArrays& a, int lastStep, int n)
+Result<void> checkShownSteps(const ProjectedSteps& steps)
 {
-    for (int t = 0; t <= lastStep; ++t) {
+    for (int t = 0; t <= steps.lastStep; ++t) {
         const std::string step = std::to_string(t);
-        if (a.BatchTotal[t] == 0) {
+        const double total = steps.totals[static_cast<std::size_t>(t)];
+        if (total == 0) {
             if (t == 0)
                 return Error{"The initial numbers add up to 0, so there is no population to project."};
             return Error{"At step " + step + " the total S(" + step +
@@ -61,34 +55,49 @@ Result<void> checkWrittenSteps(const BatchArrays& a, int lastStep, int n)
                          "cannot be formed. Choose a number of steps T below " +
                          step + ", or change the data."};
         }
-        if (!stepValuesFinite(a, t, n))
+        if (!stepValuesFinite(steps, t))
             return overflowAt(t);
         // The growth rate looks one step ahead; a total that overflows
         // there belongs to that step.
-        if (!std::isfinite(a.BatchGrowth[t]))
-            return overflowAt(std::isfinite(a.BatchTotal[t + 1]) ? t : t + 1);
+        if (!std::isfinite(steps.growthRates[static_cast<std::size_t>(t)]))
+            return overflowAt(std::isfinite(steps.totals[static_cast<std::size_t>(t) + 1]) ? t : t + 1);
     }
     return {};
 }
 
 }  // namespace
 
-Result<void> projectBatch(BatchArrays& a)
+Result<ProjectedSteps> projectBatch(const BatchData& data)
 {
-    const int n = a.BatchLastAge;
-    const int lastStep = a.BatchSteps;
-    if (n < 0 || n > kBatchLastIndex || lastStep > kBatchLastIndex - 1)
+    const int classes = data.matrix.classes();
+    if (classes < 1 || classes > kMaxAgeClasses || data.lastStep > kBatchLastStep ||
+        static_cast<int>(data.matrix.survival.size()) != classes - 1 ||
+        static_cast<int>(data.initial.size()) != classes)
         return Error{"The data describe a matrix or a number of steps beyond what the projection holds."};
 
-    double total = 0;
-    for (int j = 0; j <= n; ++j)
-        total = a.BatchN[0][j] + total;
-    a.BatchTotal[0] = total;
-    formProportions(a, 0, n);
+    ProjectedSteps steps;
+    steps.classes = classes;
+    steps.lastStep = data.lastStep;
+    const int heldSteps = (data.lastStep < 0 ? 0 : data.lastStep + 1) + 1;
+    const std::size_t values = static_cast<std::size_t>(heldSteps) * static_cast<std::size_t>(classes);
+    steps.numbers.resize(values);
+    steps.proportions.resize(values);
+    steps.totals.reserve(static_cast<std::size_t>(heldSteps));
+    steps.growthRates.reserve(static_cast<std::size_t>(heldSteps - 1));
 
-    for (int t = 1; t <= lastStep + 1; ++t)
-        projectStep(a, t, n);
-    return checkWrittenSteps(a, lastStep, n);
+    const std::span<double> all(steps.numbers);
+    const auto step = [&](int t) { return all.subspan(steps.at(t, 0), static_cast<std::size_t>(classes)); };
+    std::copy(data.initial.begin(), data.initial.end(), step(0).begin());
+    formTotalAndProportions(steps, 0);
+    for (int t = 1; t < heldSteps; ++t) {
+        project(data.matrix, step(t - 1), step(t));
+        formTotalAndProportions(steps, t);
+        steps.growthRates.push_back(steps.totals[static_cast<std::size_t>(t)] /
+                                    steps.totals[static_cast<std::size_t>(t) - 1]);
+    }
+    if (Result<void> checked = checkShownSteps(steps); !checked)
+        return checked.error();
+    return steps;
 }
 
 }  // namespace dalvo

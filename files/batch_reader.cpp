@@ -1,6 +1,7 @@
 #include "files/batch_reader.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -228,22 +229,35 @@ public:
     // belongs and is an empty label, and the number is the next field. (A
     // label written as a bare number after a blank line is read as that
     // number; a label holds words.)
-    Result<void> label(BatchArrays& arrays, const std::string& what)
+    Result<void> label(const std::string& what)
     {
         if (fields_.emptyLineAhead()) {
             FieldReader ahead = fields_;
             ahead.emptyLine();
             Result<std::optional<DataField>> following = ahead.next();
             if (following && following.value() && isWrittenAsNumber(following.value()->text)) {
-                arrays.BatchLabel = fields_.emptyLine().text;
+                fields_.emptyLine();
                 return {};
             }
         }
         Result<DataField> read = field(what);
         if (!read)
             return read.error();
-        arrays.BatchLabel = read.value().text;
         return {};
+    }
+
+    // `count` numbers in a row, named `name(0)`, `name(1)`, ...
+    Result<std::vector<double>> numbers(const std::string& what, const char* name, int count)
+    {
+        std::vector<double> values;
+        values.reserve(static_cast<std::size_t>(count));
+        for (int j = 0; j < count; ++j) {
+            const Result<double> value = number(what + " " + indexed(name, j));
+            if (!value)
+                return value.error();
+            values.push_back(*value);
+        }
+        return values;
     }
 
 private:
@@ -255,63 +269,59 @@ private:
 
 }  // namespace
 
-Result<void> readBatchData(std::string_view text, BatchArrays& arrays)
+Result<BatchData> readBatchData(std::string_view text)
 {
     DataReader reader(text);
 
-    if (Result<void> title = reader.label(arrays, "the title"); !title)
-        return title;
+    if (Result<void> title = reader.label("the title"); !title)
+        return title.error();
     const Result<int> lastAge =
-        reader.wholeNumber("the highest age index n", 0, kBatchLastIndex,
-                           "a whole number from 0 to " + std::to_string(kBatchLastIndex) + " (at most " +
-                               std::to_string(kBatchSlots) + " age classes)");
+        reader.wholeNumber("the highest age index n", 0, kBatchLastAge,
+                           "a whole number from 0 to " + std::to_string(kBatchLastAge) + " (at most " +
+                               std::to_string(kMaxAgeClasses) + " age classes)");
     if (!lastAge)
         return lastAge.error();
-    const int n = *lastAge;
-    arrays.BatchLastAge = static_cast<std::int16_t>(n);
+    const int classes = *lastAge + 1;
+    BatchData data;
 
-    if (Result<void> label = reader.label(arrays, "the label before the fecundities"); !label)
-        return label;
-    for (int j = 0; j <= n; ++j) {
-        const Result<double> value = reader.number("the fecundity " + indexed("F", j));
-        if (!value)
-            return value.error();
-        arrays.BatchFecundity[j] = *value;
-    }
+    if (Result<void> label = reader.label("the label before the fecundities"); !label)
+        return label.error();
+    Result<std::vector<double>> fecundity = reader.numbers("the fecundity", "F", classes);
+    if (!fecundity)
+        return fecundity.error();
+    data.matrix.fecundity = std::move(fecundity.value());
 
-    if (Result<void> label = reader.label(arrays, "the label before the survival rates"); !label)
-        return label;
-    for (int j = 0; j <= n; ++j) {
-        const Result<double> value = reader.number("the survival rate " + indexed("P", j));
-        if (!value)
-            return value.error();
-        arrays.BatchSurvival[j] = *value;
-    }
+    if (Result<void> label = reader.label("the label before the survival rates"); !label)
+        return label.error();
+    Result<std::vector<double>> survival = reader.numbers("the survival rate", "P", classes);
+    if (!survival)
+        return survival.error();
+    data.matrix.survival = std::move(survival.value());
+    data.matrix.survival.pop_back();
 
-    if (Result<void> label = reader.label(arrays, "the label before the initial numbers"); !label)
-        return label;
-    for (int j = 0; j <= n; ++j)
-        arrays.BatchN[0][j] = 0;
+    if (Result<void> label = reader.label("the label before the initial numbers"); !label)
+        return label.error();
+    data.initial.assign(static_cast<std::size_t>(classes), 0.0);
     // A negative value ends a short list: it and every later class count 0.
-    for (int j = 0; j <= n; ++j) {
+    for (int j = 0; j < classes; ++j) {
         const Result<double> value = reader.number("the initial number X(0, " + std::to_string(j) + ")");
         if (!value)
             return value.error();
         if (*value < 0)
             break;
-        arrays.BatchN[0][j] = *value;
+        data.initial[static_cast<std::size_t>(j)] = *value;
     }
 
-    if (Result<void> label = reader.label(arrays, "the label before the number of steps T"); !label)
-        return label;
+    if (Result<void> label = reader.label("the label before the number of steps T"); !label)
+        return label.error();
     const Result<int> steps = reader.wholeNumber(
-        "the number of steps T", std::numeric_limits<std::int16_t>::min(), kBatchLastIndex - 1,
+        "the number of steps T", std::numeric_limits<std::int16_t>::min(), kBatchLastStep,
         "a whole number from " + std::to_string(std::numeric_limits<std::int16_t>::min()) + " to " +
-            std::to_string(kBatchLastIndex - 1) + " (a negative T writes empty result files)");
+            std::to_string(kBatchLastStep) + " (a negative T writes empty result files)");
     if (!steps)
         return steps.error();
-    arrays.BatchSteps = static_cast<std::int16_t>(*steps);
-    return {};
+    data.lastStep = *steps;
+    return data;
 }
 
 }  // namespace dalvo

@@ -1,7 +1,9 @@
 #include "files/batch_writer.h"
 
+#include <algorithm>
 #include <charconv>
 
+#include "files/analysis_file.h"
 #include "files/rounded_number.h"
 
 namespace dalvo {
@@ -32,13 +34,11 @@ bool isContinuationByte(char c)
 // The printed form of a number: a blank where a minus sign would stand, the
 // number, a blank. A period separates the decimals whatever the locale, as a
 // comma would run into the commas between the numbers.
-void appendPrinted(std::string& line, double value, int decimals)
+void appendNext(std::string& line, double value, int decimals)
 {
-    const std::size_t signPlace = line.size();
-    line += ' ';
-    appendRounded(line, value, decimals);
-    if (line[signPlace + 1] == '-')
-        line.erase(signPlace, 1);
+    const double rounded = roundedTo(value, decimals);
+    line += rounded < 0 ? "," : ", ";
+    appendRoundedValue(line, rounded, decimals);
     line += ' ';
 }
 
@@ -52,27 +52,15 @@ void appendLineStart(std::string& line, int step)
     line += ' ';
 }
 
-void appendNext(std::string& line, double value, int decimals)
+// Lines for steps 0..T, as far as the steps hold values for them.
+int shownSteps(const ProjectedSteps& s)
 {
-    line += ',';
-    appendPrinted(line, value, decimals);
-}
-
-// The arrays' own bounds, whatever the counters hold.
-int lastAgeOf(const BatchArrays& a)
-{
-    return a.BatchLastAge < kBatchLastIndex ? a.BatchLastAge : kBatchLastIndex;
-}
-
-int lastStepOf(const BatchArrays& a)
-{
-    return a.BatchSteps < kBatchLastIndex ? a.BatchSteps : kBatchLastIndex;
-}
-
-// None for a negative T.
-std::size_t lineCount(const BatchArrays& a)
-{
-    return lastStepOf(a) < 0 ? 0 : static_cast<std::size_t>(lastStepOf(a)) + 1;
+    if (s.lastStep < 0 || s.classes < 1)
+        return 0;
+    std::size_t held = std::min({static_cast<std::size_t>(s.lastStep) + 1, s.totals.size(), s.growthRates.size(),
+                                 s.numbers.size() / static_cast<std::size_t>(s.classes),
+                                 s.proportions.size() / static_cast<std::size_t>(s.classes)});
+    return static_cast<int>(held);
 }
 
 }  // namespace
@@ -93,34 +81,34 @@ BatchResultNames batchResultNames(const std::string& dataFileName)
     }
     const bool nameLongEnough = dropped == kExtensionCharacters && stemEnd > nameStart;
     const std::string stem = nameLongEnough ? dataFileName.substr(0, stemEnd) : dataFileName;
-    return {stem + "-AgeStructure.txt", stem + "-AgeDistribution.txt"};
+    return {stem + "-AgeStructure.txt", stem + "-AgeDistribution.txt", stem + kAnalysisSuffix};
 }
 
-std::string ageStructureText(const BatchArrays& a)
+std::string ageStructureText(const ProjectedSteps& s)
 {
-    const int n = lastAgeOf(a);
+    const int lines = shownSteps(s);
     std::string text;
-    text.reserve(lineCount(a) * static_cast<std::size_t>(n + 4) * kTypicalWidth);
-    for (int t = 0; t <= lastStepOf(a); ++t) {
+    text.reserve(static_cast<std::size_t>(lines) * static_cast<std::size_t>(s.classes + 3) * kTypicalWidth);
+    for (int t = 0; t < lines; ++t) {
         appendLineStart(text, t);
-        for (int j = 0; j <= n; ++j)
-            appendNext(text, a.BatchN[t][j], kNumberDecimals);
-        appendNext(text, a.BatchTotal[t], kNumberDecimals);
-        appendNext(text, a.BatchGrowth[t], kGrowthDecimals);
+        for (int j = 0; j < s.classes; ++j)
+            appendNext(text, s.number(t, j), kNumberDecimals);
+        appendNext(text, s.totals[static_cast<std::size_t>(t)], kNumberDecimals);
+        appendNext(text, s.growthRates[static_cast<std::size_t>(t)], kGrowthDecimals);
         text += "\r\n";
     }
     return text;
 }
 
-std::string ageDistributionText(const BatchArrays& a)
+std::string ageDistributionText(const ProjectedSteps& s)
 {
-    const int n = lastAgeOf(a);
+    const int lines = shownSteps(s);
     std::string text;
-    text.reserve(lineCount(a) * static_cast<std::size_t>(n + 2) * kTypicalWidth);
-    for (int t = 0; t <= lastStepOf(a); ++t) {
+    text.reserve(static_cast<std::size_t>(lines) * static_cast<std::size_t>(s.classes + 1) * kTypicalWidth);
+    for (int t = 0; t < lines; ++t) {
         appendLineStart(text, t);
-        for (int j = 0; j <= n; ++j)
-            appendNext(text, a.BatchProp[t][j], kProportionDecimals);
+        for (int j = 0; j < s.classes; ++j)
+            appendNext(text, s.proportion(t, j), kProportionDecimals);
         text += "\r\n";
     }
     return text;

@@ -75,10 +75,8 @@ Result<std::string> exportText(const History& history, ExportPrecision precision
     return text;
 }
 
-Result<void> saveRunFile(const History& history, ExportPrecision precision, const std::string& path,
-                         std::string& exportFileName)
+Result<void> saveRunFile(const History& history, ExportPrecision precision, const std::string& path)
 {
-    exportFileName = path;
     Result<std::string> text = exportText(history, precision);
     if (!text)
         return text.error();

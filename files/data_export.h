@@ -18,9 +18,8 @@ enum class ExportPrecision {
 // the comma stays unambiguous as the field separator.
 Result<std::string> exportText(const History& history, ExportPrecision precision);
 
-// Puts `path` into `exportFileName`, then writes the whole file in one piece:
-// on failure the file at `path` keeps what it held before.
-Result<void> saveRunFile(const History& history, ExportPrecision precision, const std::string& path,
-                         std::string& exportFileName);
+// Writes the whole file in one piece: on failure the file at `path` keeps
+// what it held before.
+Result<void> saveRunFile(const History& history, ExportPrecision precision, const std::string& path);
 
 }  // namespace dalvo

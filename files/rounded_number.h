@@ -5,10 +5,17 @@
 
 namespace dalvo {
 
-// Appends roundToDecimals(value, decimals) in the general form of
-// formatGeneral with a period, exactly as that would write it. The result
-// files print many thousands of such numbers, so the common case, a plain
-// number of at most 15 digits, takes a direct route.
+// roundToDecimals(value, decimals) to the last bit. The result files round
+// many thousands of numbers, so the usual places take their power of ten
+// from a table rather than from pow.
+double roundedTo(double value, int decimals);
+
+// Appends roundedTo(value, decimals) in the general form of formatGeneral
+// with a period, exactly as that would write it; a plain number of at most
+// 15 digits takes a direct route.
 void appendRounded(std::string& text, double value, int decimals);
+
+// The same for a value already rounded to `decimals` places.
+void appendRoundedValue(std::string& text, double rounded, int decimals);
 
 }  // namespace dalvo

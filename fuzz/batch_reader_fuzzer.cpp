@@ -4,11 +4,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
-#include "files/batch_arrays.h"
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
 #include "files/batch_writer.h"
@@ -94,23 +92,26 @@ bool isShowableText(std::string_view text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    auto arrays = std::make_unique<dalvo::BatchArrays>();
-    const dalvo::Result<void> read = dalvo::readBatchData(input, *arrays);
+    const dalvo::Result<dalvo::BatchData> read = dalvo::readBatchData(input);
     if (!read) {
         require(isShowableText(read.error().message), "a reader's message is text a message box can show",
                 input);
         return 0;
     }
 
-    const int n = arrays->BatchLastAge;
-    const int steps = arrays->BatchSteps;
-    require(n >= 0 && n <= dalvo::kBatchLastIndex, "an accepted n fits the arrays", input);
-    require(steps <= dalvo::kBatchLastIndex - 1, "an accepted T leaves room for step T + 1", input);
+    const int classes = read->matrix.classes();
+    const int steps = read->lastStep;
+    require(classes >= 1 && classes <= dalvo::kMaxAgeClasses, "an accepted n gives 1 to 101 classes", input);
+    require(read->matrix.survival.size() + 1 == static_cast<std::size_t>(classes) &&
+                read->initial.size() == static_cast<std::size_t>(classes),
+            "an accepted file gives one survival rate fewer than classes and one initial number each", input);
+    require(steps <= dalvo::kBatchLastStep, "an accepted T leaves room for step T + 1", input);
 
-    if (!dalvo::projectBatch(*arrays))
+    const dalvo::Result<dalvo::ProjectedSteps> projected = dalvo::projectBatch(*read);
+    if (!projected)
         return 0;
     const int lines = steps < 0 ? 0 : steps + 1;
-    checkLines(dalvo::ageStructureText(*arrays), lines, n + 4, input);
-    checkLines(dalvo::ageDistributionText(*arrays), lines, n + 2, input);
+    checkLines(dalvo::ageStructureText(*projected), lines, classes + 3, input);
+    checkLines(dalvo::ageDistributionText(*projected), lines, classes + 1, input);
     return 0;
 }

@@ -1,15 +1,14 @@
-// The batch projection at its largest (101 classes, T = 99), beside the cost of writing its bytes alone.
+// The batch projection at its largest (101 classes, T = 99), beside the cost of writing its three files alone.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <random>
 #include <string>
 #include <system_error>
 
-#include "files/batch_arrays.h"
+#include "files/analysis_file.h"
 #include "files/batch_command.h"
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
@@ -45,13 +44,13 @@ std::string largestDataFile()
 {
     auto list = [](auto valueOf) {
         std::string text;
-        for (int j = 0; j <= dalvo::kBatchLastIndex; ++j)
+        for (int j = 0; j <= dalvo::kBatchLastAge; ++j)
             text += (j == 0 ? "" : ",") + valueOf(j);
         return text;
     };
     return "Largest population,100\r\nFecundity\r\n" +
            list([](int j) { return std::string(j < 10 ? "0" : "0.0537"); }) + "\r\nSurvival rate\r\n" +
-           list([](int j) { return std::string(j == dalvo::kBatchLastIndex ? "0" : "0.9713"); }) +
+           list([](int j) { return std::string(j == dalvo::kBatchLastAge ? "0" : "0.9713"); }) +
            "\r\nInitial numbers\r\n" + list([](int j) { return std::to_string(1000 - 7 * j) + ".25"; }) +
            "\r\nNumber of steps\r\n99\r\n";
 }
@@ -66,49 +65,71 @@ void writeFile(const std::string& path, const std::string& bytes)
 }
 
 struct Results {
-    std::string structure, distribution;
+    std::string structure, distribution, analysis;
+
+    std::int64_t bytes() const
+    {
+        return static_cast<std::int64_t>(structure.size() + distribution.size() + analysis.size());
+    }
 };
 
 Results resultsOfLargestFile()
 {
-    auto arrays = std::make_unique<dalvo::BatchArrays>();
-    if (!dalvo::readBatchData(largestDataFile(), *arrays).ok() || !dalvo::projectBatch(*arrays).ok())
+    const dalvo::Result<dalvo::BatchData> read = dalvo::readBatchData(largestDataFile());
+    if (!read)
         return {};
-    return {dalvo::ageStructureText(*arrays), dalvo::ageDistributionText(*arrays)};
+    const dalvo::Result<dalvo::ProjectedSteps> projected = dalvo::projectBatch(*read);
+    const dalvo::Result<dalvo::LongTermOutlook> outlook = dalvo::analyseLongTerm(read->matrix);
+    if (!projected || !outlook)
+        return {};
+    return {dalvo::ageStructureText(*projected), dalvo::ageDistributionText(*projected),
+            dalvo::analysisFileText(*outlook)};
 }
 
-// The whole command: read the data file, project, write both results.
+// The three result files beside the largest data file.
+struct ResultPaths {
+    std::string structure, distribution, analysis;
+
+    explicit ResultPaths(const BenchFolder& folder)
+        : structure(folder.file("largest-AgeStructure.txt")),
+          distribution(folder.file("largest-AgeDistribution.txt")),
+          analysis(folder.file("largest-Analysis.txt"))
+    {
+    }
+};
+
+// The whole command: read the data file, project and analyse, write the three results.
 void BM_BatchLargestFile(benchmark::State& state)
 {
     BenchFolder folder;
     const std::string data = folder.file("largest.dat");
     writeFile(data, largestDataFile());
-    auto arrays = std::make_unique<dalvo::BatchArrays>();
-    std::string exportFileName;
     const Results results = resultsOfLargestFile();
+    if (results.structure.empty()) {
+        state.SkipWithError("the largest data file could not be projected");
+        return;
+    }
     for (auto _ : state) {
-        if (!dalvo::runBatchProjection(data, *arrays, exportFileName).ok())
+        if (!dalvo::runBatchProjection(data).ok())
             state.SkipWithError("the batch projection failed");
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(results.structure.size() +
-                                                                           results.distribution.size()));
+    state.SetBytesProcessed(state.iterations() * results.bytes());
 }
 BENCHMARK(BM_BatchLargestFile)->Unit(benchmark::kMillisecond);
 
-// The same result bytes written the same safe way, with nothing computed.
+// The same result bytes written the same safe way, as one group, with nothing computed.
 void BM_WriteSameBytesSafely(benchmark::State& state)
 {
     BenchFolder folder;
     const Results results = resultsOfLargestFile();
-    const std::string structure = folder.file("largest-AgeStructure.txt");
-    const std::string distribution = folder.file("largest-AgeDistribution.txt");
+    const ResultPaths paths(folder);
     for (auto _ : state) {
-        if (!dalvo::replaceFile(structure, results.structure).ok() ||
-            !dalvo::replaceFile(distribution, results.distribution).ok())
+        if (dalvo::replaceFiles({{paths.structure, results.structure},
+                                 {paths.distribution, results.distribution},
+                                 {paths.analysis, results.analysis}}))
             state.SkipWithError("writing failed");
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(results.structure.size() +
-                                                                           results.distribution.size()));
+    state.SetBytesProcessed(state.iterations() * results.bytes());
 }
 BENCHMARK(BM_WriteSameBytesSafely)->Unit(benchmark::kMillisecond);
 
@@ -118,27 +139,35 @@ void BM_WriteSameBytesPlainly(benchmark::State& state)
 {
     BenchFolder folder;
     const Results results = resultsOfLargestFile();
-    const std::string structure = folder.file("largest-AgeStructure.txt");
-    const std::string distribution = folder.file("largest-AgeDistribution.txt");
+    const ResultPaths paths(folder);
     for (auto _ : state) {
-        writeFile(structure, results.structure);
-        writeFile(distribution, results.distribution);
+        writeFile(paths.structure, results.structure);
+        writeFile(paths.distribution, results.distribution);
+        writeFile(paths.analysis, results.analysis);
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(results.structure.size() +
-                                                                           results.distribution.size()));
+    state.SetBytesProcessed(state.iterations() * results.bytes());
 }
 BENCHMARK(BM_WriteSameBytesPlainly)->Unit(benchmark::kMillisecond);
 
-// Reading, projecting and formatting in memory, without any file.
+// Reading, projecting, analysing and formatting in memory, without any file.
 void BM_ComputeLargestFileInMemory(benchmark::State& state)
 {
     const std::string text = largestDataFile();
-    auto arrays = std::make_unique<dalvo::BatchArrays>();
     for (auto _ : state) {
-        if (!dalvo::readBatchData(text, *arrays).ok() || !dalvo::projectBatch(*arrays).ok())
+        const Results results = [&]() {
+            const dalvo::Result<dalvo::BatchData> read = dalvo::readBatchData(text);
+            if (!read)
+                return Results{};
+            const dalvo::Result<dalvo::ProjectedSteps> projected = dalvo::projectBatch(*read);
+            const dalvo::Result<dalvo::LongTermOutlook> outlook = dalvo::analyseLongTerm(read->matrix);
+            if (!projected || !outlook)
+                return Results{};
+            return Results{dalvo::ageStructureText(*projected), dalvo::ageDistributionText(*projected),
+                           dalvo::analysisFileText(*outlook)};
+        }();
+        if (results.structure.empty())
             state.SkipWithError("the batch projection failed");
-        benchmark::DoNotOptimize(dalvo::ageStructureText(*arrays));
-        benchmark::DoNotOptimize(dalvo::ageDistributionText(*arrays));
+        benchmark::DoNotOptimize(results);
     }
 }
 BENCHMARK(BM_ComputeLargestFileInMemory)->Unit(benchmark::kMillisecond);
@@ -146,14 +175,12 @@ BENCHMARK(BM_ComputeLargestFileInMemory)->Unit(benchmark::kMillisecond);
 // The whole long-term analysis of the same file's matrix.
 void BM_AnalysisLargest(benchmark::State& state)
 {
-    auto arrays = std::make_unique<dalvo::BatchArrays>();
-    if (!dalvo::readBatchData(largestDataFile(), *arrays).ok()) {
+    const dalvo::Result<dalvo::BatchData> read = dalvo::readBatchData(largestDataFile());
+    if (!read) {
         state.SkipWithError("the data file could not be read");
         return;
     }
-    const int n = arrays->BatchLastAge;
-    const dalvo::LeslieMatrix matrix{{arrays->BatchFecundity, arrays->BatchFecundity + n + 1},
-                                     {arrays->BatchSurvival, arrays->BatchSurvival + n}};
+    const dalvo::LeslieMatrix& matrix = read->matrix;
     for (auto _ : state) {
         const dalvo::Result<dalvo::LongTermOutlook> outlook = dalvo::analyseLongTerm(matrix);
         if (!outlook)

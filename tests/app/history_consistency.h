@@ -1,4 +1,4 @@
-// Whether a run's history holds together up to StepCount, as every table, chart and export assumes.
+// Whether a run's history holds together up to stepCount(), as every table, chart and export assumes.
 #pragma once
 
 #include <string>
@@ -7,7 +7,7 @@
 
 namespace dalvo::testing_walk {
 
-// The first inconsistency found in steps 0..StepCount, described for a
+// The first inconsistency found in steps 0..stepCount(), described for a
 // failure message; empty when there is none.
 std::string historyInconsistency(const History& history);
 

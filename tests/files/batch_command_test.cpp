@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "files/analysis_file.h"
+#include "model/long_term_outlook.h"
+#include "model/number_text.h"
 #include "tests/files/batch_data.h"
 #include "tests/files/scratch_folder.h"
 
@@ -14,7 +19,6 @@ namespace {
 
 using testing_files::crlfLines;
 using testing_files::dataFile;
-using testing_files::freshArrays;
 using testing_files::kExampleFile;
 using testing_files::readBytes;
 using testing_files::ScratchFolder;
@@ -22,6 +26,9 @@ using testing_files::writeBytes;
 
 const std::string kOldStructure = "old age structure\r\n 0 , 1 \r\n";
 const std::string kOldDistribution = "old age distribution\r\n";
+const std::string kOldAnalysis = "classes,1\r\nlambda,9\r\n";
+const std::vector<std::string> kResultsBesideOwl{"owl-AgeDistribution.txt", "owl-AgeStructure.txt",
+                                                 "owl-Analysis.txt", "owl.dat"};
 
 // A data file owl.dat, and earlier results beside it when asked for.
 struct BatchFolder {
@@ -29,16 +36,33 @@ struct BatchFolder {
     std::string data = folder.file("owl.dat");
     std::string structure = folder.file("owl-AgeStructure.txt");
     std::string distribution = folder.file("owl-AgeDistribution.txt");
-    std::unique_ptr<BatchArrays> arrays = freshArrays();
-    std::string exportFileName;
+    std::string analysis = folder.file("owl-Analysis.txt");
 
     void keepEarlierResults()
     {
         writeBytes(structure, kOldStructure);
         writeBytes(distribution, kOldDistribution);
+        writeBytes(analysis, kOldAnalysis);
     }
-    Result<void> run(const std::string& path) { return runBatchProjection(path, *arrays, exportFileName); }
+    bool earlierResultsKept() const
+    {
+        return readBytes(structure) == kOldStructure && readBytes(distribution) == kOldDistribution &&
+               readBytes(analysis) == kOldAnalysis;
+    }
+    Result<void> run(const std::string& path) { return runBatchProjection(path); }
 };
+
+// The value of the analysis line that starts with `key`, or NaN.
+double analysisValue(const std::string& text, const std::string& key)
+{
+    for (const std::string& line : crlfLines(text)) {
+        if (line.rfind(key + ",", 0) == 0) {
+            const Result<double> value = parseNumber(line.substr(key.size() + 1), NumberLocale{"."});
+            return value ? *value : NAN;
+        }
+    }
+    return NAN;
+}
 
 TEST(BatchCommandTest, TheExampleFileGivesTheKnownLines)
 {
@@ -58,8 +82,17 @@ TEST(BatchCommandTest, TheExampleFileGivesTheKnownLines)
     EXPECT_EQ(readBytes(batch.structure)
                   .rfind(" 0 , 10 , 0 , 0 , 0 , 10 , 0.5 \r\n 1 , 0 , 5 , 0 , 0 , 5 , 2 \r\n", 0),
               0u);
-    EXPECT_EQ(batch.arrays->BatchFileName, batch.data);
-    EXPECT_EQ(batch.exportFileName, batch.distribution);
+
+    // The main window's default matrix; P(3) from the file is not part of it.
+    const std::string analysis = readBytes(batch.analysis);
+    EXPECT_EQ(analysis.rfind("classes,4\r\nlambda,1.2197", 0), 0u) << analysis;
+    EXPECT_NEAR(analysisValue(analysis, "lambda"), 1.21977, 1e-5);
+    EXPECT_NEAR(analysisValue(analysis, "net_reproductive_rate"), 0 + 0.5 * 1 + 0.5 * 2 + 0.25 * 1, 1e-12);
+    EXPECT_EQ(crlfLines(analysis).size(), 14u);
+    const Result<LongTermOutlook> outlook = analyseLongTerm(LeslieMatrix{{0, 1, 2, 1}, {0.5, 1, 0.5}});
+    ASSERT_TRUE(outlook.ok());
+    EXPECT_EQ(analysis, analysisFileText(*outlook));
+    EXPECT_EQ(batch.folder.names(), kResultsBesideOwl);
 }
 
 TEST(BatchCommandTest, EarlierResultsAreReplacedNotAppendedTo)
@@ -76,8 +109,8 @@ TEST(BatchCommandTest, EarlierResultsAreReplacedNotAppendedTo)
     ASSERT_TRUE(batch.run(batch.data).ok());
     EXPECT_EQ(readBytes(batch.structure), "");
     EXPECT_EQ(readBytes(batch.distribution), "");
-    EXPECT_EQ(batch.folder.names(),
-              (std::vector<std::string>{"owl-AgeDistribution.txt", "owl-AgeStructure.txt", "owl.dat"}));
+    EXPECT_EQ(readBytes(batch.analysis).rfind("classes,1\r\nlambda,2\r\n", 0), 0u) << readBytes(batch.analysis);
+    EXPECT_EQ(batch.folder.names(), kResultsBesideOwl);
 }
 
 TEST(BatchCommandTest, AShortNameKeepsItsResultsInItsOwnFolder)
@@ -87,7 +120,8 @@ TEST(BatchCommandTest, AShortNameKeepsItsResultsInItsOwnFolder)
     writeBytes(data, kExampleFile);
     ASSERT_TRUE(batch.run(data).ok());
     EXPECT_EQ(batch.folder.names(),
-              (std::vector<std::string>{"a.b", "a.b-AgeDistribution.txt", "a.b-AgeStructure.txt"}));
+              (std::vector<std::string>{"a.b", "a.b-AgeDistribution.txt", "a.b-AgeStructure.txt",
+                                        "a.b-Analysis.txt"}));
 }
 
 std::string repeated(const std::string& text, int times)
@@ -237,11 +271,8 @@ TEST(BatchCommandTest, BadInputSaysWhatAndWhereAndChangesNoResultFile)
         for (char ch : message)
             EXPECT_FALSE(static_cast<unsigned char>(ch) < 0x20)
                 << c.name << ": a control character in the message";
-        EXPECT_EQ(readBytes(batch.structure), kOldStructure) << c.name;
-        EXPECT_EQ(readBytes(batch.distribution), kOldDistribution) << c.name;
-        EXPECT_EQ(batch.folder.names(),
-                  (std::vector<std::string>{"owl-AgeDistribution.txt", "owl-AgeStructure.txt", "owl.dat"}))
-            << c.name;
+        EXPECT_TRUE(batch.earlierResultsKept()) << c.name;
+        EXPECT_EQ(batch.folder.names(), kResultsBesideOwl) << c.name;
     }
 }
 
@@ -268,8 +299,7 @@ TEST(BatchCommandTest, ADataFileThatCannotBeOpenedIsNamedWithTheReason)
         EXPECT_NE(done.error().message.find("\"" + path + "\" could not be opened: " + c.reason),
                   std::string::npos)
             << c.name << ": " << done.error().message;
-        EXPECT_EQ(readBytes(batch.structure), kOldStructure) << c.name;
-        EXPECT_EQ(readBytes(batch.distribution), kOldDistribution) << c.name;
+        EXPECT_TRUE(batch.earlierResultsKept()) << c.name;
     }
 }
 
@@ -277,6 +307,7 @@ TEST(BatchCommandTest, ADataFileThatCannotBeOpenedIsNamedWithTheReason)
 struct ExampleResults {
     std::string structure;
     std::string distribution;
+    std::string analysis;
 };
 
 ExampleResults exampleResults()
@@ -284,7 +315,7 @@ ExampleResults exampleResults()
     BatchFolder batch;
     writeBytes(batch.data, kExampleFile);
     EXPECT_TRUE(batch.run(batch.data).ok());
-    return {readBytes(batch.structure), readBytes(batch.distribution)};
+    return {readBytes(batch.structure), readBytes(batch.distribution), readBytes(batch.analysis)};
 }
 
 TEST(BatchCommandTest, AByteOrderMarkIsNotPartOfTheTitle)
@@ -298,6 +329,7 @@ TEST(BatchCommandTest, AByteOrderMarkIsNotPartOfTheTitle)
         ASSERT_TRUE(done.ok()) << title << ": " << done.error().message;
         EXPECT_EQ(readBytes(batch.structure), expected.structure) << title;
         EXPECT_EQ(readBytes(batch.distribution), expected.distribution) << title;
+        EXPECT_EQ(readBytes(batch.analysis), expected.analysis) << title;
     }
 }
 
@@ -325,6 +357,7 @@ TEST(BatchCommandTest, AnEmptyLineWhereALabelBelongsIsAnEmptyLabel)
         ASSERT_TRUE(done.ok()) << c.name << ": " << done.error().message;
         EXPECT_EQ(readBytes(batch.structure), expected.structure) << c.name;
         EXPECT_EQ(readBytes(batch.distribution), expected.distribution) << c.name;
+        EXPECT_EQ(readBytes(batch.analysis), expected.analysis) << c.name;
     }
 }
 
@@ -350,7 +383,7 @@ TEST(BatchCommandTest, AnEmptyFieldWhereANumberBelongsStaysAnError)
         const Result<void> done = batch.run(batch.data);
         ASSERT_FALSE(done.ok()) << c.name;
         EXPECT_NE(done.error().message.find(c.message), std::string::npos) << c.name << ": " << done.error().message;
-        EXPECT_EQ(readBytes(batch.structure), kOldStructure) << c.name;
+        EXPECT_TRUE(batch.earlierResultsKept()) << c.name;
     }
 }
 
@@ -366,7 +399,7 @@ TEST(BatchCommandTest, AFileOfBlankLinesBeyondTheReadLimitSaysWhatWasRead)
                   "\" cannot be used. Its first 16 MB hold nothing but blank lines, and no more of a file is "
                   "read; a data file starts with a title and the highest age index n. Correct the file and "
                   "run the batch projection again; no result file was changed.");
-    EXPECT_EQ(readBytes(batch.structure), kOldStructure);
+    EXPECT_TRUE(batch.earlierResultsKept());
 }
 
 // Names of 255 bytes are the longest most file systems take: with a stem of
@@ -397,26 +430,83 @@ TEST(BatchCommandTest, AResultNameTooLongForTheFileSystemChangesNoResultFile)
     }
 }
 
-TEST(BatchCommandTest, AResultThatCannotBeWrittenLeavesBothOldResults)
+TEST(BatchCommandTest, AResultThatCannotBeWrittenLeavesEveryOldResult)
 {
-    BatchFolder batch;
-    writeBytes(batch.data, kExampleFile);
-    writeBytes(batch.structure, kOldStructure);
-    std::filesystem::create_directory(batch.distribution);
-    const Result<void> done = batch.run(batch.data);
-    ASSERT_FALSE(done.ok());
-    EXPECT_NE(
-        done.error().message.find("\"" + batch.distribution + "\" could not be written: it is a folder"),
-        std::string::npos)
-        << done.error().message;
-    EXPECT_NE(done.error().message.find("No result file was changed. Remove or rename that folder, then run "
-                                        "the batch projection again."),
-              std::string::npos)
-        << done.error().message;
-    EXPECT_EQ(done.error().message.find("can be written to"), std::string::npos) << done.error().message;
-    EXPECT_EQ(readBytes(batch.structure), kOldStructure);
-    EXPECT_EQ(batch.folder.names(),
-              (std::vector<std::string>{"owl-AgeDistribution.txt", "owl-AgeStructure.txt", "owl.dat"}));
+    struct Case {
+        const char* suffix;  // where a folder stands instead of a result file
+    };
+    const Case cases[] = {{"-AgeStructure.txt"}, {"-AgeDistribution.txt"}, {"-Analysis.txt"}};
+    for (const Case& c : cases) {
+        BatchFolder batch;
+        writeBytes(batch.data, kExampleFile);
+        batch.keepEarlierResults();
+        const std::string blocked = batch.folder.file(std::string("owl") + c.suffix);
+        std::filesystem::remove(blocked);
+        std::filesystem::create_directory(blocked);
+        const Result<void> done = batch.run(batch.data);
+        ASSERT_FALSE(done.ok()) << c.suffix;
+        const std::string& message = done.error().message;
+        EXPECT_NE(message.find("\"" + blocked + "\" could not be written: it is a folder"), std::string::npos)
+            << message;
+        EXPECT_NE(message.find("No result file was changed. Remove or rename that folder, then run the batch "
+                               "projection again."),
+                  std::string::npos)
+            << message;
+        EXPECT_EQ(message.find("can be written to"), std::string::npos) << message;
+        for (const auto& [path, old] : {std::pair{batch.structure, kOldStructure},
+                                        std::pair{batch.distribution, kOldDistribution},
+                                        std::pair{batch.analysis, kOldAnalysis}}) {
+            if (path != blocked)
+                EXPECT_EQ(readBytes(path), old) << c.suffix << ": " << path;
+        }
+        EXPECT_TRUE(std::filesystem::is_directory(blocked)) << c.suffix;
+        EXPECT_EQ(batch.folder.names(), kResultsBesideOwl) << c.suffix;
+    }
+}
+
+TEST(BatchCommandTest, AMatrixWithoutALongTermOutlookWritesNoResultFile)
+{
+    const std::vector<std::string> X{"10", "0", "0", "0"};
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a negative fecundity", dataFile("3", {"0", "-0.5", "2", "1"}, {"0.5", "1", "0.5", "0"}, X, "5"),
+         "The fecundity F(1) is not a number of zero or more"},
+        {"a survival rate above 1", dataFile("3", {"0", "1", "2", "1"}, {"0.5", "1.5", "0.5", "0"}, X, "5"),
+         "The survival rate P(1) is not between 0 and 1"},
+        {"a negative survival rate", dataFile("3", {"0", "1", "2", "1"}, {"-0.5", "1", "0.5", "0"}, X, "5"),
+         "The survival rate P(0) is not between 0 and 1"},
+        {"numbers too extreme", dataFile("1", {"1E-320", "0"}, {"1", "0"}, {"1", "0"}, "0"),
+         "The matrix's numbers are too extreme for its long-term outlook to be worked out."},
+        {"a negative T projects nothing but is still analysed",
+         dataFile("1", {"0", "1"}, {"2", "0"}, {"1", "1"}, "-1"), "The survival rate P(0) is not between 0 and 1"},
+    };
+    for (const Case& c : cases) {
+        for (const bool earlier : {false, true}) {
+            BatchFolder batch;
+            writeBytes(batch.data, c.text);
+            if (earlier)
+                batch.keepEarlierResults();
+            const Result<void> done = batch.run(batch.data);
+            ASSERT_FALSE(done.ok()) << c.name;
+            const std::string& message = done.error().message;
+            EXPECT_EQ(message.rfind("The data file \"" + batch.data + "\" cannot be analysed. " + c.reason, 0), 0u)
+                << c.name << ": " << message;
+            EXPECT_NE(message.find("Correct the file and run the batch projection again; no result file was "
+                                   "changed."),
+                      std::string::npos)
+                << c.name << ": " << message;
+            if (earlier) {
+                EXPECT_TRUE(batch.earlierResultsKept()) << c.name;
+                EXPECT_EQ(batch.folder.names(), kResultsBesideOwl) << c.name;
+            } else {
+                EXPECT_EQ(batch.folder.names(), std::vector<std::string>{"owl.dat"}) << c.name;
+            }
+        }
+    }
 }
 
 }  // namespace

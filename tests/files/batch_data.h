@@ -1,11 +1,9 @@
 // Batch data files for the tests, built field by field, and a projection to compare against.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "files/batch_arrays.h"
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
 
@@ -41,17 +39,13 @@ inline std::string dataFile(const std::string& n, const std::vector<std::string>
            steps + "\r\n";
 }
 
-inline std::unique_ptr<BatchArrays> freshArrays()
-{
-    return std::make_unique<BatchArrays>();
-}
-
 // Read and projected, as the command does before it writes.
-inline Result<void> readAndProject(const std::string& text, BatchArrays& arrays)
+inline Result<ProjectedSteps> readAndProject(const std::string& text)
 {
-    if (Result<void> read = readBatchData(text, arrays); !read)
-        return read;
-    return projectBatch(arrays);
+    const Result<BatchData> read = readBatchData(text);
+    if (!read)
+        return read.error();
+    return projectBatch(*read);
 }
 
 // The Leslie matrix written out in full and applied as a matrix product:

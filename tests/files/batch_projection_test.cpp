@@ -17,7 +17,6 @@ namespace {
 
 using testing_files::crlfLines;
 using testing_files::dataFile;
-using testing_files::freshArrays;
 using testing_files::kExampleFile;
 using testing_files::matrixProjection;
 using testing_files::readAndProject;
@@ -49,19 +48,12 @@ std::vector<double> printedNumbers(const std::string& line)
 
 TEST(BatchReaderTest, ReadsTheExampleFile)
 {
-    auto arrays = freshArrays();
-    ASSERT_TRUE(readBatchData(kExampleFile, *arrays).ok());
-    EXPECT_EQ(arrays->BatchLastAge, 3);
-    EXPECT_EQ(arrays->BatchSteps, 20);
-    EXPECT_EQ(arrays->BatchLabel, "Number of steps");
-    const double fecundity[] = {0, 1, 2, 1};
-    const double survival[] = {0.5, 1, 0.5, 0};
-    const double initial[] = {10, 0, 0, 0};
-    for (int j = 0; j < 4; ++j) {
-        EXPECT_EQ(arrays->BatchFecundity[j], fecundity[j]) << j;
-        EXPECT_EQ(arrays->BatchSurvival[j], survival[j]) << j;
-        EXPECT_EQ(arrays->BatchN[0][j], initial[j]) << j;
-    }
+    const Result<BatchData> read = readBatchData(kExampleFile);
+    ASSERT_TRUE(read.ok()) << read.error().message;
+    EXPECT_EQ(read->lastStep, 20);
+    // P(3) is in the file but carries the last class past the matrix.
+    EXPECT_EQ(read->matrix, (LeslieMatrix{{0, 1, 2, 1}, {0.5, 1, 0.5}}));
+    EXPECT_EQ(read->initial, (std::vector<double>{10, 0, 0, 0}));
 }
 
 TEST(BatchReaderTest, TheInitialNumbersEndAtTheFirstNegativeValue)
@@ -70,51 +62,39 @@ TEST(BatchReaderTest, TheInitialNumbersEndAtTheFirstNegativeValue)
         const char* name;
         std::string text;
         std::vector<double> initial;
-        std::string label;  // the last label read
         int steps;
     };
     const Case cases[] = {
         {"10 and -1",
          dataFile("3", {"0", "1", "2", "1"}, {"0.5", "1", "0.5", "0"}, {"10", "-1"}, "6"),
          {10, 0, 0, 0},
-         "Number of steps",
          6},
         {"a negative first value",
          dataFile("3", {"0", "1", "2", "1"}, {"0.5", "1", "0.5", "0"}, {"-3"}, "2"),
          {0, 0, 0, 0},
-         "Number of steps",
          2},
         {"later classes are zero even with stale values",
          dataFile("2", {"1", "1", "1"}, {"0.5", "0.5", "0"}, {"4", "5", "-0.5"}, "1"),
          {4, 5, 0},
-         "Number of steps",
          1},
         {"a negative value after a full list is the label, and T comes one place early",
          "P,1\r\nF\r\n1,1\r\nS\r\n0.5,0\r\nX\r\n3,4,-5\r\n7\r\n",
          {3, 4},
-         "-5",
          7},
     };
     for (const Case& c : cases) {
-        auto arrays = freshArrays();
-        for (int j = 0; j < kBatchSlots; ++j)
-            arrays->BatchN[0][j] = 99;  // what an earlier run left behind
-        const Result<void> read = readBatchData(c.text, *arrays);
+        const Result<BatchData> read = readBatchData(c.text);
         ASSERT_TRUE(read.ok()) << c.name << ": " << read.error().message;
-        for (std::size_t j = 0; j < c.initial.size(); ++j)
-            EXPECT_EQ(arrays->BatchN[0][j], c.initial[j]) << c.name << ", class " << j;
-        EXPECT_EQ(arrays->BatchLabel, c.label) << c.name;
-        EXPECT_EQ(arrays->BatchSteps, c.steps) << c.name;
+        EXPECT_EQ(read->initial, c.initial) << c.name;
+        EXPECT_EQ(read->lastStep, c.steps) << c.name;
     }
 }
 
 TEST(BatchReaderTest, NothingAfterTIsRead)
 {
-    auto arrays = freshArrays();
-    const Result<void> read =
-        readBatchData(kExampleFile + "\"an open quote\r\nnot a number,\x01\x02", *arrays);
+    const Result<BatchData> read = readBatchData(kExampleFile + "\"an open quote\r\nnot a number,\x01\x02");
     ASSERT_TRUE(read.ok()) << read.error().message;
-    EXPECT_EQ(arrays->BatchSteps, 20);
+    EXPECT_EQ(read->lastStep, 20);
 }
 
 TEST(BatchProjectionTest, MatchesTheMatrixProductAtEveryStep)
@@ -136,10 +116,9 @@ TEST(BatchProjectionTest, MatchesTheMatrixProductAtEveryStep)
          99},
     };
     for (const Case& c : cases) {
-        auto arrays = freshArrays();
         const std::string n = std::to_string(c.fecundity.size() - 1);
-        const Result<void> done =
-            readAndProject(dataFile(n, c.fecundity, c.survival, c.initial, std::to_string(c.steps)), *arrays);
+        const Result<ProjectedSteps> done =
+            readAndProject(dataFile(n, c.fecundity, c.survival, c.initial, std::to_string(c.steps)));
         ASSERT_TRUE(done.ok()) << c.name << ": " << done.error().message;
 
         const auto expected = matrixProjection(numbersOf(c.fecundity), numbersOf(c.survival),
@@ -147,16 +126,17 @@ TEST(BatchProjectionTest, MatchesTheMatrixProductAtEveryStep)
         for (int t = 0; t <= c.steps + 1; ++t) {
             double total = 0;
             for (std::size_t j = 0; j < c.fecundity.size(); ++j) {
-                EXPECT_DOUBLE_EQ(arrays->BatchN[t][j], expected[t][j])
+                EXPECT_DOUBLE_EQ(done->number(t, static_cast<int>(j)), expected[t][j])
                     << c.name << ", t " << t << ", j " << j;
                 total += expected[t][j];
             }
-            EXPECT_DOUBLE_EQ(arrays->BatchTotal[t], total) << c.name << ", t " << t;
+            EXPECT_DOUBLE_EQ(done->totals[t], total) << c.name << ", t " << t;
             for (std::size_t j = 0; j < c.fecundity.size(); ++j)
-                EXPECT_DOUBLE_EQ(arrays->BatchProp[t][j], expected[t][j] / total) << c.name << ", t " << t;
+                EXPECT_DOUBLE_EQ(done->proportion(t, static_cast<int>(j)), expected[t][j] / total)
+                    << c.name << ", t " << t;
         }
         for (int t = 0; t <= c.steps; ++t) {
-            EXPECT_DOUBLE_EQ(arrays->BatchGrowth[t], arrays->BatchTotal[t + 1] / arrays->BatchTotal[t])
+            EXPECT_DOUBLE_EQ(done->growthRates[t], done->totals[t + 1] / done->totals[t])
                 << c.name << ", t " << t;
         }
     }
@@ -179,11 +159,10 @@ TEST(BatchProjectionTest, TheResultFilesHoldStepsZeroToT)
          0},
     };
     for (const Case& c : cases) {
-        auto arrays = freshArrays();
-        const Result<void> done = readAndProject(c.text, *arrays);
+        const Result<ProjectedSteps> done = readAndProject(c.text);
         ASSERT_TRUE(done.ok()) << c.name << ": " << done.error().message;
-        const std::vector<std::string> structure = crlfLines(ageStructureText(*arrays));
-        const std::vector<std::string> distribution = crlfLines(ageDistributionText(*arrays));
+        const std::vector<std::string> structure = crlfLines(ageStructureText(*done));
+        const std::vector<std::string> distribution = crlfLines(ageDistributionText(*done));
         ASSERT_EQ(structure.size(), c.lines) << c.name;
         ASSERT_EQ(distribution.size(), c.lines) << c.name;
         for (std::size_t t = 0; t < c.lines; ++t) {
@@ -199,41 +178,38 @@ TEST(BatchProjectionTest, TheResultFilesHoldStepsZeroToT)
 
 TEST(BatchProjectionTest, OneClassGivesItsNumbersAndAProportionOfOne)
 {
-    auto arrays = freshArrays();
-    ASSERT_TRUE(readAndProject(dataFile("0", {"1.5"}, {"0.3"}, {"4"}, "2"), *arrays).ok());
-    EXPECT_EQ(ageStructureText(*arrays),
+    const Result<ProjectedSteps> done = readAndProject(dataFile("0", {"1.5"}, {"0.3"}, {"4"}, "2"));
+    ASSERT_TRUE(done.ok()) << done.error().message;
+    EXPECT_EQ(ageStructureText(*done),
               " 0 , 4 , 4 , 1.5 \r\n"
               " 1 , 6 , 6 , 1.5 \r\n"
               " 2 , 9 , 9 , 1.5 \r\n");
-    EXPECT_EQ(ageDistributionText(*arrays), " 0 , 1 \r\n 1 , 1 \r\n 2 , 1 \r\n");
+    EXPECT_EQ(ageDistributionText(*done), " 0 , 1 \r\n 1 , 1 \r\n 2 , 1 \r\n");
 }
 
 TEST(BatchProjectionTest, TheLastSurvivalRateHasNoEffect)
 {
     const std::vector<std::string> fecundity{"0", "1.1", "2", "0.7"};
     const std::vector<std::string> initial{"10", "3", "0", "1"};
-    auto reference = freshArrays();
-    ASSERT_TRUE(
-        readAndProject(dataFile("3", fecundity, {"0.5", "0.9", "0.5", "0"}, initial, "30"), *reference).ok());
+    const Result<ProjectedSteps> reference =
+        readAndProject(dataFile("3", fecundity, {"0.5", "0.9", "0.5", "0"}, initial, "30"));
+    ASSERT_TRUE(reference.ok()) << reference.error().message;
     for (const char* last : {"1", "0.25", "-4", "1E+300"}) {
-        auto arrays = freshArrays();
-        ASSERT_TRUE(
-            readAndProject(dataFile("3", fecundity, {"0.5", "0.9", "0.5", last}, initial, "30"), *arrays)
-                .ok());
-        EXPECT_EQ(ageStructureText(*arrays), ageStructureText(*reference)) << "P(3) = " << last;
-        EXPECT_EQ(ageDistributionText(*arrays), ageDistributionText(*reference)) << "P(3) = " << last;
+        const Result<ProjectedSteps> done =
+            readAndProject(dataFile("3", fecundity, {"0.5", "0.9", "0.5", last}, initial, "30"));
+        ASSERT_TRUE(done.ok()) << done.error().message;
+        EXPECT_EQ(ageStructureText(*done), ageStructureText(*reference)) << "P(3) = " << last;
+        EXPECT_EQ(ageDistributionText(*done), ageDistributionText(*reference)) << "P(3) = " << last;
     }
 }
 
 TEST(BatchProjectionTest, EveryDistributionLineSumsToOne)
 {
-    auto arrays = freshArrays();
-    ASSERT_TRUE(
+    const Result<ProjectedSteps> done =
         readAndProject(dataFile("4", {"0", "0.7", "1.3", "0.9", "0.2"}, {"0.37", "0.81", "0.66", "0.4", "0"},
-                                {"17", "3", "11", "0", "2"}, "40"),
-                       *arrays)
-            .ok());
-    const std::vector<std::string> lines = crlfLines(ageDistributionText(*arrays));
+                                {"17", "3", "11", "0", "2"}, "40"));
+    ASSERT_TRUE(done.ok()) << done.error().message;
+    const std::vector<std::string> lines = crlfLines(ageDistributionText(*done));
     ASSERT_EQ(lines.size(), 41u);
     for (const std::string& line : lines) {
         const std::vector<double> numbers = printedNumbers(line);
@@ -247,16 +223,14 @@ TEST(BatchProjectionTest, EveryDistributionLineSumsToOne)
 TEST(BatchProjectionTest, TheLastLineCarriesTheGrowthRateToTheStepAfterIt)
 {
     for (int steps : {0, 1, 13, 99}) {
-        auto arrays = freshArrays();
-        ASSERT_TRUE(readAndProject(dataFile("2", {"0.3", "1.1", "0.6"}, {"0.7", "0.45", "0"},
-                                            {"10", "10", "10"}, std::to_string(steps)),
-                                   *arrays)
-                        .ok());
-        const std::vector<std::string> lines = crlfLines(ageStructureText(*arrays));
+        const Result<ProjectedSteps> done = readAndProject(
+            dataFile("2", {"0.3", "1.1", "0.6"}, {"0.7", "0.45", "0"}, {"10", "10", "10"}, std::to_string(steps)));
+        ASSERT_TRUE(done.ok()) << done.error().message;
+        const std::vector<std::string> lines = crlfLines(ageStructureText(*done));
         ASSERT_EQ(lines.size(), static_cast<std::size_t>(steps) + 1);
         const std::vector<double> last = printedNumbers(lines.back());
         EXPECT_EQ(last.front(), steps);
-        const double growth = arrays->BatchTotal[steps + 1] / arrays->BatchTotal[steps];
+        const double growth = done->totals[steps + 1] / done->totals[steps];
         EXPECT_EQ(last.back(), roundToDecimals(growth, 4)) << "T = " << steps;
     }
 }
@@ -264,23 +238,22 @@ TEST(BatchProjectionTest, TheLastLineCarriesTheGrowthRateToTheStepAfterIt)
 TEST(BatchProjectionTest, TheLargestMatrixRunsToTheLastStep)
 {
     std::vector<std::string> fecundity, survival, initial;
-    for (int j = 0; j <= kBatchLastIndex; ++j) {
+    for (int j = 0; j <= kBatchLastAge; ++j) {
         fecundity.push_back(j < 10 ? "0" : "0.05");
-        survival.push_back(j == kBatchLastIndex ? "0" : "0.97");
+        survival.push_back(j == kBatchLastAge ? "0" : "0.97");
         initial.push_back(std::to_string(1000 - 5 * j));
     }
-    auto arrays = freshArrays();
-    const Result<void> done = readAndProject(dataFile("100", fecundity, survival, initial, "99"), *arrays);
+    const Result<ProjectedSteps> done = readAndProject(dataFile("100", fecundity, survival, initial, "99"));
     ASSERT_TRUE(done.ok()) << done.error().message;
 
     const auto expected =
         matrixProjection(numbersOf(fecundity), numbersOf(survival), numbersOf(initial), 100);
     for (int t = 0; t <= 100; ++t) {
-        for (int j = 0; j <= kBatchLastIndex; ++j)
-            ASSERT_DOUBLE_EQ(arrays->BatchN[t][j], expected[t][j]) << "t " << t << ", j " << j;
+        for (int j = 0; j <= kBatchLastAge; ++j)
+            ASSERT_DOUBLE_EQ(done->number(t, j), expected[t][j]) << "t " << t << ", j " << j;
     }
-    const std::vector<std::string> structure = crlfLines(ageStructureText(*arrays));
-    const std::vector<std::string> distribution = crlfLines(ageDistributionText(*arrays));
+    const std::vector<std::string> structure = crlfLines(ageStructureText(*done));
+    const std::vector<std::string> distribution = crlfLines(ageDistributionText(*done));
     ASSERT_EQ(structure.size(), 100u);
     ASSERT_EQ(distribution.size(), 100u);
     EXPECT_EQ(printedNumbers(structure.back()).size(), 104u);
@@ -307,8 +280,7 @@ TEST(BatchProjectionTest, ATotalOfZeroOrAnOverflowNamesTheStep)
          "At step 4 the numbers grow beyond"},
     };
     for (const Case& c : cases) {
-        auto arrays = freshArrays();
-        const Result<void> done = readAndProject(c.text, *arrays);
+        const Result<ProjectedSteps> done = readAndProject(c.text);
         ASSERT_FALSE(done.ok()) << c.name;
         EXPECT_NE(done.error().message.find(c.message), std::string::npos)
             << c.name << ": " << done.error().message;
@@ -317,11 +289,9 @@ TEST(BatchProjectionTest, ATotalOfZeroOrAnOverflowNamesTheStep)
 
 TEST(BatchProjectionTest, APopulationThatDiesOutJustAfterTheLastWrittenStepIsFine)
 {
-    auto arrays = freshArrays();
-    const Result<void> done =
-        readAndProject(dataFile("1", {"0", "0"}, {"0.5", "0"}, {"4", "0"}, "1"), *arrays);
+    const Result<ProjectedSteps> done = readAndProject(dataFile("1", {"0", "0"}, {"0.5", "0"}, {"4", "0"}, "1"));
     ASSERT_TRUE(done.ok()) << done.error().message;
-    EXPECT_EQ(ageStructureText(*arrays), " 0 , 4 , 0 , 4 , 0.5 \r\n 1 , 0 , 2 , 2 , 0 \r\n");
+    EXPECT_EQ(ageStructureText(*done), " 0 , 4 , 0 , 4 , 0.5 \r\n 1 , 0 , 2 , 2 , 0 \r\n");
 }
 
 }  // namespace

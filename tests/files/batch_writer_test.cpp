@@ -4,19 +4,16 @@
 
 #include <string>
 
-#include "tests/files/batch_data.h"
 
 namespace dalvo {
 namespace {
-
-using testing_files::freshArrays;
 
 TEST(BatchWriterTest, ResultNamesDropTheLastFourCharactersOfALongerName)
 {
     struct Case {
         const char* name;
         std::string data;
-        std::string stem;  // what comes before "-AgeStructure.txt"
+        std::string stem;  // what comes before "-AgeStructure.txt", "-AgeDistribution.txt" and "-Analysis.txt"
     };
     const Case cases[] = {
         {"a usual extension", "/home/student/owl.dat", "/home/student/owl"},
@@ -33,6 +30,7 @@ TEST(BatchWriterTest, ResultNamesDropTheLastFourCharactersOfALongerName)
         const BatchResultNames names = batchResultNames(c.data);
         EXPECT_EQ(names.ageStructure, c.stem + "-AgeStructure.txt") << c.name;
         EXPECT_EQ(names.ageDistribution, c.stem + "-AgeDistribution.txt") << c.name;
+        EXPECT_EQ(names.analysis, c.stem + "-Analysis.txt") << c.name;
     }
 }
 
@@ -54,31 +52,47 @@ TEST(BatchWriterTest, EachNumberIsPrintedBetweenASignPlaceAndABlank)
         {"trailing zeros dropped", 2.000004, " 2 "},
     };
     for (const Case& c : cases) {
-        auto arrays = freshArrays();
-        arrays->BatchLastAge = 0;
-        arrays->BatchSteps = 0;
-        arrays->BatchProp[0][0] = c.proportion;
-        EXPECT_EQ(ageDistributionText(*arrays), " 0 ," + c.printed + "\r\n") << c.name;
+        const ProjectedSteps steps{1, 0, {1}, {1}, {1}, {c.proportion}};
+        EXPECT_EQ(ageDistributionText(steps), " 0 ," + c.printed + "\r\n") << c.name;
     }
 }
 
 TEST(BatchWriterTest, TheAgeStructureLineRoundsNumbersToTwoAndTheGrowthRateToFour)
 {
-    auto arrays = freshArrays();
-    arrays->BatchLastAge = 2;
-    arrays->BatchSteps = 1;
-    const double numbers[2][3] = {{30000000.126, -2.5, 0.004}, {0.125, 7, 0.375}};
-    for (int t = 0; t < 2; ++t) {
-        for (int j = 0; j < 3; ++j)
-            arrays->BatchN[t][j] = numbers[t][j];
-    }
-    arrays->BatchTotal[0] = 29999997.63;
-    arrays->BatchTotal[1] = 8.004;
-    arrays->BatchGrowth[0] = 0.00026834;
-    arrays->BatchGrowth[1] = 12345678901.23456;
-    EXPECT_EQ(ageStructureText(*arrays),
+    ProjectedSteps steps;
+    steps.classes = 3;
+    steps.lastStep = 1;
+    steps.numbers = {30000000.126, -2.5, 0.004, 0.125, 7, 0.375};
+    steps.proportions.assign(steps.numbers.size(), 0.0);
+    steps.totals = {29999997.63, 8.004};
+    steps.growthRates = {0.00026834, 12345678901.23456};
+    EXPECT_EQ(ageStructureText(steps),
               " 0 , 30000000.13 ,-2.5 , 0 , 29999997.63 , 0.0003 \r\n"
               " 1 , 0.12 , 7 , 0.38 , 8 , 12345678901.2346 \r\n");
+}
+
+// Steps built by hand may promise more lines than they hold values for:
+// the writer shows only the steps it can fill, never reading past them.
+TEST(BatchWriterTest, OnlyStepsWithValuesArePrinted)
+{
+    struct Case {
+        const char* name;
+        ProjectedSteps steps;
+        std::string structure, distribution;
+    };
+    const Case cases[] = {
+        {"every value held", {1, 1, {2, 4}, {2, 4}, {2, 0.5}, {1, 1}}, " 0 , 2 , 2 , 2 \r\n 1 , 4 , 4 , 0.5 \r\n",
+         " 0 , 1 \r\n 1 , 1 \r\n"},
+        {"no growth rate for step 1", {1, 1, {2, 4}, {2, 4}, {2}, {1, 1}}, " 0 , 2 , 2 , 2 \r\n", " 0 , 1 \r\n"},
+        {"T beyond the steps held", {2, 5, {1, 1}, {2}, {1}, {0.5, 0.5}}, " 0 , 1 , 1 , 2 , 1 \r\n",
+         " 0 , 0.5 , 0.5 \r\n"},
+        {"a negative T", {1, -1, {3}, {3}, {}, {1}}, "", ""},
+        {"no classes", {0, 3, {}, {1, 1, 1, 1}, {1, 1, 1, 1}, {}}, "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ageStructureText(c.steps), c.structure) << c.name;
+        EXPECT_EQ(ageDistributionText(c.steps), c.distribution) << c.name;
+    }
 }
 
 }  // namespace

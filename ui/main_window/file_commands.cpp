@@ -8,10 +8,8 @@
 #include <QWidget>
 #include <string>
 
-#include "files/batch_arrays.h"
 #include "files/batch_command.h"
 #include "files/data_export.h"
-#include "files/export_file_name.h"
 #include "files/file_reason.h"
 
 namespace dalvo::ui {
@@ -90,8 +88,7 @@ void FileCommands::saveRun()
     const QString fullPath = ask(showSave);
     if (fullPath.isEmpty())
         return;
-    const Result<void> full =
-        saveRunFile(history_, ExportPrecision::Full, toPath(fullPath), ExportFileName());
+    const Result<void> full = saveRunFile(history_, ExportPrecision::Full, toPath(fullPath));
     if (!full) {
         report(window_, QStringLiteral("The run was not saved. ") + fromCore(full.error().message) +
                             QStringLiteral(" Choose another folder or file name and save again."));
@@ -101,8 +98,7 @@ void FileCommands::saveRun()
     const QString roundedPath = ask(showSave);
     if (roundedPath.isEmpty())
         return;
-    const Result<void> rounded =
-        saveRunFile(history_, ExportPrecision::Rounded, toPath(roundedPath), ExportFileName());
+    const Result<void> rounded = saveRunFile(history_, ExportPrecision::Rounded, toPath(roundedPath));
     if (!rounded) {
         report(window_, QStringLiteral("The full-precision file %1 was saved, but not the rounded one. ")
                                 .arg(fromCore(quotedPath(toPath(fullPath)))) +
@@ -116,7 +112,7 @@ void FileCommands::runBatchProjection()
     const QString dataPath = ask(showOpen);
     if (dataPath.isEmpty())
         return;
-    const Result<void> done = dalvo::runBatchProjection(toPath(dataPath), batchArrays(), ExportFileName());
+    const Result<void> done = dalvo::runBatchProjection(toPath(dataPath));
     if (!done)
         report(window_, fromCore(done.error().message));
 }

@@ -33,12 +33,12 @@ public:
     std::function<void(QWidget* window, const QString& message)> report;
 
 public slots:
-    // Writes steps 0..StepCount to two files named one after the other: the
+    // Writes steps 0..stepCount() to two files named one after the other: the
     // first at full precision, the second rounded. Cancelling the second
     // dialog keeps the first file.
     void saveRun();
 
-    // Projects the matrix of a data file and writes the two result files
+    // Projects the matrix of a data file and writes the three result files
     // beside it. Shows nothing when it succeeds.
     void runBatchProjection();
 

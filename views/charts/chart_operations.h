@@ -10,7 +10,7 @@
 
 namespace dalvo {
 
-// Each chart reads the history up to StepCount and rewrites only the
+// Each chart reads the history up to stepCount() and rewrites only the
 // settings it names; everything else in the chart stays as the previous
 // chart left it. A step count outside 0..kLastStep leaves the chart as it was
 // and comes back as an error.

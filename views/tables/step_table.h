@@ -26,8 +26,8 @@ public:
     // Just the header row.
     StepTable() = default;
 
-    // Copies steps 0..StepCount, so that later projections do not reach a
-    // table that is already on screen. Entries past StepCount may belong to
+    // Copies steps 0..stepCount(), so that later projections do not reach a
+    // table that is already on screen. Entries past stepCount() may belong to
     // an earlier run and are never read.
     StepTable(const History& history, AgeColumns ages);
 

@@ -119,7 +119,7 @@ TEST(StepTableTest, HeadersAreTheSameInBothTables)
     }
 }
 
-TEST(StepTableTest, ReadsStepsZeroToStepCountAndNothingBeyond)
+TEST(StepTableTest, ReadsEveryStepOfTheRunAndNothingBeyond)
 {
     struct Case {
         const char* name;
