@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "model/lenient_read.h"
-#include "model/main_fields.h"
+#include "model/main_form_model.h"
 
 namespace dalvo {
 
@@ -54,14 +54,12 @@ bool isEditableCell(int index)
 
 EditorTexts designTexts(const NumberLocale& locale)
 {
-    // The design-time texts are written with a period, which the lenient
-    // reader takes in every locale.
-    const MainFields design;
+    const LeslieMatrix matrix = defaultMatrix();
     EditorTexts texts;
     for (std::size_t i = 0; i < texts.m1.size(); ++i)
-        texts.m1[i] = normalisedText(design.m[i], locale);
+        texts.m1[i] = formatGeneral(matrixCell(matrix, static_cast<int>(i) / 4, static_cast<int>(i) % 4), locale);
     for (std::size_t i = 0; i < texts.n0.size(); ++i)
-        texts.n0[i] = normalisedText(design.n1[i], locale);
+        texts.n0[i] = formatGeneral(kDefaultInitial[i], locale);
     return texts;
 }
 
@@ -102,6 +100,30 @@ Result<EditorTexts> normalise(const EditorTexts& texts, const NumberLocale& loca
             "The initial numbers add up to more than the program can hold. Enter smaller numbers and press "
             "\"Go Back\" again."};
     return normalised;
+}
+
+Result<NewRun> newRunFrom(const EditorTexts& texts, const NumberLocale& locale)
+{
+    NewRun run{{std::vector<double>(4), std::vector<double>(3)}, {}};
+    for (int cell : {0, 1, 2, 3, 4, 9, 14}) {
+        const Result<double> value = parseNumber(texts.m1[cell], locale);
+        if (!value)
+            return Error{"The matrix cell in row " + std::to_string(cell / 4 + 1) + ", column " +
+                         std::to_string(cell % 4 + 1) + " is \"" + texts.m1[cell] +
+                         "\", which is not a number. Enter a number and try again."};
+        if (cell < 4)
+            run.matrix.fecundity[cell] = *value;
+        else
+            run.matrix.survival[cell / 4 - 1] = *value;
+    }
+    for (int age = 0; age < 4; ++age) {
+        const Result<double> value = parseNumber(texts.n0[age], locale);
+        if (!value)
+            return Error{"The initial population of age class " + std::to_string(age) + " is \"" +
+                         texts.n0[age] + "\", which is not a number. Enter a number and try again."};
+        run.initial[age] = *value;
+    }
+    return run;
 }
 
 }  // namespace dalvo

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/leslie_matrix.h"
 #include "model/number_text.h"
 #include "model/result.h"
 
@@ -43,5 +44,15 @@ std::string normalisedText(std::string_view text, const NumberLocale& locale);
 // or the total of N(0) is beyond what the program can hold, since the new
 // run could not start from it.
 Result<EditorTexts> normalise(const EditorTexts& texts, const NumberLocale& locale);
+
+// What the main window starts a new run from: the editor's matrix (its
+// fecundities and three survival rates) and N(0), as numbers.
+struct NewRun {
+    LeslieMatrix matrix;
+    std::array<double, 4> initial{};
+};
+
+// Reads the editor's texts; fails, naming the cell, on a text that is not a number.
+Result<NewRun> newRunFrom(const EditorTexts& texts, const NumberLocale& locale);
 
 }  // namespace dalvo

@@ -1,33 +1,30 @@
-// The texts of the main window's fields: the current state of the projection.
+// The texts the main window shows for the model's numbers: where numbers become text for the student.
 #pragma once
 
 #include <array>
 #include <string>
 
+#include "model/main_form_model.h"
+
 namespace dalvo {
 
 struct MainFields {
-    // Element 4r + c is the cell in row r, column c. Row 0 holds the
-    // fecundities; cells 4, 9 and 14 hold the survival rates.
-    std::array<std::string, 16> m{"0",   "1", "2",   "1",  //
-                                  "0.5", "0", "0",   "0",  //
-                                  "0",   "1", "0",   "0",  //
-                                  "0",   "0", "0.5", "0"};
-    std::array<std::string, 4> n1{"10", "0", "0", "0"};  // N(t)
-    std::array<std::string, 4> n2{" ", " ", " ", " "};   // N(t + 1)
-    std::string total1 = " ";
-    std::string total2 = " ";
-    std::string growrate = " ";
-    std::string txtSimu0 = " ";  // t
-    std::string txtSimuT;        // t + 1
+    // Element 4r + c is the cell in row r, column c: row 0 holds the
+    // fecundities, cells 4, 9 and 14 the survival rates, every other cell 0.
+    std::array<std::string, 16> m;
+    std::array<std::string, 4> n1;  // N(t)
+    std::array<std::string, 4> n2;  // N(t + 1), empty until projected
+    std::string total1;
+    std::string total2;
+    std::string growrate;
+    std::string txtSimu0;  // t
+    std::string txtSimuT;  // t + 1
 
     bool operator==(const MainFields&) const = default;
 };
 
-// The two states between which Project and Transit alternate.
-enum class ActionState {
-    ReadyToProject,  // "Project" and its picture usable, "Transit" not
-    ReadyToTransit,  // "Transit" and its picture usable, "Project" not
-};
+// Every number in the general format with the model's decimal separator;
+// what is not known yet is empty.
+MainFields shownFields(const MainFormModel& model);
 
 }  // namespace dalvo

@@ -270,6 +270,15 @@ Result<double> parseNumber(std::string_view text, const NumberLocale& locale)
     return value;
 }
 
+double shownValue(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    const NumberLocale period;
+    const Result<double> shown = parseNumber(formatGeneral(value, period), period);
+    return shown ? *shown : value;
+}
+
 double roundToDecimals(double value, int decimals)
 {
     if (!std::isfinite(value))

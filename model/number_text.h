@@ -31,6 +31,10 @@ std::string formatFixed(double value, int decimals, const NumberLocale& locale);
 // else, or a value beyond the double range, is an error.
 Result<double> parseNumber(std::string_view text, const NumberLocale& locale);
 
+// The value a number shows as in the general format: rounded to 15
+// significant digits (0.1 x 3 becomes 0.3). Not finite values stay as they are.
+double shownValue(double value);
+
 // Rounds to `decimals` places with ties to even. Works for any finite value;
 // values whose scaled form is beyond the double range come back unchanged.
 double roundToDecimals(double value, int decimals);

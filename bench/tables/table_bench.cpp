@@ -24,9 +24,9 @@ std::unique_ptr<History> defaultRun(int projections)
     if (!model.load().ok())
         return history;
     for (int k = 0; k < projections; ++k) {
-        if (!model.Projection().ok())
+        if (!model.projectOnce().ok())
             break;
-        model.Transition();
+        model.transit();
     }
     return history;
 }

@@ -20,8 +20,8 @@ std::unique_ptr<History> projectedRun()
     MainFormModel model(*history, NumberLocale{});
     EXPECT_TRUE(model.load());
     for (int step = 0; step < 5; ++step) {
-        EXPECT_TRUE(model.Projection());
-        model.Transition();
+        EXPECT_TRUE(model.projectOnce());
+        model.transit();
     }
     return history;
 }

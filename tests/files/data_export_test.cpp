@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "model/default_values.h"
 #include "model/main_form_model.h"
+#include "model/main_fields.h"
 #include "tests/files/scratch_folder.h"
 
 namespace dalvo {
@@ -31,8 +33,8 @@ struct ModelRun {
     void project(int steps)
     {
         for (int i = 0; i < steps; ++i) {
-            ASSERT_TRUE(model.Projection().ok()) << "step " << i + 1;
-            model.Transition();
+            ASSERT_TRUE(model.projectOnce().ok()) << "step " << i + 1;
+            model.transit();
         }
     }
 
@@ -47,7 +49,9 @@ struct ModelRun {
             text = localised(text);
         for (std::string& text : numbers)
             text = localised(text);
-        ASSERT_TRUE(model.startNewRun(matrix, numbers).ok());
+        const Result<NewRun> run = newRunFrom({matrix, numbers}, model.locale());
+        ASSERT_TRUE(run.ok());
+        ASSERT_TRUE(model.startNewRun(run->matrix, run->initial).ok());
     }
 
     std::string localised(std::string text) const
@@ -172,7 +176,7 @@ TEST(DataExportTest, ACommaLocaleRunStillWritesPeriodsAndTenColumns)
 {
     ModelRun run(NumberLocale{","});
     run.project(4);
-    ASSERT_EQ(run.model.fields().n1[2], "2,5") << "the run itself shows commas";
+    ASSERT_EQ(shownFields(run.model).n1[2], "2,5") << "the run itself shows commas";
     const std::string text = exported(*run.history, ExportPrecision::Full);
     const std::vector<std::string> lines = crlfLines(text);
     ASSERT_EQ(lines.size(), 6u);

@@ -10,6 +10,7 @@
 #include "model/history.h"
 #include "model/lenient_read.h"
 #include "model/main_form_model.h"
+#include "model/main_fields.h"
 
 namespace dalvo {
 namespace {
@@ -44,8 +45,8 @@ TEST(DefaultValues, DesignTextsAreTheMainWindowsOwnInTheRegionalForm)
 
         History history;
         const MainFormModel model(history, c.locale);
-        EXPECT_EQ(texts.m1, model.fields().m);
-        EXPECT_EQ(texts.n0, model.fields().n1);
+        EXPECT_EQ(texts.m1, shownFields(model).m);
+        EXPECT_EQ(texts.n0, shownFields(model).n1);
     }
 }
 
@@ -232,13 +233,15 @@ TEST(DefaultValues, NormalisedTextsStartANewRunInTheMainWindowsModel)
         History history;
         MainFormModel model(history, c.locale);
         ASSERT_TRUE(model.load().ok());
-        ASSERT_TRUE(model.startNewRun(normalised.value().m1, normalised.value().n0).ok());
-        EXPECT_EQ(model.fields().total1, c.total1);
-        EXPECT_EQ(model.fields().m[0], c.m0);
-        EXPECT_EQ(model.fields().n1, normalised.value().n0);
-        EXPECT_EQ(model.fields().txtSimu0, "0");
+        const Result<NewRun> run = newRunFrom(*normalised, c.locale);
+        ASSERT_TRUE(run.ok());
+        ASSERT_TRUE(model.startNewRun(run->matrix, run->initial).ok());
+        EXPECT_EQ(shownFields(model).total1, c.total1);
+        EXPECT_EQ(shownFields(model).m[0], c.m0);
+        EXPECT_EQ(shownFields(model).n1, normalised.value().n0);
+        EXPECT_EQ(shownFields(model).txtSimu0, "0");
         EXPECT_EQ(history.stepCount(), 0);
-        EXPECT_TRUE(model.Projection().ok());
+        EXPECT_TRUE(model.projectOnce().ok());
         EXPECT_EQ(history.stepCount(), 1);
     }
 }

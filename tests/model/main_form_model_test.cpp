@@ -1,4 +1,5 @@
 #include "model/main_form_model.h"
+#include "model/main_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +31,12 @@ struct ModelRun {
 
     void step()
     {
-        ASSERT_TRUE(model.Projection().ok());
-        model.Transition();
+        ASSERT_TRUE(model.projectOnce().ok());
+        model.transit();
     }
 };
 
-std::array<std::string, 16> defaultMatrix()
+std::array<std::string, 16> defaultMatrixTexts()
 {
     return {"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"};
 }
@@ -43,14 +44,14 @@ std::array<std::string, 16> defaultMatrix()
 TEST(MainFormModelTest, StartStateRecordsStepZeroFromTheDefaults)
 {
     ModelRun run;
-    const MainFields& f = run.model.fields();
-    EXPECT_EQ(f.m, defaultMatrix());
+    const MainFields f = shownFields(run.model);
+    EXPECT_EQ(f.m, defaultMatrixTexts());
     EXPECT_EQ(f.n1, (Texts4{"10", "0", "0", "0"}));
-    EXPECT_EQ(f.n2, (Texts4{" ", " ", " ", " "}));
+    EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
     EXPECT_EQ(f.total1, "10");
     EXPECT_EQ(f.txtSimu0, "0");
-    EXPECT_EQ(f.total2, " ");
-    EXPECT_EQ(f.growrate, " ");
+    EXPECT_EQ(f.total2, "");
+    EXPECT_EQ(f.growrate, "");
     EXPECT_EQ(f.txtSimuT, "");
     EXPECT_EQ(run.model.actionState(), ActionState::ReadyToProject);
     EXPECT_FALSE(run.model.graphEnabled());
@@ -95,11 +96,11 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
         SCOPED_TRACE("projection " + std::to_string(k + 1));
         const int t = static_cast<int>(k) + 1;
         if (k > 0)
-            run.model.Transition();
-        ASSERT_TRUE(run.model.Projection().ok());
+            run.model.transit();
+        ASSERT_TRUE(run.model.projectOnce().ok());
 
         const Expected& e = steps[k];
-        const MainFields& f = run.model.fields();
+        const MainFields f = shownFields(run.model);
         EXPECT_EQ(f.n2, e.n2);
         EXPECT_EQ(f.total2, e.total2);
         EXPECT_EQ(f.growrate, e.growrate);
@@ -125,11 +126,11 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
 TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
 {
     ModelRun run;
-    ASSERT_TRUE(run.model.Projection().ok());
+    ASSERT_TRUE(run.model.projectOnce().ok());
     const History before = *run.history;
-    run.model.Transition();
+    run.model.transit();
 
-    const MainFields& f = run.model.fields();
+    const MainFields f = shownFields(run.model);
     EXPECT_EQ(f.n1, (Texts4{"0", "5", "0", "0"}));
     EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
     EXPECT_EQ(f.total1, "5");
@@ -144,13 +145,13 @@ TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
 TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
 {
     ModelRun run;
-    auto matrix = defaultMatrix();
-    matrix[4] = "0.1";
-    ASSERT_TRUE(run.model.startNewRun(matrix, {"3", "0", "0", "0"}).ok());
+    LeslieMatrix matrix = defaultMatrix();
+    matrix.survival[0] = 0.1;
+    ASSERT_TRUE(run.model.startNewRun(matrix, {3, 0, 0, 0}).ok());
     ASSERT_NE(0.1 * 3, 0.3);  // the product itself carries a 17th digit
 
-    ASSERT_TRUE(run.model.Projection().ok());
-    EXPECT_EQ(run.model.fields().n2[1], "0.3");
+    ASSERT_TRUE(run.model.projectOnce().ok());
+    EXPECT_EQ(shownFields(run.model).n2[1], "0.3");
     EXPECT_EQ(run.history->step(1).counts[1], 0.3);
     EXPECT_EQ(run.history->step(1).total, 0.3);
 }
@@ -158,13 +159,13 @@ TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
 TEST(MainFormModelTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
 {
     ModelRun run;
-    auto matrix = defaultMatrix();
-    matrix[0] = "0.1";
-    ASSERT_TRUE(run.model.startNewRun(matrix, {"3", "0", "0", "0"}).ok());
-    ASSERT_TRUE(run.model.Projection().ok());
+    LeslieMatrix matrix = defaultMatrix();
+    matrix.fecundity[0] = 0.1;
+    ASSERT_TRUE(run.model.startNewRun(matrix, {3, 0, 0, 0}).ok());
+    ASSERT_TRUE(run.model.projectOnce().ok());
     // N(1) = 0.3, 1.5: the total shown is "1.8", so the rate is 1.8 / 3.
-    EXPECT_EQ(run.model.fields().total2, "1.8");
-    EXPECT_EQ(run.model.fields().growrate, formatGeneral(1.8 / 3, {}));
+    EXPECT_EQ(shownFields(run.model).total2, "1.8");
+    EXPECT_EQ(shownFields(run.model).growrate, formatGeneral(1.8 / 3, {}));
     EXPECT_EQ(run.history->growthRate(0), static_cast<float>(run.history->step(1).total / 3));
 }
 
@@ -173,9 +174,9 @@ TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
     ModelRun run;
     for (int k = 0; k < 3; ++k)
         run.step();
-    ASSERT_TRUE(run.model.startNewRun(defaultMatrix(), {"20", "0", "0", "0"}).ok());
+    ASSERT_TRUE(run.model.startNewRun(defaultMatrix(), {20, 0, 0, 0}).ok());
 
-    const MainFields& f = run.model.fields();
+    const MainFields f = shownFields(run.model);
     EXPECT_EQ(run.history->stepCount(), 0);
     EXPECT_EQ(f.total1, "20");
     EXPECT_EQ(f.txtSimu0, "0");
@@ -183,8 +184,8 @@ TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
     EXPECT_EQ(f.txtSimuT, "");
     EXPECT_FALSE(run.model.graphEnabled());
 
-    ASSERT_TRUE(run.model.Projection().ok());
-    EXPECT_EQ(f.n2, (Texts4{"0", "10", "0", "0"}));
+    ASSERT_TRUE(run.model.projectOnce().ok());
+    EXPECT_EQ(shownFields(run.model).n2, (Texts4{"0", "10", "0", "0"}));
     EXPECT_EQ(run.history->step(0).counts[0], 20);
     EXPECT_EQ(run.history->step(0).total, 20);
     EXPECT_EQ(run.history->step(0).proportions[0], 1);
@@ -196,25 +197,27 @@ TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
     struct Case {
         const char* name;
         int cell;
+        void (*change)(LeslieMatrix&);
         std::string text;
         bool handlerRuns;
     };
     const std::vector<Case> cases = {
-        {"fecundity changed", 0, "3", true},
-        {"survival changed", 9, "0.75", true},
-        {"other cell changed", 15, "1", true},
-        {"same text written again", 4, "0.5", false},
+        {"fecundity changed", 0, [](LeslieMatrix& m) { m.fecundity[0] = 3; }, "3", true},
+        {"survival changed", 9, [](LeslieMatrix& m) { m.survival[1] = 0.75; }, "0.75", true},
+        {"same matrix again", 4, [](LeslieMatrix&) {}, "0.5", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ModelRun run;
-        ASSERT_TRUE(run.model.Projection().ok());
+        ASSERT_TRUE(run.model.projectOnce().ok());
         const History before = *run.history;
-        const MainFields fieldsBefore = run.model.fields();
+        const MainFields fieldsBefore = shownFields(run.model);
 
-        run.model.setMatrixCell(c.cell, c.text);
+        LeslieMatrix matrix = run.model.matrix();
+        c.change(matrix);
+        run.model.setMatrix(matrix);
 
-        const MainFields& f = run.model.fields();
+        const MainFields f = shownFields(run.model);
         EXPECT_EQ(f.m[c.cell], c.text);
         EXPECT_TRUE(sameHistory(before, *run.history));
         EXPECT_EQ(f.n1, fieldsBefore.n1);
@@ -233,33 +236,27 @@ TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
     }
 }
 
-TEST(MainFormModelTest, EveryCellTakesPartInTheProduct)
+TEST(MainFormModelTest, EveryEntryOfTheMatrixTakesPartInTheProduct)
 {
     ModelRun run;
-    std::array<std::string, 16> matrix = defaultMatrix();
-    ASSERT_TRUE(run.model.startNewRun(matrix, {"1", "2", "3", "4"}).ok());
-    // Cells outside the first row and sub-diagonal are written only as
-    // program writes, never by a new run.
-    run.model.setMatrixCell(7, "10");    // row 1, column 3
-    run.model.setMatrixCell(10, "0.5");  // row 2, column 2
-    ASSERT_TRUE(run.model.Projection().ok());
-    // Row 0: 0*1 + 1*2 + 2*3 + 1*4 = 12; row 1: 0.5*1 + 10*4 = 40.5;
-    // row 2: 1*2 + 0.5*3 = 3.5; row 3: 0.5*3 = 1.5.
-    EXPECT_EQ(run.model.fields().n2, (Texts4{"12", "40.5", "3.5", "1.5"}));
-    EXPECT_EQ(run.model.fields().total2, "57.5");
+    ASSERT_TRUE(run.model.startNewRun({{0.5, 1, 2, 1}, {0.25, 1, 0.5}}, {1, 2, 3, 4}).ok());
+    ASSERT_TRUE(run.model.projectOnce().ok());
+    // Births: 0.5*1 + 1*2 + 2*3 + 1*4 = 12.5; survivors 0.25*1, 1*2, 0.5*3.
+    EXPECT_EQ(shownFields(run.model).n2, (Texts4{"12.5", "0.25", "2", "1.5"}));
+    EXPECT_EQ(shownFields(run.model).total2, "16.25");
 }
 
 TEST(MainFormModelTest, CommaLocaleShowsAndReadsCommas)
 {
     ModelRun run(NumberLocale{","});
-    EXPECT_EQ(run.model.fields().m[4], "0,5");
-    EXPECT_EQ(run.model.fields().m[14], "0,5");
+    EXPECT_EQ(shownFields(run.model).m[4], "0,5");
+    EXPECT_EQ(shownFields(run.model).m[14], "0,5");
     for (int k = 0; k < 3; ++k)
         run.step();
-    ASSERT_TRUE(run.model.Projection().ok());
-    EXPECT_EQ(run.model.fields().n2, (Texts4{"5", "5", "2,5", "0"}));
-    EXPECT_EQ(run.model.fields().total2, "12,5");
-    EXPECT_EQ(run.model.fields().growrate, "0,833333333333333");
+    ASSERT_TRUE(run.model.projectOnce().ok());
+    EXPECT_EQ(shownFields(run.model).n2, (Texts4{"5", "5", "2,5", "0"}));
+    EXPECT_EQ(shownFields(run.model).total2, "12,5");
+    EXPECT_EQ(shownFields(run.model).growrate, "0,833333333333333");
     EXPECT_EQ(run.history->step(4).total, 12.5);
 }
 
@@ -275,45 +272,38 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
     const std::vector<Case> cases = {
         {"all-zero initial population",
          [](ModelRun& r) {
-             ASSERT_TRUE(r.model.startNewRun(defaultMatrix(), {"0", "0", "0", "0"}).ok());
+             ASSERT_TRUE(r.model.startNewRun(defaultMatrix(), {0, 0, 0, 0}).ok());
          },
          "total population at step 0 is 0"},
         {"population dies out",
          [](ModelRun& r) {
              // No births and no survivors past age class 2.
-             std::array<std::string, 16> matrix = defaultMatrix();
-             matrix[1] = matrix[2] = matrix[3] = matrix[14] = "0";
-             ASSERT_TRUE(r.model.startNewRun(matrix, {"10", "0", "0", "0"}).ok());
+             LeslieMatrix matrix = defaultMatrix();
+             matrix.fecundity[1] = matrix.fecundity[2] = matrix.fecundity[3] = matrix.survival[2] = 0;
+             ASSERT_TRUE(r.model.startNewRun(matrix, {10, 0, 0, 0}).ok());
              r.step();
              r.step();
          },
          "step 3 would be 0"},
-        {"matrix cell not a number",
-         [](ModelRun& r) {
-             r.step();
-             r.model.setMatrixCell(6, "abc");
-         },
-         "row 2, column 3"},
-        {"current vector not a number", [](ModelRun& r) { r.model.Transition(); }, "N(t) of age class 0"},
         {"product overflows",
          [](ModelRun& r) {
-             auto matrix = defaultMatrix();
-             matrix[4] = "1E+300";
-             ASSERT_TRUE(r.model.startNewRun(matrix, {"1E+300", "0", "0", "0"}).ok());
+             LeslieMatrix matrix = defaultMatrix();
+             matrix.survival[0] = 1E+300;
+             ASSERT_TRUE(r.model.startNewRun(matrix, {1E+300, 0, 0, 0}).ok());
          },
          "too large"},
         {"growth rate beyond single precision",
          [](ModelRun& r) {
-             auto matrix = defaultMatrix();
-             matrix[4] = "1E+100";
-             ASSERT_TRUE(r.model.startNewRun(matrix, {"1", "0", "0", "0"}).ok());
+             LeslieMatrix matrix = defaultMatrix();
+             matrix.survival[0] = 1E+100;
+             ASSERT_TRUE(r.model.startNewRun(matrix, {1, 0, 0, 0}).ok());
          },
          "too large"},
         {"step 1000 reached",
          [](ModelRun& r) {
              for (int k = 0; k < kLastStep; ++k)
                  r.step();
-             ASSERT_TRUE(r.model.Projection().ok() == false);
+             ASSERT_TRUE(r.model.projectOnce().ok() == false);
          },
          "step 1000"},
     };
@@ -325,17 +315,17 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
         if (HasFatalFailure())
             return;
         const History historyBefore = *run.history;
-        const MainFields fieldsBefore = run.model.fields();
+        const MainFields fieldsBefore = shownFields(run.model);
         const ActionState stateBefore = run.model.actionState();
         const bool graphBefore = run.model.graphEnabled();
 
-        const Result<void> result = run.model.Projection();
+        const Result<void> result = run.model.projectOnce();
 
         ASSERT_FALSE(result.ok());
         EXPECT_NE(result.error().message.find(c.messagePart), std::string::npos) << result.error().message;
         EXPECT_NE(result.error().message.find("Change default values"), std::string::npos);
         EXPECT_TRUE(sameHistory(historyBefore, *run.history));
-        EXPECT_EQ(run.model.fields(), fieldsBefore);
+        EXPECT_EQ(shownFields(run.model), fieldsBefore);
         EXPECT_EQ(run.model.actionState(), stateBefore);
         EXPECT_EQ(run.model.graphEnabled(), graphBefore);
     }
@@ -344,28 +334,30 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
 TEST(MainFormModelTest, RunStopsAtTheLastKeptStep)
 {
     ModelRun run;
-    run.model.setMatrixCell(4, "1");  // the total cycles but never dies out
+    LeslieMatrix matrix = defaultMatrix();
+    matrix.survival[0] = 1;  // the total cycles but never dies out
+    run.model.setMatrix(matrix);
     for (int k = 0; k < kLastStep; ++k)
         run.step();
     EXPECT_EQ(run.history->stepCount(), kLastStep);
     EXPECT_GT(run.history->step(kLastStep).total, 0);
-    EXPECT_EQ(run.model.fields().txtSimu0, "1000");
-    EXPECT_FALSE(run.model.Projection().ok());
+    EXPECT_EQ(shownFields(run.model).txtSimu0, "1000");
+    EXPECT_FALSE(run.model.projectOnce().ok());
     EXPECT_EQ(run.history->stepCount(), kLastStep);
 }
 
-TEST(MainFormModelTest, NewRunRejectsUnreadableInitialPopulationWithoutWriting)
+TEST(MainFormModelTest, NewRunRejectsWhatItCannotStartFromWithoutWriting)
 {
     ModelRun run;
-    ASSERT_TRUE(run.model.Projection().ok());
+    ASSERT_TRUE(run.model.projectOnce().ok());
     const History historyBefore = *run.history;
-    const MainFields fieldsBefore = run.model.fields();
-    auto matrix = defaultMatrix();
-    matrix[0] = "7";
-    EXPECT_FALSE(run.model.startNewRun(matrix, {"10", "x", "0", "0"}).ok());
-    EXPECT_FALSE(run.model.startNewRun(matrix, {"1E+308", "1E+308", "0", "0"}).ok());
+    const MainFields fieldsBefore = shownFields(run.model);
+    LeslieMatrix matrix = defaultMatrix();
+    matrix.fecundity[0] = 7;
+    EXPECT_FALSE(run.model.startNewRun(matrix, {1E+308, 1E+308, 0, 0}).ok());
+    EXPECT_FALSE(run.model.startNewRun({{1, 2}, {0.5}}, {10, 0, 0, 0}).ok());
     EXPECT_TRUE(sameHistory(historyBefore, *run.history));
-    EXPECT_EQ(run.model.fields(), fieldsBefore);
+    EXPECT_EQ(shownFields(run.model), fieldsBefore);
 }
 
 }  // namespace

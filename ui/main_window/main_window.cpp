@@ -8,9 +8,13 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <string>
+#include <vector>
 #include <QRegularExpression>
 #include <QTimer>
 
+#include "model/default_values.h"
+#include "model/main_fields.h"
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
 #include "ui/common/clickable_label.h"
@@ -286,7 +290,7 @@ void MainWindow::load()
 
 void MainWindow::InitialCal()
 {
-    const Result<void> done = model_.InitialCal();
+    const Result<void> done = model_.recordStepZero();
     mirrorModel();
     if (!done)
         showProblem(this, toQString(done.error().message));
@@ -294,7 +298,7 @@ void MainWindow::InitialCal()
 
 void MainWindow::Projection()
 {
-    const Result<void> done = model_.Projection();
+    const Result<void> done = model_.projectOnce();
     if (!done) {
         showProblem(this, toQString(done.error().message));
         return;
@@ -305,15 +309,25 @@ void MainWindow::Projection()
 
 void MainWindow::Transition()
 {
-    model_.Transition();
+    model_.transit();
     mirrorModel();
     Command1->setFocus();
+}
+
+// The editor's texts become numbers here, at the edge of the window.
+Result<void> MainWindow::startRunFromTexts(const std::array<std::string, 16>& matrix,
+                                           const std::array<std::string, 4>& initial)
+{
+    const Result<NewRun> run = newRunFrom({matrix, initial}, model_.locale());
+    if (!run)
+        return run.error();
+    return model_.startNewRun(run->matrix, run->initial);
 }
 
 void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
                              const std::array<std::string, 4>& initial)
 {
-    const Result<void> started = model_.startNewRun(matrix, initial);
+    const Result<void> started = startRunFromTexts(matrix, initial);
     mirrorModel();
     if (!started) {
         showProblem(this, toQString(started.error().message));
@@ -324,7 +338,19 @@ void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
 
 void MainWindow::setMatrixCell(int index, const QString& text)
 {
-    model_.setMatrixCell(index, text.toStdString());
+    const Result<double> value = parseNumber(text.toStdString(), model_.locale());
+    if (!value || index < 0 || index >= 16)
+        return;
+    LeslieMatrix matrix = model_.matrix();
+    const int row = index / 4;
+    const int column = index % 4;
+    if (row == 0)
+        matrix.fecundity[column] = *value;
+    else if (row == column + 1)
+        matrix.survival[column] = *value;
+    else
+        return;
+    model_.setMatrix(matrix);
     mirrorModel();
 }
 
@@ -332,7 +358,7 @@ void MainWindow::setMatrixCell(int index, const QString& text)
 // hold no state of their own.
 void MainWindow::mirrorModel()
 {
-    const MainFields& fields = model_.fields();
+    const MainFields fields = shownFields(model_);
     for (int i = 0; i < 16; ++i)
         showNumber(m[i], toQString(fields.m[i]));
     for (int i = 0; i < 4; ++i) {

@@ -60,6 +60,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Result<void> startRunFromTexts(const std::array<std::string, 16>& matrix,
+                                   const std::array<std::string, 4>& initial);
     void buildTitleBand();
     void buildMatrixFrame();
     void buildResultRows();

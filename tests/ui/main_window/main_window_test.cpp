@@ -69,11 +69,11 @@ TEST_F(MainWindowTest, StartState)
     EXPECT_EQ(window.windowTitle(), "Dalvo-Leslie Matrix");
     EXPECT_EQ(texts("m", 16), numbers({0, 1, 2, 1, 0.5, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0.5, 0}));
     EXPECT_EQ(texts("n1", 4), QStringList({"10", "0", "0", "0"}));
-    EXPECT_EQ(texts("n2", 4), QStringList({" ", " ", " ", " "}));
+    EXPECT_EQ(texts("n2", 4), QStringList({"", "", "", ""}));
     EXPECT_EQ(text("total1"), "10");
     EXPECT_EQ(text("txtSimu0"), "0");
-    EXPECT_EQ(text("total2"), " ");
-    EXPECT_EQ(text("growrate"), " ");
+    EXPECT_EQ(text("total2"), "");
+    EXPECT_EQ(text("growrate"), "");
     EXPECT_EQ(text("txtSimuT"), "");
 
     EXPECT_TRUE(control("Command1")->isEnabled());

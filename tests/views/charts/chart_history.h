@@ -19,8 +19,8 @@ inline std::unique_ptr<History> projectedHistory(int projections)
     EXPECT_TRUE(model.load().ok());
     for (int k = 0; k < projections; ++k) {
         if (k > 0)
-            model.Transition();
-        EXPECT_TRUE(model.Projection().ok());
+            model.transit();
+        EXPECT_TRUE(model.projectOnce().ok());
     }
     return history;
 }

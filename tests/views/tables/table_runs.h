@@ -38,9 +38,9 @@ struct DefaultRun {
     void project(int count)
     {
         for (int k = 0; k < count; ++k) {
-            const Result<void> step = model.Projection();
+            const Result<void> step = model.projectOnce();
             ASSERT_TRUE(step.ok()) << step.error().message;
-            model.Transition();
+            model.transit();
         }
     }
 };

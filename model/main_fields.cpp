@@ -1,0 +1,29 @@
+#include "model/main_fields.h"
+
+#include <optional>
+
+namespace dalvo {
+
+MainFields shownFields(const MainFormModel& model)
+{
+    const NumberLocale& locale = model.locale();
+    auto text = [&](std::optional<double> value) { return value ? formatGeneral(*value, locale) : std::string(); };
+    auto step = [](std::optional<int> value) { return value ? std::to_string(*value) : std::string(); };
+
+    MainFields fields;
+    for (int row = 0; row < kAgeClasses; ++row)
+        for (int column = 0; column < kAgeClasses; ++column)
+            fields.m[4 * row + column] = formatGeneral(matrixCell(model.matrix(), row, column), locale);
+    for (int age = 0; age < kAgeClasses; ++age) {
+        fields.n1[age] = formatGeneral(model.now()[age], locale);
+        fields.n2[age] = model.next() ? formatGeneral((*model.next())[age], locale) : std::string();
+    }
+    fields.total1 = text(model.nowTotal());
+    fields.total2 = text(model.nextTotal());
+    fields.growrate = text(model.growthRate());
+    fields.txtSimu0 = step(model.nowStep());
+    fields.txtSimuT = step(model.nextStep());
+    return fields;
+}
+
+}  // namespace dalvo
