@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "app/program_windows.h"
-#include "screens/startup/title_animation.h"
+#include "ui/startup/title_animation.h"
 #include "ui/common/assets.h"
 #include "ui/common/settings_of_this_run.h"
 

@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "app/program_windows.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
+#include "ui/startup/title_animation.h"
+#include "ui/startup/title_window.h"
 #include "ui/teaching/about_window.h"
-#include "ui/main_window/main_window.h"
+#include "ui/main/main_window.h"
 
 namespace dalvo::app {
 namespace {

@@ -8,10 +8,10 @@
 
 #include "app/program_windows.h"
 #include "model/number_text.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
-#include "ui/default_editor/default_editor.h"
-#include "ui/main_window/main_window.h"
+#include "ui/startup/title_animation.h"
+#include "ui/startup/title_window.h"
+#include "ui/editor/default_editor.h"
+#include "ui/main/main_window.h"
 #include "views/tables/age_distribution_window.h"
 #include "views/tables/step_grid.h"
 

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <memory>
 
-#include "screens/startup/backdrop_window.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
-#include "ui/main_window/main_window.h"
+#include "ui/startup/backdrop_window.h"
+#include "ui/startup/title_animation.h"
+#include "ui/startup/title_window.h"
+#include "ui/main/main_window.h"
 
 // Window names in failure messages, rather than raw bytes.
 inline void PrintTo(const QStringList& names, std::ostream* out)

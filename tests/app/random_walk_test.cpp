@@ -23,17 +23,17 @@
 #include <utility>
 
 #include "app/program_windows.h"
-#include "screens/startup/backdrop_window.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
+#include "ui/startup/backdrop_window.h"
+#include "ui/startup/title_animation.h"
+#include "ui/startup/title_window.h"
 #include "tests/app/history_consistency.h"
 #include "tests/app/walk_log.h"
 #include "tests/files/batch_data.h"
 #include "ui/common/clickable_label.h"
 #include "ui/common/page_printer.h"
-#include "ui/default_editor/default_editor.h"
-#include "ui/main_window/file_commands.h"
-#include "ui/main_window/main_window.h"
+#include "ui/editor/default_editor.h"
+#include "ui/main/file_commands.h"
+#include "ui/main/main_window.h"
 #include "views/charts/chart_window.h"
 #include "views/tables/data_table_window.h"
 

@@ -1,4 +1,4 @@
-#include "ui/main_window/file_commands.h"
+#include "ui/main/file_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 
 #include "files/data_export.h"
 #include "tests/files/batch_data.h"
-#include "ui/main_window/main_window.h"
+#include "ui/main/main_window.h"
 
 namespace dalvo::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/main_window/file_commands.h"
+#include "ui/main/file_commands.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,4 +1,4 @@
-#include "screens/startup/backdrop_window.h"
+#include "ui/startup/backdrop_window.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "screens/startup/title_window.h"
+#include "ui/startup/title_window.h"
 
 namespace dalvo::ui {
 namespace {

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "screens/startup/title_animation.h"
+#include "ui/startup/title_animation.h"
 #include "ui/common/click_rule.h"
 
 class QTimer;

@@ -1,4 +1,4 @@
-#include "screens/startup/title_animation.h"
+#include "ui/startup/title_animation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "screens/startup/title_random.h"
+#include "ui/startup/title_random.h"
 
 namespace dalvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "screens/startup/title_animation.h"
+#include "ui/startup/title_animation.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "screens/startup/title_random.h"
+#include "ui/startup/title_random.h"
 
 namespace dalvo {
 

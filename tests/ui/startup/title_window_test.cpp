@@ -1,4 +1,4 @@
-#include "screens/startup/title_window.h"
+#include "ui/startup/title_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "screens/startup/title_window.h"
+#include "ui/startup/title_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "screens/startup/startup_colours.h"
+#include "ui/startup/startup_colours.h"
 #include "ui/common/assets.h"
 #include "ui/common/clickable_label.h"
 #include "ui/common/controls.h"

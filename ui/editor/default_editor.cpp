@@ -1,4 +1,4 @@
-#include "ui/default_editor/default_editor.h"
+#include "ui/editor/default_editor.h"
 
 #include <QLabel>
 #include <QLineEdit>

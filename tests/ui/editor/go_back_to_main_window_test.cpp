@@ -10,8 +10,8 @@
 
 #include "model/number_text.h"
 #include "ui/common/messages.h"
-#include "ui/default_editor/default_editor.h"
-#include "ui/main_window/main_window.h"
+#include "ui/editor/default_editor.h"
+#include "ui/main/main_window.h"
 
 namespace dalvo::ui {
 namespace {

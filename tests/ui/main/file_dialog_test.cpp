@@ -15,8 +15,8 @@
 #include <QWindow>
 #include <memory>
 
-#include "ui/main_window/file_commands.h"
-#include "ui/main_window/main_window.h"
+#include "ui/main/file_commands.h"
+#include "ui/main/main_window.h"
 
 namespace dalvo::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "screens/startup/title_random.h"
+#include "ui/startup/title_random.h"
 
 namespace dalvo {
 

@@ -1,10 +1,10 @@
-#include "screens/startup/backdrop_window.h"
+#include "ui/startup/backdrop_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "screens/startup/startup_colours.h"
+#include "ui/startup/startup_colours.h"
 #include "ui/common/controls.h"
 
 namespace dalvo::ui {
