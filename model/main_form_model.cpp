@@ -253,4 +253,30 @@ Result<void> MainFormModel::startNewRun(const std::array<std::string, 16>& matri
     return {};
 }
 
+Result<LeslieMatrix> MainFormModel::matrix() const
+{
+    constexpr int kSurvivalCells[] = {4, 9, 14};
+    LeslieMatrix matrix;
+    auto read = [this](int cell) -> Result<double> {
+        const std::string& text = fields_.m[cell];
+        const Result<double> value = parseNumber(text, locale_);
+        if (!value)
+            return Error{"Matrix cell m(" + std::to_string(cell) + ") shows \"" + text + "\", which is not a number."};
+        return *value;
+    };
+    for (int cell = 0; cell < kAgeClasses; ++cell) {
+        const Result<double> value = read(cell);
+        if (!value)
+            return value.error();
+        matrix.fecundity.push_back(*value);
+    }
+    for (int cell : kSurvivalCells) {
+        const Result<double> value = read(cell);
+        if (!value)
+            return value.error();
+        matrix.survival.push_back(*value);
+    }
+    return matrix;
+}
+
 }  // namespace dalvo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/history.h"
+#include "model/leslie_matrix.h"
 #include "model/main_fields.h"
 #include "model/number_text.h"
 #include "model/result.h"
@@ -20,6 +21,10 @@ public:
     bool graphEnabled() const { return graphEnabled_; }
     const History& history() const { return history_; }
     const NumberLocale& locale() const { return locale_; }
+
+    // The matrix the cells show: fecundities from cells 0..3, survival rates
+    // from cells 4, 9 and 14. A cell that is not a number is named in the error.
+    Result<LeslieMatrix> matrix() const;
 
     // What loading the window does to the model: the ready-to-project state,
     // "Graph" disabled, and step 0 recorded from the design-time N(0).

@@ -13,7 +13,6 @@
 #include <memory>
 
 #include "app/program_windows.h"
-#include "ui/startup/title_animation.h"
 #include "ui/startup/title_window.h"
 #include "ui/common/clickable_label.h"
 #include "ui/editor/default_editor.h"
@@ -71,8 +70,7 @@ protected:
         return found;
     }
 
-    TitleAnimation animation;
-    ProgramWindows windows{animation};
+    ProgramWindows windows;
 };
 
 TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)

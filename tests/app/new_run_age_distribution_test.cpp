@@ -8,7 +8,6 @@
 
 #include "app/program_windows.h"
 #include "model/number_text.h"
-#include "ui/startup/title_animation.h"
 #include "ui/startup/title_window.h"
 #include "ui/editor/default_editor.h"
 #include "ui/main/main_window.h"
@@ -50,8 +49,7 @@ protected:
             QTest::keyClicks(field, QString::fromLatin1(text));
     }
 
-    TitleAnimation animation;
-    ProgramWindows windows{animation};
+    ProgramWindows windows;
 };
 
 // The default run starts with all individuals in class 0; each new N(0)

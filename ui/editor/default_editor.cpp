@@ -11,7 +11,6 @@
 #include "ui/common/controls.h"
 #include "ui/common/messages.h"
 #include "ui/common/number_field.h"
-#include "ui/common/screen_place.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -45,10 +44,9 @@ QFont sansSerifFont(double pointSize)
     return font;
 }
 
-QLineEdit* makeEditableCell(QWidget* parent, const QString& name, int x, int y, int width, const QFont& font)
+QLineEdit* makeEditableCell(QWidget* parent, int x, int y, int width, const QFont& font)
 {
     auto* cell = new QLineEdit(parent);
-    cell->setObjectName(name);
     cell->setGeometry(twipRect(x, y, width, kCellHeight));
     cell->setFont(font);
     cell->setAlignment(Qt::AlignCenter);
@@ -66,8 +64,7 @@ QLineEdit* makeEditableCell(QWidget* parent, const QString& name, int x, int y, 
 DefaultEditor::DefaultEditor(NumberLocale locale, QWidget* parent)
     : SecondaryWindow(parent), locale_(std::move(locale))
 {
-    setObjectName(QStringLiteral("dalvo3"));
-    setWindowTitle(QStringLiteral("Change default values"));
+    setWindowTitle(tr("Change default values"));
     makeFixedSizeWindow(this, 6754, 5478);
     setFont(timesFont(9.6));
     setBackground(this, colours::lightGrey);
@@ -75,36 +72,33 @@ DefaultEditor::DefaultEditor(NumberLocale locale, QWidget* parent)
     buildMessageRow();
     buildGrid();
     buildButtons();
+    nameControls();
     centreOnScreen(this);
 }
 
 void DefaultEditor::buildMessageRow()
 {
-    Label2 = new QLabel(QStringLiteral("明辨是非，格物致知。"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twipRect(240, 360, 6372, 612));
-    Label2->setFont(mottoFont());
-    Label2->setAlignment(Qt::AlignCenter);
-    setTextColour(Label2, colours::yellow);
-    setBackground(Label2, colours::green);
+    mottoLabel_ = new QLabel(tr("明辨是非，格物致知。"), this);
+    mottoLabel_->setGeometry(twipRect(240, 360, 6372, 612));
+    mottoLabel_->setFont(mottoFont());
+    mottoLabel_->setAlignment(Qt::AlignCenter);
+    setTextColour(mottoLabel_, colours::yellow);
+    setBackground(mottoLabel_, colours::green);
 
-    Label1 =
-        new QLabel(QStringLiteral("Survival rate must be <=1. Press Try Again to enter new data."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipRect(720, 360, 3612, 612));
-    Label1->setFont(sansSerifFont(10.8));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignCenter);
-    setTextColour(Label1, colours::yellow);
-    setBackground(Label1, colours::red);
-    Label1->hide();
+    survivalMessage_ = new QLabel(tr("Survival rate must be <=1. Press Try Again to enter new data."), this);
+    survivalMessage_->setGeometry(twipRect(720, 360, 3612, 612));
+    survivalMessage_->setFont(sansSerifFont(10.8));
+    survivalMessage_->setWordWrap(true);
+    survivalMessage_->setAlignment(Qt::AlignCenter);
+    setTextColour(survivalMessage_, colours::yellow);
+    setBackground(survivalMessage_, colours::red);
+    survivalMessage_->hide();
 
-    Command3 =
-        makeButton(this, QStringLiteral("Command3"), QStringLiteral("Try again"), {}, 4440, 360, 1452, 612);
-    Command3->setFont(sansSerifFont(7.8));
-    Command3->hide();
-    Command3->setEnabled(false);
-    connect(Command3, &QPushButton::clicked, this, &DefaultEditor::tryAgain);
+    tryAgainButton_ = makeButton(this, tr("Try again"), {}, 4440, 360, 1452, 612);
+    tryAgainButton_->setFont(sansSerifFont(7.8));
+    tryAgainButton_->hide();
+    tryAgainButton_->setEnabled(false);
+    connect(tryAgainButton_, &QPushButton::clicked, this, &DefaultEditor::tryAgain);
 }
 
 void DefaultEditor::buildGrid()
@@ -114,28 +108,25 @@ void DefaultEditor::buildGrid()
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             const int index = 4 * r + c;
-            const QString name = QStringLiteral("m1(%1)").arg(index);
             QLineEdit* cell = nullptr;
             if (isEditableCell(index)) {
-                cell = makeEditableCell(this, name, kColumnX[c], kRowY[r], kCellWidth, timesFont(14.4, true));
+                cell = makeEditableCell(this, kColumnX[c], kRowY[r], kCellWidth, timesFont(14.4, true));
                 setTextColour(cell, r == 0 ? colours::red : colours::blue);
             } else {
                 // Tab passes over these: they only show the zeros of the matrix.
-                cell = makeReadOnlyField(this, name, kColumnX[c], kRowY[r], kCellWidth, kCellHeight, 14.4,
-                                         false);
+                cell = makeReadOnlyField(this, kColumnX[c], kRowY[r], kCellWidth, kCellHeight, 14.4, false);
                 cell->setFont(timesFont(14.4, true));
                 setBackground(cell, colours::lightGrey);
             }
             showNumber(cell, toQString(design.m1[index]));
-            cell->setAccessibleName(QStringLiteral("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
-            m1[index] = cell;
+            cell->setAccessibleName(tr("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
+            matrixCells_[index] = cell;
         }
     }
     for (int i = 0; i < 4; ++i) {
-        n0[i] = makeEditableCell(this, QStringLiteral("n0(%1)").arg(i), kInitialX, kRowY[i], kInitialWidth,
-                                 timesFont(14.4));
-        showNumber(n0[i], toQString(design.n0[i]));
-        n0[i]->setAccessibleName(QStringLiteral("N(0) of age class %1").arg(i));
+        initialCells_[i] = makeEditableCell(this, kInitialX, kRowY[i], kInitialWidth, timesFont(14.4));
+        showNumber(initialCells_[i], toQString(design.n0[i]));
+        initialCells_[i]->setAccessibleName(tr("N(0) of age class %1").arg(i));
     }
 
     std::vector<Bracket> brackets;
@@ -145,31 +136,46 @@ void DefaultEditor::buildGrid()
                                std::pair{kInitialX - 120, kInitialX + kInitialWidth + 120}})
         for (const Bracket& bracket : bracketPair(left, right, 120, top, bottom, 120))
             brackets.push_back(bracket);
-    auto* lines = new BracketLines(brackets, this);
-    lines->setObjectName(QStringLiteral("Line1-Line12"));
-    lines->lower();
+    bracketLines_ = new BracketLines(brackets, this);
+    bracketLines_->lower();
 }
 
 void DefaultEditor::buildButtons()
 {
-    Command1 =
-        makeButton(this, QStringLiteral("Command1"), QStringLiteral("Go Back"), {}, 1320, 4800, 1815, 495);
-    Command1->setCursor(pointingHandCursor());
-    connect(Command1, &QPushButton::clicked, this, &DefaultEditor::goBack);
+    goBackButton_ = makeButton(this, tr("Go Back"), {}, 1320, 4800, 1815, 495);
+    goBackButton_->setCursor(pointingHandCursor());
+    connect(goBackButton_, &QPushButton::clicked, this, &DefaultEditor::goBack);
 
-    Command2 =
-        makeButton(this, QStringLiteral("Command2"), QStringLiteral("Quit"), {}, 3840, 4800, 1815, 495);
-    Command2->setCursor(pointingHandCursor());
-    connect(Command2, &QPushButton::clicked, this, &DefaultEditor::quitRequested);
+    quitButton_ = makeButton(this, tr("Quit"), {}, 3840, 4800, 1815, 495);
+    quitButton_->setCursor(pointingHandCursor());
+    connect(quitButton_, &QPushButton::clicked, this, &DefaultEditor::quitRequested);
+}
+
+void DefaultEditor::nameControls()
+{
+    std::vector<ControlName> names = {
+        {this, QStringLiteral("dalvo3")},
+        {mottoLabel_, QStringLiteral("Label2")},
+        {survivalMessage_, QStringLiteral("Label1")},
+        {tryAgainButton_, QStringLiteral("Command3")},
+        {bracketLines_, QStringLiteral("Line1-Line12")},
+        {goBackButton_, QStringLiteral("Command1")},
+        {quitButton_, QStringLiteral("Command2")},
+    };
+    for (int i = 0; i < 16; ++i)
+        names.push_back({matrixCells_[i], QStringLiteral("m1(%1)").arg(i)});
+    for (int i = 0; i < 4; ++i)
+        names.push_back({initialCells_[i], QStringLiteral("n0(%1)").arg(i)});
+    ui::nameControls(names);
 }
 
 EditorTexts DefaultEditor::texts() const
 {
     EditorTexts current;
-    for (std::size_t i = 0; i < m1.size(); ++i)
-        current.m1[i] = m1[i]->text().toStdString();
-    for (std::size_t i = 0; i < n0.size(); ++i)
-        current.n0[i] = n0[i]->text().toStdString();
+    for (std::size_t i = 0; i < matrixCells_.size(); ++i)
+        current.m1[i] = matrixCells_[i]->text().toStdString();
+    for (std::size_t i = 0; i < initialCells_.size(); ++i)
+        current.n0[i] = initialCells_[i]->text().toStdString();
     return current;
 }
 
@@ -188,10 +194,10 @@ void DefaultEditor::goBack()
         return;
     }
     const EditorTexts& written = normalised.value();
-    for (std::size_t i = 0; i < m1.size(); ++i)
-        showNumber(m1[i], toQString(written.m1[i]));
-    for (std::size_t i = 0; i < n0.size(); ++i)
-        showNumber(n0[i], toQString(written.n0[i]));
+    for (std::size_t i = 0; i < matrixCells_.size(); ++i)
+        showNumber(matrixCells_[i], toQString(written.m1[i]));
+    for (std::size_t i = 0; i < initialCells_.size(); ++i)
+        showNumber(initialCells_[i], toQString(written.n0[i]));
     emit defaultsAccepted(written.m1, written.n0);
 }
 
@@ -199,19 +205,19 @@ void DefaultEditor::goBack()
 // "Go Back" and the next visit.
 void DefaultEditor::showSurvivalMessage()
 {
-    Label2->hide();
-    Label1->show();
-    Command3->show();
-    Command3->setEnabled(true);
-    Command3->setFocus();
+    mottoLabel_->hide();
+    survivalMessage_->show();
+    tryAgainButton_->show();
+    tryAgainButton_->setEnabled(true);
+    tryAgainButton_->setFocus();
 }
 
 void DefaultEditor::tryAgain()
 {
-    Label1->hide();
-    Command3->setEnabled(false);
-    Command3->hide();
-    Label2->show();
+    survivalMessage_->hide();
+    tryAgainButton_->setEnabled(false);
+    tryAgainButton_->hide();
+    mottoLabel_->show();
 }
 
 }  // namespace dalvo::ui

@@ -1,4 +1,4 @@
-// The default-values editor dalvo3: where the student enters a matrix and N(0) and starts a new run.
+// The default-values editor: where the student enters a matrix and N(0) and starts a new run.
 #pragma once
 
 #include <array>
@@ -19,7 +19,7 @@ class DefaultEditor : public SecondaryWindow {
 public:
     explicit DefaultEditor(NumberLocale locale, QWidget* parent = nullptr);
 
-    // The texts of m1 and n0 as they stand.
+    // The texts of the matrix and N(0) cells as they stand.
     EditorTexts texts() const;
 
 signals:
@@ -34,6 +34,7 @@ private:
     void buildMessageRow();
     void buildGrid();
     void buildButtons();
+    void nameControls();
 
     void goBack();
     void tryAgain();
@@ -41,13 +42,14 @@ private:
 
     NumberLocale locale_;
 
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Command3 = nullptr;
-    std::array<QLineEdit*, 16> m1{};
-    std::array<QLineEdit*, 4> n0{};
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QLabel* mottoLabel_ = nullptr;
+    QLabel* survivalMessage_ = nullptr;
+    QPushButton* tryAgainButton_ = nullptr;
+    std::array<QLineEdit*, 16> matrixCells_{};
+    std::array<QLineEdit*, 4> initialCells_{};
+    QWidget* bracketLines_ = nullptr;
+    QPushButton* goBackButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

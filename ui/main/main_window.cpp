@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTimer>
 
 #include "ui/common/assets.h"
@@ -18,9 +19,8 @@
 #include "ui/common/messages.h"
 #include "ui/common/number_field.h"
 #include "ui/common/page_printer.h"
-#include "ui/common/screen_place.h"
+#include "ui/common/prompts.h"
 #include "ui/common/secondary_window.h"
-#include "ui/common/system_locale.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -44,12 +44,12 @@ QString generalDateTime(const QDateTime& now)
 
 QString editionNotice(int year)
 {
-    return QStringLiteral("Free edition ") + QString::number(year) + QStringLiteral(" for classes");
+    return MainWindow::tr("Free edition %1 for classes").arg(year);
 }
 
 QString guideNotice()
 {
-    return QStringLiteral(
+    return MainWindow::tr(
         "Red: fecundities\n"
         "Blue: survival rates\n"
         "Project: N(t+1) = M x N(t)\n"
@@ -59,11 +59,10 @@ QString guideNotice()
 
 }  // namespace
 
-MainWindow::MainWindow(History& history, QWidget* parent)
+MainWindow::MainWindow(History& history, Prompts& prompts, QWidget* parent)
     : QWidget(parent), model_(history, numberLocaleOfSystem())
 {
-    setObjectName(QStringLiteral("frmForm1"));
-    setWindowTitle(QStringLiteral("Dalvo-Leslie Matrix"));
+    setWindowTitle(tr("Dalvo-Leslie Matrix"));
     setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -71,220 +70,264 @@ MainWindow::MainWindow(History& history, QWidget* parent)
     setFont(timesFont(9.6));
     setBackground(this, Qt::white);
 
-    printer_ = new PagePrinter(this);
+    printer_ = new PagePrinter(prompts, this);
 
     buildTitleBand();
     buildMatrixFrame();
+    buildOutlookButton();
     buildResultRows();
     buildActionFrame();
     buildBatchButton();
+    nameControls();
 
     mirrorModel();
 }
 
 void MainWindow::buildTitleBand()
 {
-    Label4 = new ClickableLabel(this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setText(QStringLiteral("Dalvo-Leslie Matrix"));
-    Label4->setGeometry(twipRect(120, 120, 5412, 732));
-    Label4->setFont(timesFont(24, true));
-    Label4->setAlignment(Qt::AlignCenter);
-    setTextColour(Label4, colours::yellow);
-    setBackground(Label4, colours::blue);
-    giveSingleBorder(Label4);
-    Label4->setToolTip(QStringLiteral("Introduction"));
-    Label4->setCursor(pointingHandCursor());
-    connect(Label4, &ClickableLabel::clicked, this, &MainWindow::introductionRequested);
+    titleLabel_ = new ClickableLabel(this);
+    titleLabel_->setText(tr("Dalvo-Leslie Matrix"));
+    titleLabel_->setGeometry(twipRect(120, 120, 5412, 732));
+    titleLabel_->setFont(timesFont(24, true));
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    setTextColour(titleLabel_, colours::yellow);
+    setBackground(titleLabel_, colours::blue);
+    giveSingleBorder(titleLabel_);
+    titleLabel_->setToolTip(tr("Introduction"));
+    titleLabel_->setCursor(pointingHandCursor());
+    connect(titleLabel_, &ClickableLabel::clicked, this, &MainWindow::introductionRequested);
 
-    Label5 = makeLabel(this, QStringLiteral("Label5"), {}, 5640, 120, 3375, 375, 12);
-    Label5->setFont(timesFont(12, true));
-    setBackground(Label5, Qt::white);
+    editionLabel_ = makeLabel(this, {}, 5640, 120, 3375, 375, 12);
+    editionLabel_->setFont(timesFont(12, true));
+    setBackground(editionLabel_, Qt::white);
 
-    Label13 = makeLabel(this, QStringLiteral("Label13"), {}, 5640, 480, 3375, 375, 14.4);
-    Label13->setFont(timesFont(14.4, true));
-    Label13->setAlignment(Qt::AlignCenter);
-    setBackground(Label13, colours::yellow);
-    giveSingleBorder(Label13);
+    clockLabel_ = makeLabel(this, {}, 5640, 480, 3375, 375, 14.4);
+    clockLabel_->setFont(timesFont(14.4, true));
+    clockLabel_->setAlignment(Qt::AlignCenter);
+    setBackground(clockLabel_, colours::yellow);
+    giveSingleBorder(clockLabel_);
 
     // The clock keeps ticking while the window is hidden.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::tickClock);
-    Timer1->start();
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setInterval(500);
+    connect(clockTimer_, &QTimer::timeout, this, &MainWindow::tickClock);
+    clockTimer_->start();
 }
 
 void MainWindow::buildMatrixFrame()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Matrix projection"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipRect(120, 1080, 8532, 4332));
-    Frame1->setFont(timesFont(9.6));
-    setBackground(Frame1, Qt::white);
+    matrixFrame_ = new QGroupBox(tr("Matrix projection"), this);
+    matrixFrame_->setGeometry(twipRect(120, 1080, 8532, 4332));
+    matrixFrame_->setFont(timesFont(9.6));
+    setBackground(matrixFrame_, Qt::white);
 
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
-            const int index = 4 * r + c;
-            QLineEdit* cell = makeReadOnlyField(Frame1, QStringLiteral("m(%1)").arg(index), kColumnX[c],
-                                                kRowY[r], kCellWidth[c], 495, 14.4, false);
+            QLineEdit* cell =
+                makeReadOnlyField(matrixFrame_, kColumnX[c], kRowY[r], kCellWidth[c], 495, 14.4, false);
             cell->setFont(timesFont(14.4, true));
             if (r == 0)
                 setTextColour(cell, colours::red);
             else if (c == r - 1)
                 setTextColour(cell, colours::blue);
-            cell->setAccessibleName(QStringLiteral("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
-            m[index] = cell;
+            cell->setAccessibleName(tr("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
+            matrixCells_[4 * r + c] = cell;
         }
     }
     for (int i = 0; i < 4; ++i) {
-        n1[i] = makeReadOnlyField(Frame1, QStringLiteral("n1(%1)").arg(i), 4080, kRowY[i], 1575, 495, 14.4,
-                                  false);
-        n1[i]->setAccessibleName(QStringLiteral("N(t) of age class %1").arg(i));
+        nowFields_[i] = makeReadOnlyField(matrixFrame_, 4080, kRowY[i], 1575, 495, 14.4, false);
+        nowFields_[i]->setAccessibleName(tr("N(t) of age class %1").arg(i));
     }
 
-    QLabel* equals =
-        makeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("="), 5880, 1680, 372, 492, 24);
-    equals->setAlignment(Qt::AlignCenter);
+    equalsSign_ = makeLabel(matrixFrame_, tr("="), 5880, 1680, 372, 492, 24);
+    equalsSign_->setAlignment(Qt::AlignCenter);
 
     for (int i = 0; i < 4; ++i) {
-        n2[i] =
-            makeReadOnlyField(Frame1, QStringLiteral("n2(%1)").arg(i), 6480, kRowY[i], 1815, 495, 14.4, true);
-        setTextColour(n2[i], colours::navy);
-        n2[i]->setAccessibleName(QStringLiteral("N(t+1) of age class %1").arg(i));
+        nextFields_[i] = makeReadOnlyField(matrixFrame_, 6480, kRowY[i], 1815, 495, 14.4, true);
+        setTextColour(nextFields_[i], colours::navy);
+        nextFields_[i]->setAccessibleName(tr("N(t+1) of age class %1").arg(i));
     }
 
     std::vector<Bracket> brackets;
     for (auto [left, right] : {std::pair{120, 3240}, std::pair{3960, 5760}, std::pair{6360, 8400}})
         for (const Bracket& bracket : bracketPair(left, right, 120, 480, 3360, 120))
             brackets.push_back(bracket);
-    auto* lines = new BracketLines(brackets, Frame1);
-    lines->setObjectName(QStringLiteral("Line1-Line18"));
-    lines->lower();
+    bracketLines_ = new BracketLines(brackets, matrixFrame_);
+    bracketLines_->lower();
 
-    const QPixmap projectPicture = assetPixmap(QStringLiteral("project_arrow.png"));
-    Project = new ClickableLabel(Frame1);
-    Project->setObjectName(QStringLiteral("Project"));
-    Project->setGeometry(twipRect(4320, 3480, 780, 636));
-    Project->setPixmap(projectPicture);
-    Project->setAlignment(Qt::AlignCenter);
-    Project->setToolTip(QStringLiteral("Calculate the age structure for next time interval"));
-    Project->setCursor(pointingHandCursor());
-    connect(Project, &ClickableLabel::clicked, this, &MainWindow::Projection);
+    projectArrow_ = new ClickableLabel(matrixFrame_);
+    projectArrow_->setGeometry(twipRect(4320, 3480, 780, 636));
+    projectArrow_->setPixmap(assetPixmap(QStringLiteral("project_arrow.png")));
+    projectArrow_->setAlignment(Qt::AlignCenter);
+    projectArrow_->setToolTip(tr("Calculate the age structure for next time interval"));
+    projectArrow_->setCursor(pointingHandCursor());
+    connect(projectArrow_, &ClickableLabel::clicked, this, &MainWindow::projectOnce);
 
-    Transit = new ClickableLabel(Frame1);
-    Transit->setObjectName(QStringLiteral("Transit"));
-    Transit->setGeometry(twipRect(6960, 3480, 780, 636));
-    Transit->setPixmap(assetPixmap(QStringLiteral("transit_arrow.png")));
-    Transit->setAlignment(Qt::AlignCenter);
-    Transit->setCursor(pointingHandCursor());
-    Transit->setAccessibleName(QStringLiteral("Transit"));
-    connect(Transit, &ClickableLabel::clicked, this, &MainWindow::Transition);
+    transitArrow_ = new ClickableLabel(matrixFrame_);
+    transitArrow_->setGeometry(twipRect(6960, 3480, 780, 636));
+    transitArrow_->setPixmap(assetPixmap(QStringLiteral("transit_arrow.png")));
+    transitArrow_->setAlignment(Qt::AlignCenter);
+    transitArrow_->setCursor(pointingHandCursor());
+    transitArrow_->setAccessibleName(tr("Transit"));
+    connect(transitArrow_, &ClickableLabel::clicked, this, &MainWindow::transit);
+}
+
+// Under the matrix, where the frame has room to spare, so no other control
+// moves. Ctrl+L opens the outlook from anywhere in the window.
+void MainWindow::buildOutlookButton()
+{
+    outlookButton_ =
+        makeButton(matrixFrame_, tr("Outlook"), tr("Long-term outlook (Ctrl+L)"), 1080, 3600, 1095, 495);
+    outlookButton_->setCursor(pointingHandCursor());
+    connect(outlookButton_, &QPushButton::clicked, this, &MainWindow::outlookRequested);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(shortcut, &QShortcut::activated, this, &MainWindow::outlookRequested);
 }
 
 void MainWindow::buildResultRows()
 {
-    QLabel* totalCaption =
-        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Total ="), 3720, 5760, 972, 372, 15.6);
-    totalCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    total1 = makeReadOnlyField(this, QStringLiteral("total1"), 4800, 5640, 1815, 495, 14.4, true);
-    setTextColour(total1, colours::red);
-    total2 = makeReadOnlyField(this, QStringLiteral("total2"), 6840, 5640, 1815, 495, 14.4, true);
-    setTextColour(total2, colours::red);
-    total1->setAccessibleName(QStringLiteral("Total of N(t)"));
-    total2->setAccessibleName(QStringLiteral("Total of N(t+1)"));
+    totalCaption_ = makeLabel(this, tr("Total ="), 3720, 5760, 972, 372, 15.6);
+    totalCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    nowTotal_ = makeReadOnlyField(this, 4800, 5640, 1815, 495, 14.4, true);
+    setTextColour(nowTotal_, colours::red);
+    nextTotal_ = makeReadOnlyField(this, 6840, 5640, 1815, 495, 14.4, true);
+    setTextColour(nextTotal_, colours::red);
+    nowTotal_->setAccessibleName(tr("Total of N(t)"));
+    nextTotal_->setAccessibleName(tr("Total of N(t+1)"));
 
-    QLabel* stepCaption =
-        makeLabel(this, QStringLiteral("Label9"), QStringLiteral("t ="), 3960, 6360, 732, 372, 15.6);
-    stepCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtSimu0 = makeReadOnlyField(this, QStringLiteral("txtSimu0"), 4800, 6240, 1815, 495, 14.4, true);
-    txtSimuT = makeReadOnlyField(this, QStringLiteral("txtSimuT"), 6840, 6240, 1815, 495, 14.4, true);
-    txtSimu0->setAccessibleName(QStringLiteral("Step t"));
-    txtSimuT->setAccessibleName(QStringLiteral("Step t+1"));
+    stepCaption_ = makeLabel(this, tr("t ="), 3960, 6360, 732, 372, 15.6);
+    stepCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    nowStep_ = makeReadOnlyField(this, 4800, 6240, 1815, 495, 14.4, true);
+    nextStep_ = makeReadOnlyField(this, 6840, 6240, 1815, 495, 14.4, true);
+    nowStep_->setAccessibleName(tr("Step t"));
+    nextStep_->setAccessibleName(tr("Step t+1"));
 
-    makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Growth rate ="), 3840, 6960, 1812, 372, 15.6);
-    growrate = makeReadOnlyField(this, QStringLiteral("growrate"), 5760, 6840, 2895, 495, 14.4, true);
-    setTextColour(growrate, colours::red);
-    growrate->setAccessibleName(QStringLiteral("Growth rate"));
+    growthCaption_ = makeLabel(this, tr("Growth rate ="), 3840, 6960, 1812, 372, 15.6);
+    growthRate_ = makeReadOnlyField(this, 5760, 6840, 2895, 495, 14.4, true);
+    setTextColour(growthRate_, colours::red);
+    growthRate_->setAccessibleName(tr("Growth rate"));
 
-    Label14 = makeLabel(this, QStringLiteral("Label14"), {}, 120, 5520, 3492, 1812, 12);
-    Label14->setFont(timesFont(12, true));
-    Label14->setWordWrap(true);
-    Label14->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label14->setIndent(twips(60));
-    setTextColour(Label14, colours::yellow);
-    setBackground(Label14, colours::darkRed);
-    giveSingleBorder(Label14);
+    guideLabel_ = makeLabel(this, {}, 120, 5520, 3492, 1812, 12);
+    guideLabel_->setFont(timesFont(12, true));
+    guideLabel_->setWordWrap(true);
+    guideLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    guideLabel_->setIndent(twips(60));
+    setTextColour(guideLabel_, colours::yellow);
+    setBackground(guideLabel_, colours::darkRed);
+    giveSingleBorder(guideLabel_);
 }
 
 void MainWindow::buildActionFrame()
 {
-    Frame2 = new QGroupBox(QStringLiteral("Action"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twipRect(8760, 1080, 1335, 6255));
-    Frame2->setFont(timesFont(9.6));
-    setBackground(Frame2, Qt::white);
+    actionFrame_ = new QGroupBox(tr("Action"), this);
+    actionFrame_->setGeometry(twipRect(8760, 1080, 1335, 6255));
+    actionFrame_->setFont(timesFont(9.6));
+    setBackground(actionFrame_, Qt::white);
 
-    auto button = [this](const char* name, const char* caption, const char* toolTip, int x, int y, int width,
-                         int height) {
-        return makeButton(Frame2, QString::fromLatin1(name), QString::fromLatin1(caption),
-                          QString::fromLatin1(toolTip), x, y, width, height);
+    auto button = [this](const QString& caption, const QString& toolTip, int x, int y, int width, int height) {
+        return makeButton(actionFrame_, caption, toolTip, x, y, width, height);
     };
-    Command1 = button("Command1", "Project", "Projection", 120, 240, 1095, 495);
-    Command2 = button("Command2", "Transit", "Transition", 120, 840, 1095, 495);
-    Command6 = button("Command6", "How To", "How to", 120, 1440, 1095, 495);
-    Command8 = button("Command8", "Intro", "Introduction", 120, 2040, 1095, 495);
-    Command7 = button("Command7", "P", "Print this page", 120, 2640, 495, 495);
-    Command9 = button("Command9", "S", "Save graphic data", 720, 2640, 495, 495);
-    Command4 = button("Command4", "Graph", "Show graph", 120, 3240, 1095, 495);
-    Command5 = button("Command5", "Change default values", "Modify default data", 120, 3840, 1095, 975);
-    Command11 = button("Command11", "Detail", "Show detail data", 120, 4920, 1095, 495);
-    Command10 = button("Command10", "", "Quiz", 120, 5520, 615, 615);
-    Command3 = button("Command3", "Q", "Quit this program", 840, 5520, 375, 615);
+    projectButton_ = button(tr("Project"), tr("Projection"), 120, 240, 1095, 495);
+    transitButton_ = button(tr("Transit"), tr("Transition"), 120, 840, 1095, 495);
+    howToButton_ = button(tr("How To"), tr("How to"), 120, 1440, 1095, 495);
+    introButton_ = button(tr("Intro"), tr("Introduction"), 120, 2040, 1095, 495);
+    printButton_ = button(tr("P"), tr("Print this page"), 120, 2640, 495, 495);
+    saveButton_ = button(tr("S"), tr("Save graphic data"), 720, 2640, 495, 495);
+    graphButton_ = button(tr("Graph"), tr("Show graph"), 120, 3240, 1095, 495);
+    editorButton_ = button(tr("Change default values"), tr("Modify default data"), 120, 3840, 1095, 975);
+    detailButton_ = button(tr("Detail"), tr("Show detail data"), 120, 4920, 1095, 495);
+    quizButton_ = button({}, tr("Quiz"), 120, 5520, 615, 615);
+    quitButton_ = button(tr("Q"), tr("Quit this program"), 840, 5520, 375, 615);
 
-    Command10->setIcon(QIcon(assetPixmap(QStringLiteral("quiz.png"))));
-    Command10->setIconSize(twipSize(615, 615) - QSize(8, 8));
+    quizButton_->setIcon(QIcon(assetPixmap(QStringLiteral("quiz.png"))));
+    quizButton_->setIconSize(twipSize(615, 615) - QSize(8, 8));
 
-    for (QPushButton* withHand :
-         {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8})
+    for (QPushButton* withHand : {projectButton_, transitButton_, quitButton_, graphButton_, editorButton_,
+                                  howToButton_, printButton_, introButton_})
         withHand->setCursor(pointingHandCursor());
 
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::Projection);
-    connect(Command2, &QPushButton::clicked, this, &MainWindow::Transition);
-    connect(Command6, &QPushButton::clicked, this, &MainWindow::howToRequested);
-    connect(Command8, &QPushButton::clicked, this, &MainWindow::introductionRequested);
-    connect(Command7, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
-    connect(Command9, &QPushButton::clicked, this, &MainWindow::saveRequested);
-    connect(Command4, &QPushButton::clicked, this, &MainWindow::graphRequested);
-    connect(Command5, &QPushButton::clicked, this, &MainWindow::editorRequested);
-    connect(Command11, &QPushButton::clicked, this, &MainWindow::detailRequested);
-    connect(Command10, &QPushButton::clicked, this, &MainWindow::quizRequested);
-    connect(Command3, &QPushButton::clicked, this, &MainWindow::quitRequested);
+    connect(projectButton_, &QPushButton::clicked, this, &MainWindow::projectOnce);
+    connect(transitButton_, &QPushButton::clicked, this, &MainWindow::transit);
+    connect(howToButton_, &QPushButton::clicked, this, &MainWindow::howToRequested);
+    connect(introButton_, &QPushButton::clicked, this, &MainWindow::introductionRequested);
+    connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
+    connect(saveButton_, &QPushButton::clicked, this, &MainWindow::saveRequested);
+    connect(graphButton_, &QPushButton::clicked, this, &MainWindow::graphRequested);
+    connect(editorButton_, &QPushButton::clicked, this, &MainWindow::editorRequested);
+    connect(detailButton_, &QPushButton::clicked, this, &MainWindow::detailRequested);
+    connect(quizButton_, &QPushButton::clicked, this, &MainWindow::quizRequested);
+    connect(quitButton_, &QPushButton::clicked, this, &MainWindow::quitRequested);
 }
 
 void MainWindow::buildBatchButton()
 {
-    Command12 = makeButton(this, QStringLiteral("Command12"), {}, {}, 9120, 240, 615, 615);
-    Command12->setIcon(QIcon(assetPixmap(QStringLiteral("light_bulb.png"))));
-    Command12->setIconSize(twipSize(615, 615) - QSize(8, 8));
-    Command12->setAccessibleName(QStringLiteral("Batch projection from a data file"));
-    connect(Command12, &QPushButton::clicked, this, &MainWindow::batchRequested);
+    batchButton_ = makeButton(this, {}, {}, 9120, 240, 615, 615);
+    batchButton_->setIcon(QIcon(assetPixmap(QStringLiteral("light_bulb.png"))));
+    batchButton_->setIconSize(twipSize(615, 615) - QSize(8, 8));
+    batchButton_->setAccessibleName(tr("Batch projection from a data file"));
+    connect(batchButton_, &QPushButton::clicked, this, &MainWindow::batchRequested);
+}
+
+void MainWindow::nameControls()
+{
+    std::vector<ControlName> names = {
+        {this, QStringLiteral("frmForm1")},
+        {titleLabel_, QStringLiteral("Label4")},
+        {editionLabel_, QStringLiteral("Label5")},
+        {clockLabel_, QStringLiteral("Label13")},
+        {clockTimer_, QStringLiteral("Timer1")},
+        {matrixFrame_, QStringLiteral("Frame1")},
+        {equalsSign_, QStringLiteral("Label1")},
+        {bracketLines_, QStringLiteral("Line1-Line18")},
+        {projectArrow_, QStringLiteral("Project")},
+        {transitArrow_, QStringLiteral("Transit")},
+        {outlookButton_, QStringLiteral("outlookButton")},
+        {totalCaption_, QStringLiteral("Label2")},
+        {nowTotal_, QStringLiteral("total1")},
+        {nextTotal_, QStringLiteral("total2")},
+        {stepCaption_, QStringLiteral("Label9")},
+        {nowStep_, QStringLiteral("txtSimu0")},
+        {nextStep_, QStringLiteral("txtSimuT")},
+        {growthCaption_, QStringLiteral("Label3")},
+        {growthRate_, QStringLiteral("growrate")},
+        {guideLabel_, QStringLiteral("Label14")},
+        {actionFrame_, QStringLiteral("Frame2")},
+        {projectButton_, QStringLiteral("Command1")},
+        {transitButton_, QStringLiteral("Command2")},
+        {howToButton_, QStringLiteral("Command6")},
+        {introButton_, QStringLiteral("Command8")},
+        {printButton_, QStringLiteral("Command7")},
+        {saveButton_, QStringLiteral("Command9")},
+        {graphButton_, QStringLiteral("Command4")},
+        {editorButton_, QStringLiteral("Command5")},
+        {detailButton_, QStringLiteral("Command11")},
+        {quizButton_, QStringLiteral("Command10")},
+        {quitButton_, QStringLiteral("Command3")},
+        {batchButton_, QStringLiteral("Command12")},
+    };
+    for (int i = 0; i < 16; ++i)
+        names.push_back({matrixCells_[i], QStringLiteral("m(%1)").arg(i)});
+    for (int i = 0; i < 4; ++i) {
+        names.push_back({nowFields_[i], QStringLiteral("n1(%1)").arg(i)});
+        names.push_back({nextFields_[i], QStringLiteral("n2(%1)").arg(i)});
+    }
+    ui::nameControls(names);
 }
 
 void MainWindow::load()
 {
     const Result<void> loaded = model_.load();
-    Label14->setText(guideNotice());
-    Label5->setText(editionNotice(QDate::currentDate().year()));
+    guideLabel_->setText(guideNotice());
+    editionLabel_->setText(editionNotice(QDate::currentDate().year()));
     tickClock();
     mirrorModel();
     centreOnScreen(this);
-    Command1->setFocus();
+    projectButton_->setFocus();
     if (!loaded)
         showProblem(this, toQString(loaded.error().message));
 }
 
-void MainWindow::InitialCal()
+void MainWindow::recordStepZero()
 {
     const Result<void> done = model_.InitialCal();
     mirrorModel();
@@ -292,7 +335,7 @@ void MainWindow::InitialCal()
         showProblem(this, toQString(done.error().message));
 }
 
-void MainWindow::Projection()
+void MainWindow::projectOnce()
 {
     const Result<void> done = model_.Projection();
     if (!done) {
@@ -300,14 +343,14 @@ void MainWindow::Projection()
         return;
     }
     mirrorModel();
-    Command2->setFocus();
+    transitButton_->setFocus();
 }
 
-void MainWindow::Transition()
+void MainWindow::transit()
 {
     model_.Transition();
     mirrorModel();
-    Command1->setFocus();
+    projectButton_->setFocus();
 }
 
 void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
@@ -319,7 +362,7 @@ void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
         showProblem(this, toQString(started.error().message));
         return;
     }
-    Command1->setFocus();
+    projectButton_->setFocus();
 }
 
 void MainWindow::setMatrixCell(int index, const QString& text)
@@ -334,30 +377,30 @@ void MainWindow::mirrorModel()
 {
     const MainFields& fields = model_.fields();
     for (int i = 0; i < 16; ++i)
-        showNumber(m[i], toQString(fields.m[i]));
+        showNumber(matrixCells_[i], toQString(fields.m[i]));
     for (int i = 0; i < 4; ++i) {
-        showNumber(n1[i], toQString(fields.n1[i]));
-        showNumber(n2[i], toQString(fields.n2[i]));
+        showNumber(nowFields_[i], toQString(fields.n1[i]));
+        showNumber(nextFields_[i], toQString(fields.n2[i]));
     }
-    showNumber(total1, toQString(fields.total1));
-    showNumber(total2, toQString(fields.total2));
-    showNumber(growrate, toQString(fields.growrate));
-    showNumber(txtSimu0, toQString(fields.txtSimu0));
-    showNumber(txtSimuT, toQString(fields.txtSimuT));
+    showNumber(nowTotal_, toQString(fields.total1));
+    showNumber(nextTotal_, toQString(fields.total2));
+    showNumber(growthRate_, toQString(fields.growrate));
+    showNumber(nowStep_, toQString(fields.txtSimu0));
+    showNumber(nextStep_, toQString(fields.txtSimuT));
 
     const bool readyToProject = model_.actionState() == ActionState::ReadyToProject;
-    Command1->setEnabled(readyToProject);
-    Command2->setEnabled(!readyToProject);
-    Project->setVisible(readyToProject);
-    Project->setEnabled(readyToProject);
-    Transit->setVisible(!readyToProject);
-    Transit->setEnabled(!readyToProject);
-    Command4->setEnabled(model_.graphEnabled());
+    projectButton_->setEnabled(readyToProject);
+    transitButton_->setEnabled(!readyToProject);
+    projectArrow_->setVisible(readyToProject);
+    projectArrow_->setEnabled(readyToProject);
+    transitArrow_->setVisible(!readyToProject);
+    transitArrow_->setEnabled(!readyToProject);
+    graphButton_->setEnabled(model_.graphEnabled());
 }
 
 void MainWindow::tickClock()
 {
-    Label13->setText(generalDateTime(QDateTime::currentDateTime()));
+    clockLabel_->setText(generalDateTime(QDateTime::currentDateTime()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

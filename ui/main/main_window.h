@@ -1,4 +1,4 @@
-// The main window frmForm1: the matrix, the vectors N(t) and N(t+1), the results and the Action buttons.
+// The main window: the matrix, the vectors N(t) and N(t+1), the results and the Action buttons.
 #pragma once
 
 #include <QString>
@@ -18,19 +18,23 @@ namespace dalvo::ui {
 
 class ClickableLabel;
 class PagePrinter;
+class Prompts;
 
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(History& history, QWidget* parent = nullptr);
+    MainWindow(History& history, Prompts& prompts, QWidget* parent = nullptr);
 
     // Window loading: the ready-to-project state, step 0 recorded from the
     // design-time N(0), and the two notices filled in.
     void load();
 
-    void InitialCal();
-    void Projection();
-    void Transition();
+    // Records step 0 from N(t) as it stands.
+    void recordStepZero();
+    // One step N(t+1) = M x N(t); "Transit" takes the focus.
+    void projectOnce();
+    // N(t+1) becomes N(t); "Project" takes the focus.
+    void transit();
 
     // A program write of a matrix cell; a changed text runs the
     // matrix-change handler.
@@ -53,6 +57,7 @@ signals:
     void detailRequested();
     void saveRequested();
     void batchRequested();
+    void outlookRequested();
     // The close box ends the whole program at once.
     void programEndRequested();
 
@@ -65,6 +70,8 @@ private:
     void buildResultRows();
     void buildActionFrame();
     void buildBatchButton();
+    void buildOutlookButton();
+    void nameControls();
 
     void mirrorModel();
     void tickClock();
@@ -72,38 +79,44 @@ private:
     MainFormModel model_;
     PagePrinter* printer_ = nullptr;
 
-    ClickableLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label13 = nullptr;
-    QTimer* Timer1 = nullptr;
+    ClickableLabel* titleLabel_ = nullptr;
+    QLabel* editionLabel_ = nullptr;
+    QLabel* clockLabel_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
 
-    QGroupBox* Frame1 = nullptr;
-    std::array<QLineEdit*, 16> m{};
-    std::array<QLineEdit*, 4> n1{};
-    std::array<QLineEdit*, 4> n2{};
-    ClickableLabel* Project = nullptr;
-    ClickableLabel* Transit = nullptr;
+    QGroupBox* matrixFrame_ = nullptr;
+    std::array<QLineEdit*, 16> matrixCells_{};
+    std::array<QLineEdit*, 4> nowFields_{};
+    QLabel* equalsSign_ = nullptr;
+    std::array<QLineEdit*, 4> nextFields_{};
+    QWidget* bracketLines_ = nullptr;
+    ClickableLabel* projectArrow_ = nullptr;
+    ClickableLabel* transitArrow_ = nullptr;
 
-    QLineEdit* total1 = nullptr;
-    QLineEdit* total2 = nullptr;
-    QLineEdit* txtSimu0 = nullptr;
-    QLineEdit* txtSimuT = nullptr;
-    QLineEdit* growrate = nullptr;
-    QLabel* Label14 = nullptr;
+    QLabel* totalCaption_ = nullptr;
+    QLineEdit* nowTotal_ = nullptr;
+    QLineEdit* nextTotal_ = nullptr;
+    QLabel* stepCaption_ = nullptr;
+    QLineEdit* nowStep_ = nullptr;
+    QLineEdit* nextStep_ = nullptr;
+    QLabel* growthCaption_ = nullptr;
+    QLineEdit* growthRate_ = nullptr;
+    QLabel* guideLabel_ = nullptr;
 
-    QGroupBox* Frame2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QPushButton* Command9 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command11 = nullptr;
-    QPushButton* Command10 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command12 = nullptr;
+    QGroupBox* actionFrame_ = nullptr;
+    QPushButton* projectButton_ = nullptr;
+    QPushButton* transitButton_ = nullptr;
+    QPushButton* howToButton_ = nullptr;
+    QPushButton* introButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* graphButton_ = nullptr;
+    QPushButton* editorButton_ = nullptr;
+    QPushButton* detailButton_ = nullptr;
+    QPushButton* quizButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    QPushButton* batchButton_ = nullptr;
+    QPushButton* outlookButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

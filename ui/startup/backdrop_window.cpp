@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "ui/startup/startup_colours.h"
 #include "ui/common/controls.h"
 
 namespace dalvo::ui {
@@ -13,11 +12,11 @@ BackdropWindow::BackdropWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
                           Qt::WindowDoesNotAcceptFocus)
 {
-    setObjectName(QStringLiteral("dalvo4"));
-    setWindowTitle(QStringLiteral("Form3"));
+    nameControls({{this, QStringLiteral("dalvo4")}});
+    setWindowTitle(tr("Form3"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    setBackground(this, startupColours::darkBlue);
+    setBackground(this, colours::darkBlue);
     setEnabled(false);
 }
 

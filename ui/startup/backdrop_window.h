@@ -1,4 +1,4 @@
-// The backdrop dalvo4: a borderless dark-blue window over the whole screen, behind all the program's windows.
+// The backdrop: a borderless dark-blue window over the whole screen, behind all the program's windows.
 #pragma once
 
 #include <QWidget>

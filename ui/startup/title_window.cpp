@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "ui/startup/startup_colours.h"
 #include "ui/common/assets.h"
 #include "ui/common/clickable_label.h"
 #include "ui/common/controls.h"
@@ -54,25 +53,21 @@ bool typesCharacter(const QKeyEvent& event)
 
 }  // namespace
 
-TitleWindow::TitleWindow(TitleAnimation& animation, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), animation_(animation)
+TitleWindow::TitleWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("titlform"));
-    setWindowTitle(QStringLiteral("Titleform"));
+    setWindowTitle(tr("Titleform"));
     setFixedSize(twipSize(kWidth, kHeight));
-    setBackground(this, startupColours::darkBlue);
+    setBackground(this, colours::darkBlue);
     setFocusPolicy(Qt::StrongFocus);
     centreOnScreen();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &TitleWindow::animateWords);
+    wordTimer_ = new QTimer(this);
+    connect(wordTimer_, &QTimer::timeout, this, &TitleWindow::animateWords);
 
     for (int i = 0; i < kTitleWordCount; ++i) {
         const Word& word = kWords[i];
         auto* label = new ClickableLabel(this);
-        label->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-        label->setText(QString::fromLatin1(word.caption));
+        label->setText(tr(word.caption));
         label->setGeometry(twipRect(word.left, word.top, word.width, word.height));
         QFont font = timesFont(word.pointSize);
         font.setItalic(word.italic);
@@ -82,26 +77,39 @@ TitleWindow::TitleWindow(TitleAnimation& animation, QWidget* parent)
         label->hide();
         connect(label, &ClickableLabel::clicked, this, &TitleWindow::leave);
         connect(label, &ClickableLabel::doubleClicked, this, &TitleWindow::leave);
-        Label1[i] = label;
+        words_[i] = label;
     }
 
-    Label2 = new ClickableLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setText(QStringLiteral("Press any key or click mouse to start."));
-    Label2->setGeometry(twipRect(1200, 4800, 1695, 1095));
-    Label2->setFont(timesFont(13.2));
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setWordWrap(true);
-    setTextColour(Label2, colours::yellow);
-    setBackground(Label2, colours::red);
-    giveSingleBorder(Label2);
-    Label2->setCursor(pointingHandCursor());
-    connect(Label2, &ClickableLabel::clicked, this, &TitleWindow::leave);
-    connect(Label2, &ClickableLabel::doubleClicked, this, &TitleWindow::leave);
+    startPrompt_ = new ClickableLabel(this);
+    startPrompt_->setText(tr("Press any key or click mouse to start."));
+    startPrompt_->setGeometry(twipRect(1200, 4800, 1695, 1095));
+    startPrompt_->setFont(timesFont(13.2));
+    startPrompt_->setAlignment(Qt::AlignCenter);
+    startPrompt_->setWordWrap(true);
+    setTextColour(startPrompt_, colours::yellow);
+    setBackground(startPrompt_, colours::red);
+    giveSingleBorder(startPrompt_);
+    startPrompt_->setCursor(pointingHandCursor());
+    connect(startPrompt_, &ClickableLabel::clicked, this, &TitleWindow::leave);
+    connect(startPrompt_, &ClickableLabel::doubleClicked, this, &TitleWindow::leave);
+
+    nameControls();
 
     // Loading: the words start their animation with the window's creation.
-    Timer1->setInterval(kTickMilliseconds);
-    Timer1->start();
+    wordTimer_->setInterval(kTickMilliseconds);
+    wordTimer_->start();
+}
+
+void TitleWindow::nameControls()
+{
+    std::vector<ControlName> names = {
+        {this, QStringLiteral("titlform")},
+        {wordTimer_, QStringLiteral("Timer1")},
+        {startPrompt_, QStringLiteral("Label2")},
+    };
+    for (int i = 0; i < kTitleWordCount; ++i)
+        names.push_back({words_[i], QStringLiteral("Label1(%1)").arg(i)});
+    ui::nameControls(names);
 }
 
 void TitleWindow::centreOnScreen()
@@ -124,8 +132,8 @@ void TitleWindow::showInFront()
 void TitleWindow::animateWords()
 {
     const TitleAnimation::Step step = animation_.tick();
-    Label1[step.hide]->hide();
-    Label1[step.show]->show();
+    words_[step.hide]->hide();
+    words_[step.show]->show();
 }
 
 void TitleWindow::leave()

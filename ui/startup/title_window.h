@@ -1,34 +1,35 @@
-// The title screen titlform: the words "Dalvo" and "Leslie" flash up one at a time above the prompt to start.
+// The title screen: the words "Dalvo" and "Leslie" flash up one at a time above the prompt to start.
 #pragma once
 
 #include <QWidget>
 #include <array>
 
 #include "ui/startup/title_animation.h"
-#include "ui/common/click_rule.h"
+#include "ui/common/clickable_label.h"
 
 class QTimer;
 
 namespace dalvo::ui {
-
-class ClickableLabel;
 
 class TitleWindow : public QWidget {
     Q_OBJECT
 public:
     // Creating the window is its loading: the word timer starts at once,
     // before the window is shown.
-    explicit TitleWindow(TitleAnimation& animation, QWidget* parent = nullptr);
+    explicit TitleWindow(QWidget* parent = nullptr);
 
     // Shows the window centred at its own size, in front and with the
     // keyboard focus, so that the first key press reaches it.
     void showInFront();
 
-    // One tick of Timer1: hide the word of the tick before, show a new one.
+    // One tick of the word timer: hide the word of the tick before, show a new one.
     void animateWords();
 
     // Hides the window for good and reports it; later calls do nothing.
     void leave();
+
+    // Which words the ticks so far have drawn.
+    const TitleAnimation& animation() const { return animation_; }
 
 signals:
     // The title screen is hidden; the main window is to be shown.
@@ -43,15 +44,18 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void nameControls();
     void centreOnScreen();
 
-    TitleAnimation& animation_;
+    // Lives with the window: its indices keep their values between ticks
+    // and its numbers continue from where they were.
+    TitleAnimation animation_;
     ClickRule clicks_;
     bool left_ = false;
 
-    QTimer* Timer1 = nullptr;
-    std::array<ClickableLabel*, kTitleWordCount> Label1{};
-    ClickableLabel* Label2 = nullptr;
+    QTimer* wordTimer_ = nullptr;
+    std::array<ClickableLabel*, kTitleWordCount> words_{};
+    ClickableLabel* startPrompt_ = nullptr;
 };
 
 }  // namespace dalvo::ui

@@ -12,6 +12,7 @@
 #include "ui/common/messages.h"
 #include "ui/editor/default_editor.h"
 #include "ui/main/main_window.h"
+#include "support/scripted_prompts.h"
 
 namespace dalvo::ui {
 namespace {
@@ -79,7 +80,8 @@ protected:
     }
 
     std::unique_ptr<History> history = std::make_unique<History>();
-    MainWindow main{*history};
+    ScriptedPrompts prompts;
+    MainWindow main{*history, prompts};
     QPointer<DefaultEditor> editor;
 };
 

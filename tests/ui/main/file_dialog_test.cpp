@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <memory>
 
+#include "ui/common/prompts.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
 
@@ -44,15 +45,18 @@ TEST(FileDialogTest, NoCompletionListOutlivesTheDialog)
         file.write("not a data file\n");
     }
 
+    // The real dialog; only the news of the failure is kept for the test.
+    struct RealDialogs : DialogPrompts {
+        void report(QWidget*, const QString& message) override { reports << message; }
+        QStringList reports;
+    } prompts;
     auto history = std::make_unique<History>();
-    MainWindow window(*history);
+    MainWindow window(*history, prompts);
     window.load();
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    FileCommands commands(*history, &window);
-    QStringList reports;
-    commands.report = [&](QWidget*, const QString& message) { reports << message; };
+    FileCommands commands(*history, prompts, &window);
 
     enum class Stage { WaitingForDialog, WaitingForList, EnterPressed };
     Stage stage = Stage::WaitingForDialog;
@@ -95,7 +99,7 @@ TEST(FileDialogTest, NoCompletionListOutlivesTheDialog)
 
     EXPECT_TRUE(listSeen);
     EXPECT_EQ(commands.fileName(), data);
-    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(prompts.reports.size(), 1);
     QTest::qWait(300);
     EXPECT_TRUE(visiblePopups().isEmpty());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);

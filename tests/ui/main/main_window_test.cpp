@@ -19,6 +19,7 @@
 #include "ui/common/messages.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
+#include "support/scripted_prompts.h"
 
 namespace dalvo::ui {
 namespace {
@@ -61,7 +62,8 @@ protected:
     }
 
     std::unique_ptr<History> history = std::make_unique<History>();
-    MainWindow window{*history};
+    ScriptedPrompts prompts;
+    MainWindow window{*history, prompts};
 };
 
 TEST_F(MainWindowTest, StartState)
@@ -193,13 +195,13 @@ TEST_F(MainWindowTest, EveryNumberShowsItsSignWholePartAndExponent)
             SCOPED_TRACE(step);
             while (history->stepCount() < step) {
                 if (history->stepCount() > 0)
-                    window.Transition();
-                window.Projection();
+                    window.transit();
+                window.projectOnce();
             }
             ASSERT_EQ(history->stepCount(), step);
             expectAllInView();
         }
-        window.Transition();
+        window.transit();
         expectAllInView();
     }
 }
@@ -341,21 +343,16 @@ TEST_F(MainWindowTest, PrintWithoutPrinterOffersAPdf)
         GTEST_SKIP() << "this machine has a printer";
     QTemporaryDir folder;
     const QString path = folder.filePath("page.pdf");
-    QString question;
-    window.pagePrinter().confirm = [&](QWidget*, const QString& asked) {
-        question = asked;
-        return true;
-    };
-    window.pagePrinter().choosePdfPath = [&](QWidget*) { return path; };
-    window.pagePrinter().report = [](QWidget*, const QString& message) {
-        ADD_FAILURE() << message.toStdString();
-    };
+    prompts.fileNames = {path};
     click("Command1");
     const QStringList n2Before = texts("n2", 4);
 
     click("Command7");
 
-    EXPECT_TRUE(question.contains("No printer")) << question.toStdString();
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(prompts.questions.front().contains("No printer")) << prompts.questions.front().toStdString();
+    EXPECT_EQ(prompts.askers.front(), &window);
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");

@@ -45,8 +45,7 @@ TEST(BackdropWindowTest, ShowsMaximisedOverTheScreenAndRefusesToClose)
 TEST(StartUpTest, TheTitleScreenTakesTheKeysInFrontOfTheBackdropWhichStays)
 {
     BackdropWindow backdrop;
-    TitleAnimation animation;
-    TitleWindow title(animation);
+    TitleWindow title;
     QSignalSpy left(&title, &TitleWindow::left);
 
     backdrop.showOverScreen();

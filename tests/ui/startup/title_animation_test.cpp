@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/startup/title_random.h"
 
 namespace dalvo {
 namespace {
@@ -134,8 +133,8 @@ TEST(TitleAnimationTest, EachTickHidesTheWordOfTheTickBefore)
         const TitleAnimation::Step step = animation.tick();
         ASSERT_EQ(step.hide, previous) << "tick " << tick;
         ASSERT_EQ(step.show, expected) << "tick " << tick;
-        ASSERT_EQ(animation.WordIndex, expected) << "tick " << tick;
-        ASSERT_EQ(animation.LastWordIndex, expected) << "tick " << tick;
+        ASSERT_EQ(animation.wordIndex, expected) << "tick " << tick;
+        ASSERT_EQ(animation.lastWordIndex, expected) << "tick " << tick;
         previous = expected;
     }
 }

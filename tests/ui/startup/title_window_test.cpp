@@ -18,7 +18,7 @@
 namespace dalvo::ui {
 namespace {
 
-// A title screen over an animation state of its own, shown and active.
+// A title screen, shown and active.
 class TitleWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -49,8 +49,7 @@ protected:
         return visible;
     }
 
-    TitleAnimation animation;
-    TitleWindow window{animation};
+    TitleWindow window;
     QSignalSpy left{&window, &TitleWindow::left};
 };
 
@@ -134,8 +133,7 @@ TEST_F(TitleWindowTest, BeforeTheFirstTickOnlyThePromptShows)
 
 TEST(TitleWindowLoadTest, CreatingTheWindowStartsTheFourHundredMillisecondTimer)
 {
-    TitleAnimation animation;
-    TitleWindow window(animation);
+    TitleWindow window;
     auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_NE(timer, nullptr);
     // Already running before the window is shown.
@@ -149,7 +147,7 @@ TEST_F(TitleWindowTest, TheTimerBringsUpOneWordAtATime)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !visibleWords().empty(); }, 3000));
     const std::vector<int> visible = visibleWords();
     ASSERT_EQ(visible.size(), 1u);
-    EXPECT_EQ(visible.front(), animation.WordIndex);
+    EXPECT_EQ(visible.front(), window.animation().wordIndex);
 }
 
 TEST_F(TitleWindowTest, EachTickLeavesExactlyTheDrawnWordVisible)
@@ -159,7 +157,7 @@ TEST_F(TitleWindowTest, EachTickLeavesExactlyTheDrawnWordVisible)
         const int expected = twin.tick().show;
         window.animateWords();
         ASSERT_EQ(visibleWords(), std::vector<int>{expected}) << "tick " << tick;
-        ASSERT_EQ(animation.LastWordIndex, expected);
+        ASSERT_EQ(window.animation().lastWordIndex, expected);
     }
 }
 
@@ -191,7 +189,7 @@ TEST_F(TitleWindowTest, ARepeatedIndexKeepsItsWordWithoutShowingAnother)
 
     for (int tick = 0; tick < *repeatTick; ++tick)
         window.animateWords();
-    const int kept = animation.WordIndex;
+    const int kept = window.animation().wordIndex;
     ASSERT_EQ(visibleWords(), std::vector<int>{kept});
 
     ShowRecorder recorder;
@@ -201,7 +199,7 @@ TEST_F(TitleWindowTest, ARepeatedIndexKeepsItsWordWithoutShowingAnother)
     for (int i = 0; i < kTitleWordCount; ++i)
         word(i)->removeEventFilter(&recorder);
 
-    EXPECT_EQ(animation.WordIndex, kept);
+    EXPECT_EQ(window.animation().wordIndex, kept);
     EXPECT_EQ(visibleWords(), std::vector<int>{kept});
     for (const std::string& name : recorder.shown)
         EXPECT_EQ(name, "Label1(" + std::to_string(kept) + ")");
@@ -246,8 +244,7 @@ TEST(TitleWindowKeysTest, KeysThatTypeACharacterLeaveAndOthersDoNot)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TitleAnimation animation;
-        TitleWindow window(animation);
+        TitleWindow window;
         QSignalSpy left(&window, &TitleWindow::left);
         window.showInFront();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -283,8 +280,7 @@ TEST(TitleWindowClicksTest, AClickOrDoubleClickOnAnyTargetLeaves)
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TitleAnimation animation;
-        TitleWindow window(animation);
+        TitleWindow window;
         QSignalSpy left(&window, &TitleWindow::left);
         window.showInFront();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -299,7 +295,7 @@ TEST(TitleWindowClicksTest, AClickOrDoubleClickOnAnyTargetLeaves)
             target = window.findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(c.word));
             // Word 0 is the index before any tick too, so at least one tick.
             window.animateWords();
-            for (int tick = 0; tick < 2000 && animation.WordIndex != c.word; ++tick)
+            for (int tick = 0; tick < 2000 && window.animation().wordIndex != c.word; ++tick)
                 window.animateWords();
             ASSERT_TRUE(target->isVisible());
             at = target->rect().center();
@@ -323,7 +319,7 @@ TEST_F(TitleWindowTest, LeavingBeforeTheFirstTickWorksAsLater)
     QTest::mouseClick(prompt(), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(left.count(), 1);
-    EXPECT_EQ(animation.WordIndex, 0);
+    EXPECT_EQ(window.animation().wordIndex, 0);
 
     // The window still exists, hidden; its ticks go on unseen.
     EXPECT_TRUE(timer()->isActive());
