@@ -92,14 +92,19 @@ QString lambdaText(QWidget& outlook)
 TEST_F(ProgramWindowsTest, TheOutlookButtonAndCtrlLOpenTheOutlookOfTheMatrixShown)
 {
     const QString point = QString::fromStdString(windows.mainWindow().model().locale().decimalSeparator);
-    const QString defaultLambda = QStringLiteral("1%121977").arg(point);
+    const QString defaultLambda = QStringLiteral("λ = 1") + point + QStringLiteral("21977");
     struct Case {
         const char* name;
         std::function<void()> open;
     };
     const Case cases[] = {
         {"button", [] { click("frmForm1", "outlookButton"); }},
-        {"Ctrl+L", [this] { QTest::keyClick(&windows.mainWindow(), Qt::Key_L, Qt::ControlModifier); }},
+        {"Ctrl+L",
+         [this] {
+             windows.mainWindow().activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&windows.mainWindow()));
+             QTest::keyClick(&windows.mainWindow(), Qt::Key_L, Qt::ControlModifier);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
