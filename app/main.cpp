@@ -2,7 +2,6 @@
 #include <QApplication>
 
 #include "app/program_windows.h"
-#include "screens/startup/title_animation.h"
 #include "ui/common/assets.h"
 #include "ui/common/settings_of_this_run.h"
 
@@ -16,7 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     const dalvo::ui::SettingsOfThisRun settings;
 
-    dalvo::app::ProgramWindows windows(dalvo::programTitleAnimation());
+    dalvo::app::ProgramWindows windows;
     // exit() rather than quit(): quit() would first ask every window to
     // close, and ending the program runs no window's close handler.
     QObject::connect(&windows, &dalvo::app::ProgramWindows::programEnded, &application,

@@ -1,12 +1,13 @@
 #include "app/program_windows.h"
 
-#include "screens/startup/backdrop_window.h"
-#include "screens/startup/title_window.h"
+#include "ui/startup/backdrop_window.h"
+#include "ui/startup/title_window.h"
 #include "ui/common/accessible_names.h"
 #include "ui/common/trailing_input_guard.h"
-#include "ui/default_editor/default_editor.h"
-#include "ui/main_window/file_commands.h"
-#include "ui/main_window/main_window.h"
+#include "ui/editor/default_editor.h"
+#include "ui/main/file_commands.h"
+#include "ui/main/main_window.h"
+#include "ui/outlook/outlook_window.h"
 #include "ui/teaching/about_window.h"
 #include "ui/teaching/dedication_window.h"
 #include "ui/teaching/how_to_window.h"
@@ -19,23 +20,29 @@
 
 namespace dalvo::app {
 
-ProgramWindows::ProgramWindows(TitleAnimation& animation, QObject* parent)
+ProgramWindows::ProgramWindows(QObject* parent) : ProgramWindows(dialogPrompts_, parent) {}
+
+ProgramWindows::ProgramWindows(ui::Prompts& prompts, QObject* parent)
     : QObject(parent),
-      howTo([this] { return buildHowTo(); }),
-      introduction([this] { return buildIntroduction(); }),
-      references([this] { return buildReferences(); }),
-      quiz([this] { return buildQuiz(); }),
-      editor([this] { return buildEditor(); }),
-      charts([this] { return buildCharts(); }),
-      dataTable([this] { return buildDataTable(); }),
-      ageDistribution([this] { return buildAgeDistribution(); }),
-      about([this] { return buildAbout(); }),
-      dedication([this] { return buildDedication(); }),
-      main_(std::make_unique<ui::MainWindow>(history_)),
+      howTo(backToMainOnClose(&ProgramWindows::buildHowTo)),
+      introduction(backToMainOnClose(&ProgramWindows::buildIntroduction)),
+      references(backToMainOnClose(&ProgramWindows::buildReferences)),
+      quiz(backToMainOnClose(&ProgramWindows::buildQuiz)),
+      editor(backToMainOnClose(&ProgramWindows::buildEditor)),
+      charts(backToMainOnClose(&ProgramWindows::buildCharts)),
+      dataTable(backToMainOnClose(&ProgramWindows::buildDataTable)),
+      ageDistribution(backToMainOnClose(&ProgramWindows::buildAgeDistribution)),
+      about(backToMainOnClose(&ProgramWindows::buildAbout)),
+      // The dedication is the last window: its close box ends the program,
+      // so that no one is left with nothing but the backdrop.
+      dedication([this] { return buildDedication(); }, [this] { endProgram(); }),
+      outlook(backToMainOnClose(&ProgramWindows::buildOutlook)),
+      prompts_(prompts),
+      main_(std::make_unique<ui::MainWindow>(history_, prompts_)),
       backdrop_(std::make_unique<ui::BackdropWindow>()),
-      title_(std::make_unique<ui::TitleWindow>(animation))
+      title_(std::make_unique<ui::TitleWindow>())
 {
-    fileCommands_ = new ui::FileCommands(history_, main_.get());
+    fileCommands_ = new ui::FileCommands(history_, prompts_, main_.get());
     for (QWidget* window : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(backdrop_.get()),
                             static_cast<QWidget*>(title_.get())})
         ui::nameControlsForScreenReaders(window);
@@ -67,6 +74,7 @@ void ProgramWindows::connectMainWindow()
     connect(main, &ui::MainWindow::quitRequested, this, [this] { showAbout(main_.get()); });
     connect(main, &ui::MainWindow::graphRequested, this, &ProgramWindows::openCharts);
     connect(main, &ui::MainWindow::detailRequested, this, &ProgramWindows::openDataTable);
+    connect(main, &ui::MainWindow::outlookRequested, this, &ProgramWindows::openOutlook);
     connect(main, &ui::MainWindow::saveRequested, fileCommands_, &ui::FileCommands::saveRun);
     connect(main, &ui::MainWindow::batchRequested, fileCommands_, &ui::FileCommands::runBatchProjection);
     connect(main, &ui::MainWindow::programEndRequested, this, &ProgramWindows::endProgram);
@@ -120,11 +128,18 @@ void ProgramWindows::openDataTable()
     main_->hide();
 }
 
+void ProgramWindows::openOutlook()
+{
+    ui::OutlookWindow& window = outlook.get();
+    window.showMatrix(main_->model().matrix());
+    window.show();
+    main_->hide();
+}
+
 ui::HowToWindow* ProgramWindows::buildHowTo()
 {
     auto* window = new ui::HowToWindow();
     connect(window, &ui::HowToWindow::goBackRequested, this, [this, window] { backToMain(window); });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
@@ -136,7 +151,6 @@ ui::IntroductionWindow* ProgramWindows::buildIntroduction()
         window->hide();
         references.get().show();
     });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
@@ -148,7 +162,6 @@ ui::ReferencesWindow* ProgramWindows::buildReferences()
         showMain();
         window->hide();
     });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
@@ -156,7 +169,6 @@ ui::QuizWindow* ProgramWindows::buildQuiz()
 {
     auto* window = new ui::QuizWindow();
     connect(window, &ui::QuizWindow::goBackRequested, this, [this, window] { backToMain(window); });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
@@ -168,27 +180,28 @@ ui::DefaultEditor* ProgramWindows::buildEditor()
                 window->hide();
                 showMain();
                 main_->startNewRun(matrix, initial);
+                // A new run is the only way the matrix changes.
+                if (ui::OutlookWindow* shown = outlook.existing())
+                    shown->showMatrix(main_->model().matrix());
             });
     connect(window, &ui::DefaultEditor::quitRequested, this, [this, window] { showAbout(window); });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
 ui::ChartWindow* ProgramWindows::buildCharts()
 {
-    auto* window = new ui::ChartWindow(history_);
+    auto* window = new ui::ChartWindow(prompts_, history_);
     connect(window, &ui::ChartWindow::goBackRequested, this, [this, window] {
         showMain();
         window->hide();
     });
     connect(window, &ui::ChartWindow::quitRequested, this, [this, window] { showAbout(window); });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
 ui::DataTableWindow* ProgramWindows::buildDataTable()
 {
-    auto* window = new ui::DataTableWindow(history_, main_->model().locale());
+    auto* window = new ui::DataTableWindow(prompts_, history_, main_->model().locale());
     connect(window, &ui::DataTableWindow::ageDistributionRequested, this, [this, window] {
         ui::AgeDistributionWindow& next = ageDistribution.get();
         next.ShowAgeDistribution();
@@ -196,7 +209,6 @@ ui::DataTableWindow* ProgramWindows::buildDataTable()
         window->hide();
     });
     connect(window, &ui::DataTableWindow::backToMainRequested, this, [this, window] { backToMain(window); });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
@@ -215,7 +227,6 @@ ui::AgeDistributionWindow* ProgramWindows::buildAgeDistribution()
         table.show();
         window->hide();
     });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
@@ -226,17 +237,20 @@ ui::AboutWindow* ProgramWindows::buildAbout()
         window->hide();
         dedication.get().show();
     });
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::showMain);
     return window;
 }
 
-// The dedication is the last window: its button and its close box both end
-// the program, so that no one is left with nothing but the backdrop.
 ui::DedicationWindow* ProgramWindows::buildDedication()
 {
     auto* window = new ui::DedicationWindow();
     connect(window, &ui::DedicationWindow::programEndRequested, this, &ProgramWindows::endProgram);
-    connect(window, &ui::SecondaryWindow::closeBoxUsed, this, &ProgramWindows::endProgram);
+    return window;
+}
+
+ui::OutlookWindow* ProgramWindows::buildOutlook()
+{
+    auto* window = new ui::OutlookWindow(prompts_, main_->model().locale());
+    connect(window, &ui::OutlookWindow::backToMainRequested, this, [this, window] { backToMain(window); });
     return window;
 }
 

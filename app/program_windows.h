@@ -6,10 +6,7 @@
 
 #include "app/window_slot.h"
 #include "model/history.h"
-
-namespace dalvo {
-struct TitleAnimation;
-}
+#include "ui/common/prompts.h"
 
 namespace dalvo::ui {
 class AboutWindow;
@@ -23,6 +20,7 @@ class FileCommands;
 class HowToWindow;
 class IntroductionWindow;
 class MainWindow;
+class OutlookWindow;
 class QuizWindow;
 class ReferencesWindow;
 class TitleWindow;
@@ -38,7 +36,10 @@ namespace dalvo::app {
 class ProgramWindows : public QObject {
     Q_OBJECT
 public:
-    explicit ProgramWindows(TitleAnimation& animation, QObject* parent = nullptr);
+    // Asks the student with the real dialogs.
+    explicit ProgramWindows(QObject* parent = nullptr);
+    // Asks through `prompts` instead, which must outlive the windows.
+    explicit ProgramWindows(ui::Prompts& prompts, QObject* parent = nullptr);
     ~ProgramWindows() override;
 
     // The start-up sequence: backdrop, title screen in front of it, and the
@@ -62,12 +63,20 @@ public:
     WindowSlot<ui::AgeDistributionWindow> ageDistribution;
     WindowSlot<ui::AboutWindow> about;
     WindowSlot<ui::DedicationWindow> dedication;
+    WindowSlot<ui::OutlookWindow> outlook;
 
 signals:
     // The student ended the program; main() leaves its event loop at once.
     void programEnded();
 
 private:
+    // A window whose close box leads back to the main window.
+    template <class Window>
+    WindowSlot<Window> backToMainOnClose(Window* (ProgramWindows::*build)())
+    {
+        return WindowSlot<Window>([this, build] { return (this->*build)(); }, [this] { showMain(); });
+    }
+
     ui::HowToWindow* buildHowTo();
     ui::IntroductionWindow* buildIntroduction();
     ui::ReferencesWindow* buildReferences();
@@ -78,6 +87,7 @@ private:
     ui::AgeDistributionWindow* buildAgeDistribution();
     ui::AboutWindow* buildAbout();
     ui::DedicationWindow* buildDedication();
+    ui::OutlookWindow* buildOutlook();
 
     void connectMainWindow();
     void showMain();
@@ -87,8 +97,11 @@ private:
     void showAbout(QWidget* from);
     void openCharts();
     void openDataTable();
+    void openOutlook();
     void endProgram();
 
+    ui::DialogPrompts dialogPrompts_;
+    ui::Prompts& prompts_;
     History history_;
     std::unique_ptr<ui::MainWindow> main_;
     std::unique_ptr<ui::BackdropWindow> backdrop_;

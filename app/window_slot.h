@@ -1,18 +1,24 @@
 // Holds one program-wide window: built on first use, rebuilt after its close box destroyed it.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <functional>
 #include <utility>
 
 #include "ui/common/accessible_names.h"
+#include "ui/common/secondary_window.h"
 
 namespace dalvo::app {
 
 template <class Window>
 class WindowSlot {
 public:
-    explicit WindowSlot(std::function<Window*()> build) : build_(std::move(build)) {}
+    // `closeBoxUsed` runs after the window's close box destroyed it.
+    WindowSlot(std::function<Window*()> build, std::function<void()> closeBoxUsed)
+        : build_(std::move(build)), closeBoxUsed_(std::move(closeBoxUsed))
+    {
+    }
     ~WindowSlot() { delete window_.data(); }
     WindowSlot(const WindowSlot&) = delete;
     WindowSlot& operator=(const WindowSlot&) = delete;
@@ -23,8 +29,10 @@ public:
         if (!window_) {
             window_ = build_();
             // Every window but the three that live as long as the program
-            // is built here, so this is where each gets its controls named.
+            // is built here, so this is where each gets its controls named
+            // and its close box wired.
             ui::nameControlsForScreenReaders(window_);
+            QObject::connect(window_, &ui::SecondaryWindow::closeBoxUsed, window_, closeBoxUsed_);
         }
         return *window_;
     }
@@ -34,6 +42,7 @@ public:
 
 private:
     std::function<Window*()> build_;
+    std::function<void()> closeBoxUsed_;
     QPointer<Window> window_;
 };
 

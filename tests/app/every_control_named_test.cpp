@@ -13,11 +13,10 @@
 #include <memory>
 
 #include "app/program_windows.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
+#include "ui/startup/title_window.h"
 #include "ui/common/clickable_label.h"
-#include "ui/default_editor/default_editor.h"
-#include "ui/main_window/main_window.h"
+#include "ui/editor/default_editor.h"
+#include "ui/main/main_window.h"
 #include "ui/teaching/about_window.h"
 #include "ui/teaching/dedication_window.h"
 #include "ui/teaching/how_to_window.h"
@@ -71,8 +70,7 @@ protected:
         return found;
     }
 
-    TitleAnimation animation;
-    ProgramWindows windows{animation};
+    ProgramWindows windows;
 };
 
 TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)

@@ -9,10 +9,9 @@
 #include <memory>
 
 #include "app/program_windows.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
+#include "ui/startup/title_window.h"
 #include "ui/teaching/about_window.h"
-#include "ui/main_window/main_window.h"
+#include "ui/main/main_window.h"
 
 namespace dalvo::app {
 namespace {
@@ -63,8 +62,7 @@ struct Program {
     }
     bool aboutShown() { return windows.about.existing() && windows.about.existing()->isVisible(); }
 
-    TitleAnimation animation;
-    ProgramWindows windows{animation};
+    ProgramWindows windows;
 };
 
 // The second click of a double-click lands on whatever lies under the title

@@ -8,10 +8,9 @@
 
 #include "app/program_windows.h"
 #include "model/number_text.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
-#include "ui/default_editor/default_editor.h"
-#include "ui/main_window/main_window.h"
+#include "ui/startup/title_window.h"
+#include "ui/editor/default_editor.h"
+#include "ui/main/main_window.h"
 #include "views/tables/age_distribution_window.h"
 #include "views/tables/step_grid.h"
 
@@ -50,8 +49,7 @@ protected:
             QTest::keyClicks(field, QString::fromLatin1(text));
     }
 
-    TitleAnimation animation;
-    ProgramWindows windows{animation};
+    ProgramWindows windows;
 };
 
 // The default run starts with all individuals in class 0; each new N(0)

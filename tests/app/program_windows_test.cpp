@@ -7,12 +7,16 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <memory>
 
-#include "screens/startup/backdrop_window.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
-#include "ui/main_window/main_window.h"
+#include "ui/startup/backdrop_window.h"
+#include "ui/startup/title_window.h"
+#include "ui/main/main_window.h"
+#include "ui/outlook/outlook_window.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 // Window names in failure messages, rather than raw bytes.
 inline void PrintTo(const QStringList& names, std::ostream* out)
@@ -75,14 +79,93 @@ protected:
         }
     }
 
-    TitleAnimation animation;
-    ProgramWindows windows{animation};
+    ProgramWindows windows;
 };
+
+// The outlook window's λ sentence, with the decimal separator the run uses.
+QString lambdaText(QWidget& outlook)
+{
+    auto* label = outlook.findChild<QLabel*>(QStringLiteral("lambdaLabel"));
+    return label == nullptr ? QString() : label->text();
+}
+
+TEST_F(ProgramWindowsTest, TheOutlookButtonAndCtrlLOpenTheOutlookOfTheMatrixShown)
+{
+    const QString point = QString::fromStdString(windows.mainWindow().model().locale().decimalSeparator);
+    const QString defaultLambda = QStringLiteral("λ = 1") + point + QStringLiteral("21977");
+    struct Case {
+        const char* name;
+        std::function<void()> open;
+    };
+    const Case cases[] = {
+        {"button", [] { click("frmForm1", "outlookButton"); }},
+        {"Ctrl+L",
+         [this] {
+             windows.mainWindow().activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&windows.mainWindow()));
+             QTest::keyClick(&windows.mainWindow(), Qt::Key_L, Qt::ControlModifier);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QSignalSpy requested(&windows.mainWindow(), &ui::MainWindow::outlookRequested);
+        c.open();
+        EXPECT_EQ(requested.count(), 1);
+        ui::OutlookWindow* outlook = windows.outlook.existing();
+        ASSERT_NE(outlook, nullptr);
+        EXPECT_TRUE(outlook->isVisible());
+        EXPECT_FALSE(windows.mainWindow().isVisible());
+        EXPECT_EQ(outlook->windowTitle(), "Long-term outlook");
+        EXPECT_TRUE(lambdaText(*outlook).contains(defaultLambda)) << lambdaText(*outlook).toStdString();
+        auto* back = outlook->findChild<QPushButton*>(QStringLiteral("outlookGoBackButton"));
+        ASSERT_NE(back, nullptr);
+        QTest::mouseClick(back, Qt::LeftButton);
+        EXPECT_FALSE(outlook->isVisible());
+        EXPECT_TRUE(windows.mainWindow().isVisible());
+    }
+}
+
+TEST_F(ProgramWindowsTest, ANewRunFromTheEditorRefreshesTheOutlook)
+{
+    click("frmForm1", "outlookButton");
+    ui::OutlookWindow* outlook = windows.outlook.existing();
+    ASSERT_NE(outlook, nullptr);
+    const QString before = lambdaText(*outlook);
+    QTest::mouseClick(outlook->findChild<QPushButton*>(QStringLiteral("outlookGoBackButton")), Qt::LeftButton);
+
+    click("frmForm1", "Command5");
+    auto* fecundity = window("dalvo3")->findChild<QLineEdit*>(QStringLiteral("m1(1)"));
+    ASSERT_NE(fecundity, nullptr);
+    fecundity->setText(QStringLiteral("5"));
+    click("dalvo3", "Command1");
+    ASSERT_TRUE(windows.mainWindow().isVisible());
+
+    EXPECT_FALSE(lambdaText(*outlook).isEmpty());
+    EXPECT_NE(lambdaText(*outlook), before);
+    click("frmForm1", "outlookButton");
+    EXPECT_NE(lambdaText(*outlook), before);
+}
+
+TEST_F(ProgramWindowsTest, TheOutlookButtonMovesNoOtherControl)
+{
+    ui::MainWindow& main = windows.mainWindow();
+    auto* button = main.findChild<QPushButton*>(QStringLiteral("outlookButton"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "Outlook");
+    EXPECT_EQ(button->toolTip(), "Long-term outlook (Ctrl+L)");
+    const QRect place(button->mapTo(&main, QPoint(0, 0)), button->size());
+    for (QWidget* other : main.findChildren<QWidget*>()) {
+        if (other == button || other->isAncestorOf(button) || !other->isVisible() ||
+            other->objectName() == "Line1-Line18")
+            continue;
+        const QRect otherPlace(other->mapTo(&main, QPoint(0, 0)), other->size());
+        EXPECT_FALSE(place.intersects(otherPlace)) << other->objectName().toStdString();
+    }
+}
 
 TEST_F(ProgramWindowsTest, StartUpShowsTheTitleScreenOverTheBackdrop)
 {
-    TitleAnimation freshAnimation;
-    ProgramWindows fresh(freshAnimation);
+    ProgramWindows fresh;
     fresh.start();
     EXPECT_TRUE(fresh.backdrop().isVisible());
     EXPECT_TRUE(fresh.titleScreen().isVisible());

@@ -23,17 +23,16 @@
 #include <utility>
 
 #include "app/program_windows.h"
-#include "screens/startup/backdrop_window.h"
-#include "screens/startup/title_animation.h"
-#include "screens/startup/title_window.h"
+#include "ui/startup/backdrop_window.h"
+#include "ui/startup/title_window.h"
 #include "tests/app/history_consistency.h"
 #include "tests/app/walk_log.h"
 #include "tests/files/batch_data.h"
 #include "ui/common/clickable_label.h"
 #include "ui/common/page_printer.h"
-#include "ui/default_editor/default_editor.h"
-#include "ui/main_window/file_commands.h"
-#include "ui/main_window/main_window.h"
+#include "ui/editor/default_editor.h"
+#include "ui/main/file_commands.h"
+#include "ui/main/main_window.h"
 #include "views/charts/chart_window.h"
 #include "views/tables/data_table_window.h"
 
@@ -59,14 +58,13 @@ std::uint32_t walkSeed()
 
 // One program as main() runs it, over a history of its own.
 struct Program {
-    Program()
+    explicit Program(ui::Prompts& prompts) : windows(prompts)
     {
         windows.start();
         QObject::connect(&windows, &app::ProgramWindows::programEnded, [this] { ended = true; });
     }
 
-    TitleAnimation animation;
-    app::ProgramWindows windows{animation};
+    app::ProgramWindows windows;
     bool ended = false;
 };
 
@@ -126,9 +124,7 @@ private:
     {
         program_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        program_ = std::make_unique<Program>();
-        answerPrinter(program_->windows.mainWindow().pagePrinter());
-        answerFileCommands(program_->windows.fileCommands());
+        program_ = std::make_unique<Program>(prompts_);
         longRun_ = chance(kLongRunShare);
         lastStepCount_ = 0;
     }
@@ -137,10 +133,7 @@ private:
     // gets the walk's answers before the next action can reach its dialogs.
     void answerDialogsOfExistingWindows()
     {
-        if (ui::DataTableWindow* table = program_->windows.dataTable.existing())
-            answerPrinter(table->pagePrinter());
         if (ui::ChartWindow* chart = program_->windows.charts.existing()) {
-            answerPrinter(chart->pagePrinter());
             chart->report = [this](QWidget*, const QString& message) {
                 problems_ += "the chart window reported: " + message.toStdString() + "\n";
             };
@@ -356,23 +349,28 @@ private:
 
     // --- Dialogs answered by the walk -------------------------------------
 
-    void answerPrinter(ui::PagePrinter& printer)
-    {
-        printer.confirm = [this](QWidget*, const QString&) {
-            const bool yes = chance(0.7);
-            tally(yes ? "print: PDF instead" : "print: declined");
+    // Every window asks through these: the page printer offers "page.pdf",
+    // the file commands the last chosen name.
+    class WalkPrompts : public ui::Prompts {
+    public:
+        explicit WalkPrompts(RandomWalk& walk) : walk_(walk) {}
+        QString chooseFileToSave(QWidget*, const QString& suggestedName) override
+        {
+            return suggestedName.endsWith(QStringLiteral(".pdf")) ? walk_.chooseFile("page", ".pdf")
+                                                                   : walk_.chooseFile("run", ".csv");
+        }
+        QString chooseFileToOpen(QWidget*, const QString&) override { return walk_.chooseDataFile(); }
+        bool confirm(QWidget*, const QString&) override
+        {
+            const bool yes = walk_.chance(0.7);
+            walk_.tally(yes ? "print: PDF instead" : "print: declined");
             return yes;
-        };
-        printer.choosePdfPath = [this](QWidget*) { return chooseFile("page", ".pdf"); };
-        printer.report = [this](QWidget*, const QString& message) { reported(message); };
-    }
+        }
+        void report(QWidget*, const QString& message) override { walk_.reported(message); }
 
-    void answerFileCommands(ui::FileCommands& files)
-    {
-        files.showSave = [this](QWidget*, const QString&) { return chooseFile("run", ".csv"); };
-        files.showOpen = [this](QWidget*, const QString&) { return chooseDataFile(); };
-        files.report = [this](QWidget*, const QString& message) { reported(message); };
-    }
+    private:
+        RandomWalk& walk_;
+    };
 
     // A new file in the walk's folder, a cancelled dialog, or a folder that
     // does not exist, which the program must report.
@@ -555,6 +553,7 @@ private:
     WalkLog log_;
     QTimer watchdog_;
     QTemporaryDir folder_;
+    WalkPrompts prompts_{*this};
     std::unique_ptr<Program> program_;
     std::map<std::string, int> counts_;
     SlowestAction slowest_;

@@ -1,4 +1,4 @@
-#include "ui/main_window/file_commands.h"
+#include "ui/main/file_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,8 @@
 
 #include "files/data_export.h"
 #include "tests/files/batch_data.h"
-#include "ui/main_window/main_window.h"
+#include "ui/common/prompts.h"
+#include "ui/main/main_window.h"
 
 namespace dalvo::ui {
 namespace {
@@ -48,16 +49,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         QObject::connect(&window, &MainWindow::saveRequested, commands, &FileCommands::saveRun);
         QObject::connect(&window, &MainWindow::batchRequested, commands, &FileCommands::runBatchProjection);
-        commands->showSave = [this](QWidget* parent, const QString& name) {
-            return answer(parent, name, "save");
-        };
-        commands->showOpen = [this](QWidget* parent, const QString& name) {
-            return answer(parent, name, "open");
-        };
-        commands->report = [this](QWidget* parent, const QString& message) {
-            EXPECT_EQ(parent, &window);
-            messages << message;
-        };
     }
 
     QString answer(QWidget* parent, const QString& offered, const QString& form)
@@ -94,10 +85,38 @@ protected:
         return text.ok() ? QByteArray::fromStdString(*text) : QByteArray();
     }
 
+    // Answers in the test's place, in the order the answers are queued.
+    class AnsweringPrompts : public Prompts {
+    public:
+        explicit AnsweringPrompts(FileCommandsTest& test) : test_(test) {}
+        QString chooseFileToSave(QWidget* window, const QString& name) override
+        {
+            return test_.answer(window, name, "save");
+        }
+        QString chooseFileToOpen(QWidget* window, const QString& name) override
+        {
+            return test_.answer(window, name, "open");
+        }
+        bool confirm(QWidget*, const QString& question) override
+        {
+            ADD_FAILURE() << "an unexpected question: " << question.toStdString();
+            return false;
+        }
+        void report(QWidget* window, const QString& message) override
+        {
+            EXPECT_EQ(window, &test_.window);
+            test_.messages << message;
+        }
+
+    private:
+        FileCommandsTest& test_;
+    };
+
     QTemporaryDir folder;
     std::unique_ptr<History> history = std::make_unique<History>();
-    MainWindow window{*history};
-    FileCommands* commands = new FileCommands(*history, &window);
+    AnsweringPrompts prompts{*this};
+    MainWindow window{*history, prompts};
+    FileCommands* commands = new FileCommands(*history, prompts, &window);
     std::deque<QString> answers;
     QStringList asked;
     QStringList messages;
@@ -133,9 +152,7 @@ TEST_F(FileCommandsTest, ACancelledDialogEndsTheSaveQuietly)
     for (const Case& c : cases) {
         QFile::remove(path("a.csv"));
         QFile::remove(path("b.csv"));
-        FileCommands fresh(*history, &window);
-        fresh.showSave = commands->showSave;
-        fresh.report = commands->report;
+        FileCommands fresh(*history, prompts, &window);
         answers = c.answers;
         fresh.saveRun();
         EXPECT_TRUE(answers.empty()) << c.name;
@@ -223,8 +240,8 @@ TEST_F(FileCommandsTest, FailuresAreReportedWithTheFileTheReasonAndWhatToDo)
 // the chosen folder asynchronously, which made such a test hang now and then.)
 TEST_F(FileCommandsTest, TheRealSaveDialogIsSetToAskBeforeReplacing)
 {
-    FileCommands real(*history, &window);
-    real.report = commands->report;
+    DialogPrompts dialogs;
+    FileCommands real(*history, dialogs, &window);
     const QString existing = path("kept.csv");
     putFile(existing, "old");
 

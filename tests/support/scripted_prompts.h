@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include <deque>
 
@@ -17,19 +18,29 @@ public:
     QStringList questions;
     QStringList reports;
     QStringList suggestions;
+    // The window behind every question, in the order asked.
+    QList<QWidget*> askers;
 
-    QString chooseFileToSave(QWidget*, const QString& suggestedName) override { return next(suggestedName); }
-    QString chooseFileToOpen(QWidget*, const QString& suggestedName) override { return next(suggestedName); }
-    bool confirm(QWidget*, const QString& question) override
+    QString chooseFileToSave(QWidget* window, const QString& suggestedName) override
     {
+        return next(window, suggestedName);
+    }
+    QString chooseFileToOpen(QWidget* window, const QString& suggestedName) override
+    {
+        return next(window, suggestedName);
+    }
+    bool confirm(QWidget* window, const QString& question) override
+    {
+        askers << window;
         questions << question;
         return answer;
     }
     void report(QWidget*, const QString& message) override { reports << message; }
 
 private:
-    QString next(const QString& suggestedName)
+    QString next(QWidget* window, const QString& suggestedName)
     {
+        askers << window;
         suggestions << suggestedName;
         if (fileNames.empty())
             return {};

@@ -1,11 +1,27 @@
-// A label or picture that reports clicks and double-clicks like a button.
+// A label or picture that reports clicks and double-clicks like a button, and the rule that tells a click.
 #pragma once
 
 #include <QLabel>
 
-#include "ui/common/click_rule.h"
+class QMouseEvent;
+
 
 namespace dalvo::ui {
+
+// A click is a left-button press and a left-button release that both land
+// on the widget, so that dragging off it cancels; a double-click cancels a
+// pending press.
+class ClickRule {
+public:
+    void press(const QMouseEvent& event);
+    // Whether this release completes a click on `widget`.
+    bool release(const QMouseEvent& event, const QWidget& widget);
+    void cancel() { pressed_ = false; }
+
+private:
+    bool pressed_ = false;
+};
+
 
 class ClickableLabel : public QLabel {
     Q_OBJECT

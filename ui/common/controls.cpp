@@ -1,14 +1,46 @@
 #include "ui/common/controls.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include "ui/common/twips.h"
-#include "ui/common/wrapping_button.h"
 
 namespace dalvo::ui {
+
+namespace {
+
+// A push button whose caption wraps onto several lines when the button is narrow.
+class WrappingButton : public QPushButton {
+public:
+    WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+void WrappingButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    if (text().isEmpty())
+        return;
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+    painter.drawItemText(rect().adjusted(margin, margin, -margin, -margin),
+                         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
+                         text(), QPalette::ButtonText);
+}
+
+}  // namespace
 
 QFont timesFont(double pointSize, bool bold)
 {
@@ -39,11 +71,16 @@ void setBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y, int width, int height,
-                             double pointSize, bool tabStop)
+void nameControls(const std::vector<ControlName>& names)
+{
+    for (const ControlName& entry : names)
+        entry.control->setObjectName(entry.name);
+}
+
+QLineEdit* makeReadOnlyField(QWidget* parent, int x, int y, int width, int height, double pointSize,
+                             bool tabStop)
 {
     auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
     field->setGeometry(twipRect(x, y, width, height));
     field->setFont(timesFont(pointSize));
     field->setAlignment(Qt::AlignCenter);
@@ -53,11 +90,10 @@ QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y,
     return field;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& toolTip,
-                        int x, int y, int width, int height)
+QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& toolTip, int x, int y,
+                        int width, int height)
 {
     auto* button = new WrappingButton(caption, parent);
-    button->setObjectName(name);
     button->setToolTip(toolTip);
     button->setGeometry(twipRect(x, y, width, height));
     button->setFont(timesFont(12, true));
@@ -67,13 +103,36 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+QLabel* makeLabel(QWidget* parent, const QString& caption, int x, int y, int width, int height,
+                  double pointSize)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(twipRect(x, y, width, height));
+    label->setFont(timesFont(pointSize));
+    return label;
+}
+
+QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y, int width, int height,
+                             double pointSize, bool tabStop)
+{
+    QLineEdit* field = makeReadOnlyField(parent, x, y, width, height, pointSize, tabStop);
+    field->setObjectName(name);
+    return field;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& toolTip,
+                        int x, int y, int width, int height)
+{
+    QPushButton* button = makeButton(parent, caption, toolTip, x, y, width, height);
+    button->setObjectName(name);
+    return button;
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y, int width,
                   int height, double pointSize)
 {
-    auto* label = new QLabel(caption, parent);
+    QLabel* label = makeLabel(parent, caption, x, y, width, height, pointSize);
     label->setObjectName(name);
-    label->setGeometry(twipRect(x, y, width, height));
-    label->setFont(timesFont(pointSize));
     return label;
 }
 
@@ -81,6 +140,16 @@ void giveSingleBorder(QLabel* label)
 {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
+}
+
+// The usable area, so that a panel or task bar never covers the window.
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
 }  // namespace dalvo::ui

@@ -1,5 +1,6 @@
 #include "ui/common/messages.h"
 
+#include <QLocale>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -8,6 +9,11 @@ namespace dalvo::ui {
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+NumberLocale numberLocaleOfSystem()
+{
+    return NumberLocale{QLocale::system().decimalPoint().toStdString()};
 }
 
 void showProblem(QWidget* window, const QString& message)

@@ -1,8 +1,10 @@
-// How the windows show a core's failure: a warning that does not block the event loop.
+// Between the core and the windows: its texts as Qt strings, its number rules in the system's settings, its failures as warnings.
 #pragma once
 
 #include <QString>
 #include <string_view>
+
+#include "model/number_text.h"
 
 class QWidget;
 
@@ -10,6 +12,9 @@ namespace dalvo::ui {
 
 // Core texts are UTF-8.
 QString toQString(std::string_view text);
+
+// The number rules' regional settings, taken from the system's locale.
+NumberLocale numberLocaleOfSystem();
 
 // A window-modal warning named "problemMessage"; the window's timers keep
 // running while it is up.

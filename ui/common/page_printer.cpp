@@ -1,46 +1,21 @@
 #include "ui/common/page_printer.h"
 
-#include <QFileDialog>
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QWidget>
+
+#include "files/safe_write.h"
+#include "ui/common/messages.h"
+#include "ui/common/prompts.h"
 
 namespace dalvo::ui {
 
-namespace {
-
-const QString kTitle = QStringLiteral("Dalvo-Leslie Matrix");
-
-bool askWithDialog(QWidget* window, const QString& question)
-{
-    return QMessageBox::question(window, kTitle, question, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
-}
-
-QString askForPdfPath(QWidget* window)
-{
-    return QFileDialog::getSaveFileName(window, QStringLiteral("Save the page as a PDF file"),
-                                        QStringLiteral("page.pdf"),
-                                        QStringLiteral("PDF files (*.pdf);;All files (*)"));
-}
-
-void showWithDialog(QWidget* window, const QString& message)
-{
-    QMessageBox::warning(window, kTitle, message);
-}
-
-}  // namespace
-
-PagePrinter::PagePrinter(QObject* parent)
-    : QObject(parent), confirm(askWithDialog), choosePdfPath(askForPdfPath), report(showWithDialog)
-{
-}
-
+PagePrinter::PagePrinter(Prompts& prompts, QObject* parent) : QObject(parent), prompts_(prompts) {}
 bool paintFitted(QPaintDevice& device, const QImage& image)
 {
     QPainter painter;
@@ -58,10 +33,10 @@ QString PagePrinter::printOnDefaultPrinter(const QImage& image)
 {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull())
-        return QStringLiteral("No printer is set up on this computer, so the page was not printed.");
+        return tr("No printer is set up on this computer, so the page was not printed.");
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     if (!paintFitted(printer, image))
-        return QStringLiteral("The printer \"%1\" could not print the page.").arg(printerInfo.printerName());
+        return tr("The printer \"%1\" could not print the page.").arg(printerInfo.printerName());
     return {};
 }
 
@@ -71,38 +46,35 @@ void PagePrinter::printWindow(QWidget* window)
     const QString problem = printOnDefaultPrinter(image);
     if (problem.isEmpty())
         return;
-    if (!confirm(window, problem + QStringLiteral("\n\nSave the page as a PDF file instead?")))
+    if (!prompts_.confirm(window, problem + tr("\n\nSave the page as a PDF file instead?")))
         return;
-    const QString path = choosePdfPath(window);
+    const QString path = prompts_.chooseFileToSave(window, tr("page.pdf"));
     if (path.isEmpty())
         return;
     const QString failure = saveAsPdf(image, path);
     if (!failure.isEmpty())
-        report(window, failure);
+        prompts_.report(window, failure);
 }
 
 QString PagePrinter::saveAsPdf(const QImage& image, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral(
-                   "The page could not be saved as \"%1\": %2.\nChoose another folder or file name.")
-            .arg(QFileInfo(path).fileName(), file.errorString());
+    QByteArray page;
+    QBuffer buffer(&page);
+    buffer.open(QIODevice::WriteOnly);
     bool painted = false;
     {
-        QPdfWriter writer(&file);
-        writer.setTitle(kTitle);
-        writer.setCreator(kTitle);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(tr("Dalvo-Leslie Matrix"));
+        writer.setCreator(tr("Dalvo-Leslie Matrix"));
         painted = paintFitted(writer, image);
     }
-    if (!painted) {
-        file.cancelWriting();
-        return QStringLiteral("The page could not be drawn into \"%1\".").arg(QFileInfo(path).fileName());
-    }
-    if (!file.commit())
-        return QStringLiteral(
-                   "The page could not be saved as \"%1\": %2.\nChoose another folder or file name.")
-            .arg(QFileInfo(path).fileName(), file.errorString());
+    if (!painted)
+        return tr("The page could not be drawn into \"%1\".").arg(QFileInfo(path).fileName());
+    const Result<void> written =
+        replaceFile(QFile::encodeName(path).toStdString(), std::string_view(page.constData(), page.size()));
+    if (!written)
+        return tr("The page could not be saved: %1\nChoose another folder or file name.")
+            .arg(QFile::decodeName(QByteArray::fromStdString(written.error().message)));
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "ui/common/prompts.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -12,21 +14,39 @@ QString programTitle()
     return QObject::tr("Dalvo-Leslie Matrix");
 }
 
-QString runFileDialog(QWidget* window, const QString& suggestedName, bool saving)
+// Enter on a typed path closes the dialog but not the completion list that
+// the typing opened: left on the screen, that popup would take the
+// student's next click for itself.
+void closeCompletionLists(QFileDialog& dialog)
 {
-    QFileDialog dialog(window);
-    dialog.setObjectName(QStringLiteral("fileDialog"));
-    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!suggestedName.isEmpty())
-        dialog.selectFile(suggestedName);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QStringList chosen = dialog.selectedFiles();
-    return chosen.isEmpty() ? QString() : chosen.first();
+    for (QCompleter* completer : dialog.findChildren<QCompleter*>())
+        if (QAbstractItemView* list = completer->popup(); list->isVisible())
+            list->hide();
 }
 
 }  // namespace
+
+// No title, no filter, no default extension: the platform's own dialog as
+// it comes, which also asks before an existing file is replaced.
+QString DialogPrompts::runFileDialog(QWidget* window, const QString& suggestedName, bool saving)
+{
+    QFileDialog dialog(window);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QString offered = suggestedName.isEmpty() ? lastChosen_ : suggestedName;
+    if (!offered.isEmpty())
+        dialog.selectFile(offered);
+    const int answer = dialog.exec();
+    closeCompletionLists(dialog);
+    if (answer != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return {};
+    lastChosen_ = chosen.first();
+    return lastChosen_;
+}
 
 QString DialogPrompts::chooseFileToSave(QWidget* window, const QString& suggestedName)
 {

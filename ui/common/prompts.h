@@ -19,13 +19,20 @@ public:
     virtual void report(QWidget* window, const QString& message) = 0;
 };
 
-// The real thing: the file dialog, a question box, a warning box.
+// The real thing: the file dialog, a question box, a warning box. The file
+// dialog's save and open forms share the last chosen file name, so each
+// opens where the student last was when the window suggests none.
 class DialogPrompts : public Prompts {
 public:
     QString chooseFileToSave(QWidget* window, const QString& suggestedName) override;
     QString chooseFileToOpen(QWidget* window, const QString& suggestedName) override;
     bool confirm(QWidget* window, const QString& question) override;
     void report(QWidget* window, const QString& message) override;
+
+private:
+    QString runFileDialog(QWidget* window, const QString& suggestedName, bool saving);
+
+    QString lastChosen_;
 };
 
 }  // namespace dalvo::ui

@@ -17,7 +17,6 @@
 #include "ui/common/messages.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/prompts.h"
-#include "ui/common/screen_place.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -103,7 +102,7 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
     goBackButton_ = makeButton(this, QStringLiteral("outlookGoBackButton"), tr("Go back"),
                                tr("Back to the main window (Esc)"), 6948, 7860, 3012, 495);
 
-    printer_ = new PagePrinter(this);
+    printer_ = new PagePrinter(prompts_, this);
     connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
     connect(saveButton_, &QPushButton::clicked, this, &OutlookWindow::saveAnalysis);
     connect(goBackButton_, &QPushButton::clicked, this, &OutlookWindow::backToMainRequested);

@@ -5,7 +5,6 @@
 
 #include "ui/common/assets.h"
 #include "ui/common/controls.h"
-#include "ui/common/screen_place.h"
 #include "ui/common/secondary_window.h"
 #include "ui/common/twips.h"
 

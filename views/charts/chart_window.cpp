@@ -8,8 +8,7 @@
 #include "ui/common/assets.h"
 #include "ui/common/controls.h"
 #include "ui/common/page_printer.h"
-#include "ui/common/screen_place.h"
-#include "ui/common/system_locale.h"
+#include "ui/common/messages.h"
 #include "ui/common/twips.h"
 #include "views/charts/chart_operations.h"
 
@@ -24,7 +23,7 @@ void showWithDialog(QWidget* window, const QString& message)
 
 }  // namespace
 
-ChartWindow::ChartWindow(const History& history, QWidget* parent)
+ChartWindow::ChartWindow(Prompts& prompts, const History& history, QWidget* parent)
     : SecondaryWindow(parent),
       report(showWithDialog),
       history_(history),
@@ -35,7 +34,7 @@ ChartWindow::ChartWindow(const History& history, QWidget* parent)
     setWindowTitle(QStringLiteral("Graph"));
     makeFixedSizeWindow(this, 12480, 8700);
 
-    printer_ = new PagePrinter(this);
+    printer_ = new PagePrinter(prompts, this);
 
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setGeometry(twipRect(192, 192, 12108, 7788));

@@ -18,11 +18,12 @@ QT_END_NAMESPACE
 namespace dalvo::ui {
 
 class PagePrinter;
+class Prompts;
 
 class ChartWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit ChartWindow(const History& history, QWidget* parent = nullptr);
+    ChartWindow(Prompts& prompts, const History& history, QWidget* parent = nullptr);
 
     // What the main window's "Graph" draws before it shows this window: the
     // age-structure chart, with the series looking as the chart last left

@@ -6,7 +6,6 @@
 #include "ui/common/controls.h"
 #include "ui/common/twips.h"
 #include "views/tables/step_grid.h"
-#include "ui/common/screen_place.h"
 
 namespace dalvo::ui {
 

@@ -7,11 +7,11 @@
 #include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
 #include "views/tables/step_grid.h"
-#include "ui/common/screen_place.h"
 
 namespace dalvo::ui {
 
-DataTableWindow::DataTableWindow(const History& history, NumberLocale locale, QWidget* parent)
+DataTableWindow::DataTableWindow(Prompts& prompts, const History& history, NumberLocale locale,
+                                 QWidget* parent)
     : SecondaryWindow(parent), history_(history)
 {
     setObjectName(QStringLiteral("DataTabl"));
@@ -35,7 +35,7 @@ DataTableWindow::DataTableWindow(const History& history, NumberLocale locale, QW
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
 
-    printer_ = new PagePrinter(this);
+    printer_ = new PagePrinter(prompts, this);
 
     connect(Command1, &QPushButton::clicked, this, &DataTableWindow::backToMainRequested);
     connect(Command2, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });

@@ -10,6 +10,7 @@ class QPushButton;
 namespace dalvo::ui {
 
 class PagePrinter;
+class Prompts;
 class StepGrid;
 
 // A snapshot: the grid is filled by ShowAgeStructure and keeps its rows
@@ -17,7 +18,7 @@ class StepGrid;
 class DataTableWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    DataTableWindow(const History& history, NumberLocale locale, QWidget* parent = nullptr);
+    DataTableWindow(Prompts& prompts, const History& history, NumberLocale locale, QWidget* parent = nullptr);
 
     // Rebuilds the whole grid from the run as it stands now.
     void ShowAgeStructure();

@@ -21,8 +21,9 @@
 #include "app/window_slot.h"
 #include "tests/views/charts/chart_history.h"
 #include "ui/common/page_printer.h"
-#include "ui/common/system_locale.h"
+#include "ui/common/messages.h"
 #include "ui/common/twips.h"
+#include "support/scripted_prompts.h"
 
 namespace dalvo::ui {
 namespace {
@@ -117,7 +118,8 @@ protected:
     QChart* chart() { return window.chartView()->chart(); }
 
     std::unique_ptr<History> history = projectedHistory(4);
-    ChartWindow window{*history};
+    ScriptedPrompts prompts;
+    ChartWindow window{prompts, *history};
 };
 
 TEST_F(ChartWindowTest, WindowAndChartFollowTheTwipPlan)
@@ -350,7 +352,8 @@ TEST_F(ChartWindowTest, EachAgeKeepsItsColourWhicheverChartDrewItLast)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto history = projectedHistory(4);
-        ChartWindow fresh(*history);
+        ScriptedPrompts prompts;
+        ChartWindow fresh(prompts, *history);
         fresh.Graph();
         fresh.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
@@ -390,7 +393,8 @@ TEST(ChartWindowTimeAxisTest, TimeIsCountedInWholeSteps)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto history = projectedHistory(c.projections);
-        ChartWindow window(*history);
+        ScriptedPrompts prompts;
+        ChartWindow window(prompts, *history);
         window.Graph();
         (window.*c.draw)();
         QStringList expected;
@@ -403,7 +407,8 @@ TEST(ChartWindowTimeAxisTest, TimeIsCountedInWholeSteps)
 TEST(ChartWindowLongRunTest, CrowdedMarkersKeepTheSeriesColours)
 {
     const auto history = writtenHistory(kLastStep);
-    ChartWindow window(*history);
+    ScriptedPrompts prompts;
+    ChartWindow window(prompts, *history);
     window.Graph();
     window.ShowAgeStructure();
     window.show();
@@ -422,7 +427,7 @@ TEST(ChartWindowLongRunTest, CrowdedMarkersKeepTheSeriesColours)
 
     // A short run keeps the full markers with their outlines.
     const auto shortRun = projectedHistory(4);
-    ChartWindow fits(*shortRun);
+    ChartWindow fits(prompts, *shortRun);
     fits.ShowAgeStructure();
     fits.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fits));
@@ -515,7 +520,8 @@ TEST(ChartWindowEndsTest, ChartsAtNoStepAndAtTheLastStep)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto history = writtenHistory(c.stepCount);
-        ChartWindow window(*history);
+        ScriptedPrompts prompts;
+        ChartWindow window(prompts, *history);
         window.Graph();
         (window.*c.draw)();
         window.show();
@@ -539,18 +545,12 @@ TEST_F(ChartWindowTest, PrintPageWithoutPrinterSavesAPdfAndKeepsTheChart)
     click("Command3");
     QTemporaryDir folder;
     const QString path = folder.filePath("chart.pdf");
-    QString question;
-    window.pagePrinter().confirm = [&](QWidget* asker, const QString& asked) {
-        EXPECT_EQ(asker, &window);
-        question = asked;
-        return true;
-    };
-    window.pagePrinter().choosePdfPath = [&](QWidget*) { return path; };
-    window.pagePrinter().report = [](QWidget*, const QString& message) {
-        ADD_FAILURE() << message.toStdString();
-    };
+    prompts.fileNames = {path};
     click("Command7");
-    EXPECT_TRUE(question.contains("No printer")) << question.toStdString();
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(prompts.questions.front().contains("No printer")) << prompts.questions.front().toStdString();
+    EXPECT_EQ(prompts.askers.front(), &window);
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF-"));
@@ -584,7 +584,8 @@ TEST_F(ChartWindowTest, GoBackAndQuitOnlyAskTheProgramAndKeepTheChart)
 TEST(ChartWindowLifeTest, CloseBoxDestroysTheWindowAndTheNextGraphStartsAfresh)
 {
     const auto history = projectedHistory(4);
-    app::WindowSlot<ChartWindow> slot([&] { return new ChartWindow(*history); });
+    ScriptedPrompts prompts;
+    app::WindowSlot<ChartWindow> slot([&] { return new ChartWindow(prompts, *history); }, [] {});
 
     ChartWindow& first = slot.get();
     first.Graph();

@@ -17,9 +17,13 @@
 #include "ui/common/twips.h"
 #include "views/tables/data_table_window.h"
 #include "views/tables/step_grid.h"
+#include "support/scripted_prompts.h"
 
 namespace dalvo::ui {
 namespace {
+
+// The tables built here never ask; should one, the test sees no answer.
+ScriptedPrompts prompts;
 
 // A filled, shown age-distribution table over a run of its own.
 class AgeDistributionWindowTest : public testing::Test {
@@ -138,7 +142,7 @@ TEST_F(AgeDistributionWindowTest, CloseBoxReportsAndDestroysTheWindow)
 TEST_F(AgeDistributionWindowTest, VisitsRebuildThisGridButNotTheDetailTable)
 {
     DefaultRun own(2);
-    DataTableWindow detail(*own.history, NumberLocale{});
+    DataTableWindow detail(prompts, *own.history, NumberLocale{});
     detail.ShowAgeStructure();
     const QList<QStringList> detailRows = allRows(detail.grid());
     AgeDistributionWindow shares(*own.history, NumberLocale{});
@@ -173,7 +177,7 @@ TEST_F(AgeDistributionWindowTest, LargeTotalsReadTheSameInBothTables)
         zero.total = c.total;
         auto history = std::make_unique<History>();
         history->restart(zero);
-        DataTableWindow detail(*history, NumberLocale{});
+        DataTableWindow detail(prompts, *history, NumberLocale{});
         detail.ShowAgeStructure();
         AgeDistributionWindow shares(*history, NumberLocale{});
         shares.ShowAgeDistribution();
@@ -185,7 +189,7 @@ TEST_F(AgeDistributionWindowTest, LargeTotalsReadTheSameInBothTables)
 TEST_F(AgeDistributionWindowTest, BothTablesWriteTheRegionalSeparator)
 {
     const NumberLocale comma{","};
-    DataTableWindow detail(*run.history, comma);
+    DataTableWindow detail(prompts, *run.history, comma);
     detail.ShowAgeStructure();
     AgeDistributionWindow shares(*run.history, comma);
     shares.ShowAgeDistribution();
@@ -211,7 +215,7 @@ TEST(LongRunTablesTest, EveryCellShowsItsWholeText)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DefaultRun run(c.projections);
-        DataTableWindow detail(*run.history, NumberLocale{});
+        DataTableWindow detail(prompts, *run.history, NumberLocale{});
         detail.show();
         detail.ShowAgeStructure();
         AgeDistributionWindow shares(*run.history, NumberLocale{});

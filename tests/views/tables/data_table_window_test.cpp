@@ -21,6 +21,7 @@
 #include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
 #include "views/tables/step_grid.h"
+#include "support/scripted_prompts.h"
 
 namespace dalvo::ui {
 namespace {
@@ -30,7 +31,7 @@ class DataTableWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        window = new DataTableWindow(*run.history, NumberLocale{});
+        window = new DataTableWindow(prompts, *run.history, NumberLocale{});
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -49,6 +50,7 @@ protected:
     StepGrid* grid() { return control<StepGrid>("MSFlexGrid1"); }
 
     DefaultRun run{4};
+    ScriptedPrompts prompts;
     QPointer<DataTableWindow> window;
 };
 
@@ -96,7 +98,8 @@ TEST_F(DataTableWindowTest, FillsOneRowPerStepOfTheRun)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DefaultRun own(c.projections);
-        DataTableWindow table(*own.history, NumberLocale{});
+        ScriptedPrompts prompts;
+        DataTableWindow table(prompts, *own.history, NumberLocale{});
         table.ShowAgeStructure();
         EXPECT_EQ(table.grid().Cols(), 7);
         expectStepRows(table.grid(), c.rows);
@@ -227,23 +230,17 @@ TEST_F(DataTableWindowTest, PrintWithoutPrinterWritesThePageToAPdf)
         GTEST_SKIP() << "this machine has a printer";
     QTemporaryDir folder;
     const QString path = folder.filePath("table.pdf");
-    QString question;
-    window->pagePrinter().confirm = [&](QWidget* asking, const QString& asked) {
-        EXPECT_EQ(asking, window.data());
-        question = asked;
-        return true;
-    };
-    window->pagePrinter().choosePdfPath = [&](QWidget*) { return path; };
-    window->pagePrinter().report = [](QWidget*, const QString& message) {
-        ADD_FAILURE() << message.toStdString();
-    };
+    prompts.fileNames = {path};
     const QList<QStringList> before = allRows(*grid());
     QSignalSpy ageDistribution(window.data(), &DataTableWindow::ageDistributionRequested);
     QSignalSpy backToMain(window.data(), &DataTableWindow::backToMainRequested);
 
     click("Command2");
 
-    EXPECT_TRUE(question.contains("No printer")) << question.toStdString();
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(prompts.questions.front().contains("No printer")) << prompts.questions.front().toStdString();
+    EXPECT_EQ(prompts.askers.front(), window.data());
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_EQ(pdf.read(5), "%PDF-");

@@ -1,0 +1,55 @@
+// The default-values editor: where the student enters a matrix and N(0) and starts a new run.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/default_values.h"
+#include "model/number_text.h"
+#include "ui/common/secondary_window.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace dalvo::ui {
+
+class DefaultEditor : public SecondaryWindow {
+    Q_OBJECT
+public:
+    explicit DefaultEditor(NumberLocale locale, QWidget* parent = nullptr);
+
+    // The texts of the matrix and N(0) cells as they stand.
+    EditorTexts texts() const;
+
+signals:
+    // "Go Back" passed: the editor's texts are normalised and these are
+    // they. The program hides the editor, shows the main window and starts
+    // the new run there.
+    void defaultsAccepted(std::array<std::string, 16> matrix, std::array<std::string, 4> initial);
+    // "Quit": the program leaves through the about screen.
+    void quitRequested();
+
+private:
+    void buildMessageRow();
+    void buildGrid();
+    void buildButtons();
+    void nameControls();
+
+    void goBack();
+    void tryAgain();
+    void showSurvivalMessage();
+
+    NumberLocale locale_;
+
+    QLabel* mottoLabel_ = nullptr;
+    QLabel* survivalMessage_ = nullptr;
+    QPushButton* tryAgainButton_ = nullptr;
+    std::array<QLineEdit*, 16> matrixCells_{};
+    std::array<QLineEdit*, 4> initialCells_{};
+    QWidget* bracketLines_ = nullptr;
+    QPushButton* goBackButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+};
+
+}  // namespace dalvo::ui

@@ -1,0 +1,124 @@
+// The main window: the matrix, the vectors N(t) and N(t+1), the results and the Action buttons.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "model/history.h"
+#include "model/main_form_model.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace dalvo::ui {
+
+class ClickableLabel;
+class PagePrinter;
+class Prompts;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(History& history, Prompts& prompts, QWidget* parent = nullptr);
+
+    // Window loading: the ready-to-project state, step 0 recorded from the
+    // design-time N(0), and the two notices filled in.
+    void load();
+
+    // Records step 0 from N(t) as it stands.
+    void recordStepZero();
+    // One step N(t+1) = M x N(t); "Transit" takes the focus.
+    void projectOnce();
+    // N(t+1) becomes N(t); "Project" takes the focus.
+    void transit();
+
+    // A program write of a matrix cell; a changed text runs the
+    // matrix-change handler.
+    void setMatrixCell(int index, const QString& text);
+
+    // A new run at step 0 from the default-values editor's normalised texts,
+    // with "Project" given the focus.
+    void startNewRun(const std::array<std::string, 16>& matrix, const std::array<std::string, 4>& initial);
+
+    const MainFormModel& model() const { return model_; }
+    PagePrinter& pagePrinter() { return *printer_; }
+
+signals:
+    void introductionRequested();
+    void howToRequested();
+    void quizRequested();
+    void editorRequested();
+    void quitRequested();
+    void graphRequested();
+    void detailRequested();
+    void saveRequested();
+    void batchRequested();
+    void outlookRequested();
+    // The close box ends the whole program at once.
+    void programEndRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Result<void> startRunFromTexts(const std::array<std::string, 16>& matrix,
+                                   const std::array<std::string, 4>& initial);
+    void buildTitleBand();
+    void buildMatrixFrame();
+    void buildResultRows();
+    void buildActionFrame();
+    void buildBatchButton();
+    void buildOutlookButton();
+    void nameControls();
+
+    void mirrorModel();
+    void tickClock();
+
+    MainFormModel model_;
+    PagePrinter* printer_ = nullptr;
+
+    ClickableLabel* titleLabel_ = nullptr;
+    QLabel* editionLabel_ = nullptr;
+    QLabel* clockLabel_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+
+    QGroupBox* matrixFrame_ = nullptr;
+    std::array<QLineEdit*, 16> matrixCells_{};
+    std::array<QLineEdit*, 4> nowFields_{};
+    QLabel* equalsSign_ = nullptr;
+    std::array<QLineEdit*, 4> nextFields_{};
+    QWidget* bracketLines_ = nullptr;
+    ClickableLabel* projectArrow_ = nullptr;
+    ClickableLabel* transitArrow_ = nullptr;
+
+    QLabel* totalCaption_ = nullptr;
+    QLineEdit* nowTotal_ = nullptr;
+    QLineEdit* nextTotal_ = nullptr;
+    QLabel* stepCaption_ = nullptr;
+    QLineEdit* nowStep_ = nullptr;
+    QLineEdit* nextStep_ = nullptr;
+    QLabel* growthCaption_ = nullptr;
+    QLineEdit* growthRate_ = nullptr;
+    QLabel* guideLabel_ = nullptr;
+
+    QGroupBox* actionFrame_ = nullptr;
+    QPushButton* projectButton_ = nullptr;
+    QPushButton* transitButton_ = nullptr;
+    QPushButton* howToButton_ = nullptr;
+    QPushButton* introButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* graphButton_ = nullptr;
+    QPushButton* editorButton_ = nullptr;
+    QPushButton* detailButton_ = nullptr;
+    QPushButton* quizButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    QPushButton* batchButton_ = nullptr;
+    QPushButton* outlookButton_ = nullptr;
+};
+
+}  // namespace dalvo::ui

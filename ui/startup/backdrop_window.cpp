@@ -1,0 +1,35 @@
+#include "ui/startup/backdrop_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/common/controls.h"
+
+namespace dalvo::ui {
+
+BackdropWindow::BackdropWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+                          Qt::WindowDoesNotAcceptFocus)
+{
+    nameControls({{this, QStringLiteral("dalvo4")}});
+    setWindowTitle(tr("Form3"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setBackground(this, colours::darkBlue);
+    setEnabled(false);
+}
+
+void BackdropWindow::showOverScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    showMaximized();
+}
+
+void BackdropWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+}  // namespace dalvo::ui

@@ -1,0 +1,61 @@
+// The title screen: the words "Dalvo" and "Leslie" flash up one at a time above the prompt to start.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "ui/startup/title_animation.h"
+#include "ui/common/clickable_label.h"
+
+class QTimer;
+
+namespace dalvo::ui {
+
+class TitleWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Creating the window is its loading: the word timer starts at once,
+    // before the window is shown.
+    explicit TitleWindow(QWidget* parent = nullptr);
+
+    // Shows the window centred at its own size, in front and with the
+    // keyboard focus, so that the first key press reaches it.
+    void showInFront();
+
+    // One tick of the word timer: hide the word of the tick before, show a new one.
+    void animateWords();
+
+    // Hides the window for good and reports it; later calls do nothing.
+    void leave();
+
+    // Which words the ticks so far have drawn.
+    const TitleAnimation& animation() const { return animation_; }
+
+signals:
+    // The title screen is hidden; the main window is to be shown.
+    void left();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void nameControls();
+    void centreOnScreen();
+
+    // Lives with the window: its indices keep their values between ticks
+    // and its numbers continue from where they were.
+    TitleAnimation animation_;
+    ClickRule clicks_;
+    bool left_ = false;
+
+    QTimer* wordTimer_ = nullptr;
+    std::array<ClickableLabel*, kTitleWordCount> words_{};
+    ClickableLabel* startPrompt_ = nullptr;
+};
+
+}  // namespace dalvo::ui
