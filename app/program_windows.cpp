@@ -13,7 +13,7 @@
 #include "ui/teaching/introduction_window.h"
 #include "ui/teaching/quiz_window.h"
 #include "ui/teaching/references_window.h"
-#include "views/charts/chart_window.h"
+#include "ui/charts/chart_window.h"
 #include "views/tables/age_distribution_window.h"
 #include "views/tables/data_table_window.h"
 
@@ -107,7 +107,7 @@ void ProgramWindows::showAbout(QWidget* from)
 void ProgramWindows::openCharts()
 {
     ui::ChartWindow& window = charts.get();
-    window.Graph();
+    window.graph();
     main_->hide();
     window.show();
 }
@@ -176,7 +176,8 @@ ui::DefaultEditor* ProgramWindows::buildEditor()
 
 ui::ChartWindow* ProgramWindows::buildCharts()
 {
-    auto* window = new ui::ChartWindow(history_);
+    static ui::DialogPrompts dialogs;
+    auto* window = new ui::ChartWindow(history_, dialogs);
     connect(window, &ui::ChartWindow::goBackRequested, this, [this, window] {
         showMain();
         window->hide();

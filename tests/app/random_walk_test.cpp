@@ -34,7 +34,7 @@
 #include "ui/default_editor/default_editor.h"
 #include "ui/main_window/file_commands.h"
 #include "ui/main_window/main_window.h"
-#include "views/charts/chart_window.h"
+#include "ui/charts/chart_window.h"
 #include "views/tables/data_table_window.h"
 
 namespace dalvo::testing_walk {
@@ -139,12 +139,8 @@ private:
     {
         if (ui::DataTableWindow* table = program_->windows.dataTable.existing())
             answerPrinter(table->pagePrinter());
-        if (ui::ChartWindow* chart = program_->windows.charts.existing()) {
+        if (ui::ChartWindow* chart = program_->windows.charts.existing())
             answerPrinter(chart->pagePrinter());
-            chart->report = [this](QWidget*, const QString& message) {
-                problems_ += "the chart window reported: " + message.toStdString() + "\n";
-            };
-        }
     }
 
     std::vector<QWidget*> visibleProgramWindows() const
