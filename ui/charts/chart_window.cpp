@@ -47,9 +47,10 @@ ChartWindow::ChartWindow(const History& history, Prompts& prompts, QWidget* pare
     chartView_->setAccessibleName(tr("Chart"));
 
     // In the chart's top right corner, which no chart uses: the title is
-    // centred and the legend sits lower down.
-    logScaleBox_ = new QCheckBox(tr("Log scale"), this);
-    logScaleBox_->setGeometry(twipRect(10560, 264, 1620, 300));
+    // centred and the legend sits lower down. Part of the view, so that a
+    // picture of the view shows it as the screen does.
+    logScaleBox_ = new QCheckBox(tr("Log scale"), chartView_);
+    logScaleBox_->setGeometry(twipRect(10368, 72, 1620, 300));
     logScaleBox_->setToolTip(tr("Logarithmic value axis (L)"));
     logScaleBox_->hide();
     connect(logScaleBox_, &QCheckBox::toggled, this, &ChartWindow::redraw);

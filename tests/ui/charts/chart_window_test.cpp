@@ -736,9 +736,10 @@ TEST_F(ChartWindowTest, LogScaleBoxOnlyWithThePopulationAndAgeStructureCharts)
     window.graph();
     EXPECT_TRUE(box->isVisible());
     // In free space: over none of the window's other controls.
+    const QRect inWindow(box->mapTo(&window, QPoint(0, 0)), box->size());
     for (QWidget* other : window.findChildren<QPushButton*>())
-        EXPECT_FALSE(box->geometry().intersects(other->geometry())) << other->objectName().toStdString();
-    EXPECT_TRUE(window.chartView()->geometry().contains(box->geometry()));
+        EXPECT_FALSE(inWindow.intersects(other->geometry())) << other->objectName().toStdString();
+    EXPECT_TRUE(window.chartView()->geometry().contains(inWindow));
 }
 
 TEST_F(ChartWindowTest, LogScaleAxisHasPowersOfTenAndLeavesZerosOut)
