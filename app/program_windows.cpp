@@ -14,7 +14,7 @@
 #include "ui/teaching/introduction_window.h"
 #include "ui/teaching/quiz_window.h"
 #include "ui/teaching/references_window.h"
-#include "views/charts/chart_window.h"
+#include "ui/charts/chart_window.h"
 #include "views/tables/age_distribution_window.h"
 #include "views/tables/data_table_window.h"
 
@@ -115,7 +115,7 @@ void ProgramWindows::showAbout(QWidget* from)
 void ProgramWindows::openCharts()
 {
     ui::ChartWindow& window = charts.get();
-    window.Graph();
+    window.graph();
     main_->hide();
     window.show();
 }
@@ -134,6 +134,23 @@ void ProgramWindows::openOutlook()
     window.showMatrix(main_->model().matrix());
     window.show();
     main_->hide();
+}
+
+std::optional<LongTermOutlook> ProgramWindows::outlookOfMatrix() const
+{
+    Result<LongTermOutlook> outlook = analyseLongTerm(main_->model().matrix());
+    if (!outlook)
+        return std::nullopt;
+    return *outlook;
+}
+
+// A new run is the only way the matrix changes.
+void ProgramWindows::showMatrixWhereItIsAnalysed()
+{
+    if (ui::OutlookWindow* shown = outlook.existing())
+        shown->showMatrix(main_->model().matrix());
+    if (ui::ChartWindow* chart = charts.existing())
+        chart->setOutlook(outlookOfMatrix());
 }
 
 ui::HowToWindow* ProgramWindows::buildHowTo()
@@ -180,9 +197,7 @@ ui::DefaultEditor* ProgramWindows::buildEditor()
                 window->hide();
                 showMain();
                 main_->startNewRun(matrix, initial);
-                // A new run is the only way the matrix changes.
-                if (ui::OutlookWindow* shown = outlook.existing())
-                    shown->showMatrix(main_->model().matrix());
+                showMatrixWhereItIsAnalysed();
             });
     connect(window, &ui::DefaultEditor::quitRequested, this, [this, window] { showAbout(window); });
     return window;
@@ -190,7 +205,8 @@ ui::DefaultEditor* ProgramWindows::buildEditor()
 
 ui::ChartWindow* ProgramWindows::buildCharts()
 {
-    auto* window = new ui::ChartWindow(prompts_, history_);
+    auto* window = new ui::ChartWindow(history_, prompts_);
+    window->setOutlook(outlookOfMatrix());
     connect(window, &ui::ChartWindow::goBackRequested, this, [this, window] {
         showMain();
         window->hide();

@@ -3,9 +3,11 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 #include "app/window_slot.h"
 #include "model/history.h"
+#include "model/long_term_outlook.h"
 #include "ui/common/prompts.h"
 
 namespace dalvo::ui {
@@ -98,6 +100,8 @@ private:
     void openCharts();
     void openDataTable();
     void openOutlook();
+    std::optional<LongTermOutlook> outlookOfMatrix() const;
+    void showMatrixWhereItIsAnalysed();
     void endProgram();
 
     ui::DialogPrompts dialogPrompts_;

@@ -1,5 +1,6 @@
 #include "model/axis_scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dalvo {
@@ -16,11 +17,24 @@ double roundStep(double rough)
     return 10.0 * power;
 }
 
+// Powers of ten that a double holds as normal or subnormal numbers above zero.
+constexpr double kLowestDecade = -323;
+constexpr double kHighestDecade = 308;
+constexpr int kMostLogSteps = 8;
+
 }  // namespace
 
 std::vector<double> AxisScale::ticks() const
 {
     std::vector<double> result;
+    if (logarithmic) {
+        const double first = std::round(std::log10(minimum));
+        const double last = std::round(std::log10(maximum));
+        for (double decade = first; decade < last; decade += step)
+            result.push_back(std::pow(10.0, decade));
+        result.push_back(maximum);
+        return result;
+    }
     const long count = std::lround((maximum - minimum) / step);
     for (long i = 0; i <= count; ++i) {
         double tick = minimum + static_cast<double>(i) * step;
@@ -32,6 +46,11 @@ std::vector<double> AxisScale::ticks() const
     if (!result.empty())
         result.back() = maximum;
     return result;
+}
+
+double AxisScale::position(double value) const
+{
+    return logarithmic ? std::log10(value) : value;
 }
 
 AxisScale niceScale(double low, double high, TickValues ticks)
@@ -74,6 +93,21 @@ AxisScale niceScale(double low, double high, TickValues ticks)
     if (!std::isfinite(scale.minimum) || !std::isfinite(scale.maximum) || scale.maximum <= scale.minimum)
         return empty;
     return scale;
+}
+
+AxisScale logScale(double low, double high)
+{
+    const AxisScale oneDecade{1.0, 10.0, 1.0, true};
+    if (!(low > 0.0 && low <= high) || !std::isfinite(high))
+        return oneDecade;
+    const double first = std::max(std::floor(std::log10(low)), kLowestDecade);
+    double last = std::min(std::ceil(std::log10(high)), kHighestDecade);
+    if (last <= first)
+        last = first + 1.0;
+    // Whole decades per step, and the range widened to a whole number of steps.
+    const double step = std::ceil((last - first) / kMostLogSteps);
+    last = std::min(first + std::ceil((last - first) / step) * step, kHighestDecade);
+    return AxisScale{std::pow(10.0, first), std::pow(10.0, last), step, true};
 }
 
 void ValueSpan::add(double value)

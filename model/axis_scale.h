@@ -1,17 +1,22 @@
-// Round axis ranges for the chart's linear axes, chosen from the data they show.
+// Round axis ranges for the chart's axes, linear or logarithmic, chosen from the data they show.
 #pragma once
 
 #include <vector>
 
 namespace dalvo {
 
-// A range from one tick to another, ticks `step` apart: the first at
-// `minimum`, the last at `maximum`.
+// A range from one tick to another: the first at `minimum`, the last at
+// `maximum`. A linear scale has its ticks `step` apart; a logarithmic one has
+// them at powers of ten, `step` decades apart.
 struct AxisScale {
     double minimum = 0.0;
     double maximum = 1.0;
     double step = 0.2;
+    bool logarithmic = false;
     std::vector<double> ticks() const;
+    // Where `value` lies along the axis, in units that grow evenly across it:
+    // the value itself, or on a logarithmic scale its common logarithm.
+    double position(double value) const;
 };
 
 // Which values an axis may put its ticks on.
@@ -26,6 +31,11 @@ enum class TickValues {
 // value at all (low > high) or a value that is not finite gives 0..1.
 AxisScale niceScale(double low, double high, TickValues ticks = TickValues::Round);
 
+// The smallest range from one power of ten to another that holds low..high,
+// both above zero, with at most eight tick steps of whole decades. Anything
+// else gives 1..10.
+AxisScale logScale(double low, double high);
+
 // Keeps the lowest and highest finite value it is given.
 class ValueSpan {
 public:
@@ -34,6 +44,7 @@ public:
     double low() const { return low_; }
     double high() const { return high_; }
     AxisScale scale(TickValues ticks = TickValues::Round) const { return niceScale(low_, high_, ticks); }
+    AxisScale logarithmicScale() const { return logScale(low_, high_); }
 
 private:
     double low_ = 1.0;

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "model/history.h"
-#include "views/charts/chart_window.h"
+#include "ui/charts/chart_window.h"
 
 namespace {
 
@@ -52,10 +52,11 @@ const Button kButtons[] = {
 
 struct OpenWindow {
     std::unique_ptr<History> history = fullRun();
-    ChartWindow window{*history};
+    dalvo::ui::DialogPrompts prompts;
+    ChartWindow window{*history, prompts};
     OpenWindow()
     {
-        window.Graph();
+        window.graph();
         window.show();
         (void)QTest::qWaitForWindowExposed(&window);
     }
@@ -178,7 +179,7 @@ void BM_Graph(benchmark::State& state)
 {
     OpenWindow open;
     open.click("Command1");
-    open.window.Graph();
+    open.window.graph();
     QCoreApplication::sendPostedEvents();
     if (!readyToTime(state, open))
         return;
@@ -187,7 +188,7 @@ void BM_Graph(benchmark::State& state)
         open.click("Command1");
         open.frame();
         state.ResumeTiming();
-        open.window.Graph();
+        open.window.graph();
         QCoreApplication::sendPostedEvents();
         open.frame();
     }

@@ -23,7 +23,7 @@
 #include "ui/teaching/introduction_window.h"
 #include "ui/teaching/quiz_window.h"
 #include "ui/teaching/references_window.h"
-#include "views/charts/chart_window.h"
+#include "ui/charts/chart_window.h"
 #include "views/tables/age_distribution_window.h"
 #include "views/tables/data_table_window.h"
 
@@ -89,7 +89,7 @@ TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)
         {"editor", [&]() -> QWidget& { return windows.editor.get(); }},
         {"chart window",
          [&]() -> QWidget& {
-             windows.charts.get().Graph();
+             windows.charts.get().graph();
              return windows.charts.get();
          }},
         {"detail table",

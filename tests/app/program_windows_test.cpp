@@ -13,6 +13,7 @@
 #include "ui/startup/backdrop_window.h"
 #include "ui/startup/title_window.h"
 #include "ui/main/main_window.h"
+#include "ui/charts/chart_window.h"
 #include "ui/outlook/outlook_window.h"
 
 #include <QLabel>
@@ -144,6 +145,34 @@ TEST_F(ProgramWindowsTest, ANewRunFromTheEditorRefreshesTheOutlook)
     EXPECT_NE(lambdaText(*outlook), before);
     click("frmForm1", "outlookButton");
     EXPECT_NE(lambdaText(*outlook), before);
+}
+
+// The λ line of the growth-rate chart follows the matrix of the main window.
+TEST_F(ProgramWindowsTest, TheGrowthRateChartDrawsLambdaOfTheMatrixShown)
+{
+    auto lambdaGuide = [this] {
+        ui::ChartWindow* chart = windows.charts.existing();
+        EXPECT_NE(chart, nullptr);
+        for (const auto& guide : chart->renderer().guides())
+            if (guide.label.startsWith(QStringLiteral("λ = ")))
+                return guide.label;
+        return QString();
+    };
+    projectFourSteps();
+    click("frmForm1", "Command4");
+    click("dalvofig", "Command2");
+    const QString separator = QString::fromStdString(windows.mainWindow().model().locale().decimalSeparator);
+    EXPECT_EQ(lambdaGuide(), QStringLiteral("λ = 1") + separator + QStringLiteral("21977"));
+    click("dalvofig", "Command6");
+
+    click("frmForm1", "Command5");
+    window("dalvo3")->findChild<QLineEdit*>(QStringLiteral("m1(1)"))->setText(QStringLiteral("5"));
+    click("dalvo3", "Command1");
+    projectFourSteps();
+    click("frmForm1", "Command4");
+    click("dalvofig", "Command2");
+    EXPECT_FALSE(lambdaGuide().isEmpty());
+    EXPECT_NE(lambdaGuide(), QStringLiteral("λ = 1") + separator + QStringLiteral("21977"));
 }
 
 TEST_F(ProgramWindowsTest, TheOutlookButtonMovesNoOtherControl)

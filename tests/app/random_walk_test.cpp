@@ -33,7 +33,7 @@
 #include "ui/editor/default_editor.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
-#include "views/charts/chart_window.h"
+#include "ui/charts/chart_window.h"
 #include "views/tables/data_table_window.h"
 
 namespace dalvo::testing_walk {
@@ -84,7 +84,6 @@ public:
     {
         for (int index = 0; index < actions; ++index) {
             const auto start = std::chrono::steady_clock::now();
-            answerDialogsOfExistingWindows();
             const std::string action = act();
             log_.record(index, action);
             afterAction();
@@ -127,17 +126,6 @@ private:
         program_ = std::make_unique<Program>(prompts_);
         longRun_ = chance(kLongRunShare);
         lastStepCount_ = 0;
-    }
-
-    // Windows are built on first use, and again after their close box; each
-    // gets the walk's answers before the next action can reach its dialogs.
-    void answerDialogsOfExistingWindows()
-    {
-        if (ui::ChartWindow* chart = program_->windows.charts.existing()) {
-            chart->report = [this](QWidget*, const QString& message) {
-                problems_ += "the chart window reported: " + message.toStdString() + "\n";
-            };
-        }
     }
 
     std::vector<QWidget*> visibleProgramWindows() const

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace dalvo {
 namespace {
@@ -124,6 +125,57 @@ TEST(AxisScaleTest, ValueSpanSkipsWhatCannotBePlotted)
     EXPECT_FALSE(span.empty());
     EXPECT_EQ(span.low(), -2.0);
     EXPECT_EQ(span.high(), 7.5);
+}
+
+TEST(AxisScaleTest, LogarithmicRangesRunFromPowerToPowerOfTen)
+{
+    struct Case {
+        const char* name;
+        double low, high;
+        std::vector<double> ticks;
+    };
+    const Case cases[] = {
+        {"within one decade", 2.0, 7.0, {1, 10}},
+        {"a power of ten is its own end", 10.0, 1000.0, {10, 100, 1000}},
+        {"across decades", 0.05, 12.5, {0.01, 0.1, 1, 10, 100}},
+        {"a single value", 5.0, 5.0, {1, 10}},
+        {"a single power of ten", 100.0, 100.0, {100, 1000}},
+        {"many decades take every second one", 1.0, 1e12, {1, 1e2, 1e4, 1e6, 1e8, 1e10, 1e12}},
+        {"eight decades still one apart", 1.0, 1e8, {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8}},
+        {"zero cannot be placed", 0.0, 5.0, {1, 10}},
+        {"nothing at all", 1.0, 0.0, {1, 10}},
+        {"not finite", 1.0, std::numeric_limits<double>::infinity(), {1, 10}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AxisScale scale = logScale(c.low, c.high);
+        EXPECT_TRUE(scale.logarithmic);
+        const std::vector<double> ticks = scale.ticks();
+        ASSERT_EQ(ticks.size(), c.ticks.size());
+        for (std::size_t i = 0; i < ticks.size(); ++i)
+            EXPECT_DOUBLE_EQ(ticks[i], c.ticks[i]) << i;
+        EXPECT_EQ(scale.minimum, ticks.front());
+        EXPECT_EQ(scale.maximum, ticks.back());
+    }
+}
+
+TEST(AxisScaleTest, ExtremeValuesKeepALogarithmicRangeInsideTheDoubles)
+{
+    const AxisScale scale = logScale(std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max());
+    EXPECT_GT(scale.minimum, 0.0);
+    EXPECT_TRUE(std::isfinite(scale.maximum));
+    EXPECT_LE(scale.ticks().size(), 10u);
+    for (double tick : scale.ticks())
+        EXPECT_TRUE(std::isfinite(scale.position(tick))) << tick;
+}
+
+TEST(AxisScaleTest, PositionsAlongTheAxis)
+{
+    const AxisScale linear = niceScale(0.0, 10.0);
+    EXPECT_EQ(linear.position(2.5), 2.5);
+    const AxisScale logarithmic = logScale(1.0, 1000.0);
+    EXPECT_DOUBLE_EQ(logarithmic.position(100.0), 2.0);
+    EXPECT_DOUBLE_EQ(logarithmic.position(0.01), -2.0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Shows MSChart1's state with Qt Charts: title, axes and legend by Qt, the points by our own plot item.
+// Shows a chart description with Qt Charts: title, axes and legend by Qt, the points and guides by our own plot item.
 #pragma once
 
 #include <QImage>
@@ -6,8 +6,8 @@
 
 #include "model/axis_scale.h"
 #include "model/number_text.h"
-#include "views/charts/chart_state.h"
-#include "views/charts/plot_points.h"
+#include "ui/charts/chart_description.h"
+#include "ui/charts/plot_points.h"
 
 QT_BEGIN_NAMESPACE
 class QCategoryAxis;
@@ -23,25 +23,28 @@ public:
     // Axis numbers are written with `locale`'s decimal separator.
     ChartRenderer(QChart* chart, NumberLocale locale);
 
-    // Brings the chart in line with the state. Marker pictures are redrawn
-    // only when their look changed.
-    void render(const ChartState& state);
+    // Brings the chart in line with the description, its texts translated.
+    // Marker pictures are redrawn only when their look changed.
+    void render(const ChartDescription& description);
 
-    // What the plot shows of column pair `index` (0 for columns 1 and 2):
-    // its points in the axes' values (none when the series is not drawn),
-    // whether they are joined by a line, and the marker stamped on each.
+    // What the plot shows of series `index`: its points where the axes place
+    // them (on a logarithmic axis, the logarithm of the value; none when the
+    // series is not drawn), whether they are joined by a line, and the marker
+    // stamped on each.
     QList<QPointF> points(int index) const;
     bool showsLine(int index) const;
     bool showsMarkers(int index) const;
     QImage markerImage(int index) const;
     // The marker stamped instead when the series' points crowd the plot.
     QImage crowdedMarkerImage(int index) const;
+    // The dashed lines across the plot, at the value axis' positions.
+    const QList<PlotPoints::Guide>& guides() const;
     QCategoryAxis* axisX() const { return x_; }
     QCategoryAxis* axisY() const { return y_; }
 
 private:
     struct MarkerLook {
-        MarkerStyle style = MarkerStyle::FilledSquare;
+        MarkerShape shape = MarkerShape::Square;
         int size = 0;
         QRgb fill = 0;
         QRgb outline = 0;
@@ -59,8 +62,8 @@ private:
     };
 
     Slot& slot(int index);
-    void renderSeries(const ChartState& state, int index, ValueSpan& xs, ValueSpan& ys);
-    void renderAxis(QCategoryAxis* axis, const AxisSettings& settings, const AxisScale& scale);
+    void renderSeries(const ChartDescription& description, int index);
+    void renderAxis(QCategoryAxis* axis, const ChartAxis& description);
 
     QChart* chart_;
     PlotPoints* plot_;

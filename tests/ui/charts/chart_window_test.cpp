@@ -1,4 +1,4 @@
-#include "views/charts/chart_window.h"
+#include "ui/charts/chart_window.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QFile>
 #include <QLegend>
 #include <QLegendMarker>
@@ -16,10 +17,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <memory>
+#include <optional>
 
 #include "app/window_slot.h"
-#include "tests/views/charts/chart_history.h"
+#include "tests/ui/charts/chart_history.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/messages.h"
 #include "ui/common/twips.h"
@@ -103,7 +106,7 @@ class ChartWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        window.Graph();
+        window.graph();
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -117,9 +120,9 @@ protected:
     void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     QChart* chart() { return window.chartView()->chart(); }
 
-    std::unique_ptr<History> history = projectedHistory(4);
     ScriptedPrompts prompts;
-    ChartWindow window{prompts, *history};
+    std::unique_ptr<History> history = projectedHistory(4);
+    ChartWindow window{*history, prompts};
 };
 
 TEST_F(ChartWindowTest, WindowAndChartFollowTheTwipPlan)
@@ -265,7 +268,7 @@ TEST_F(ChartWindowTest, GraphDrawsLinesUntilAChartGivesTheSeriesMarkers)
 
     click("Command3");
     click("Command1");
-    window.Graph();
+    window.graph();
     for (int s = 0; s < 4; ++s) {
         EXPECT_FALSE(window.renderer().showsLine(s)) << s;
         EXPECT_TRUE(window.renderer().showsMarkers(s)) << s;
@@ -352,15 +355,14 @@ TEST_F(ChartWindowTest, EachAgeKeepsItsColourWhicheverChartDrewItLast)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto history = projectedHistory(4);
-        ScriptedPrompts prompts;
-        ChartWindow fresh(prompts, *history);
-        fresh.Graph();
+        ChartWindow fresh(*history, prompts);
+        fresh.graph();
         fresh.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
         for (const char* name : c.clicks)
             QTest::mouseClick(fresh.findChild<QPushButton*>(name), Qt::LeftButton);
         if (c.graphAfter)
-            fresh.Graph();
+            fresh.graph();
         QCoreApplication::processEvents();
         const QImage shown = fresh.chartView()->grab().toImage();
         const QRect plot = inView(fresh.chartView(), fresh.chartView()->chart()->plotArea());
@@ -373,6 +375,7 @@ TEST_F(ChartWindowTest, EachAgeKeepsItsColourWhicheverChartDrewItLast)
 
 TEST(ChartWindowTimeAxisTest, TimeIsCountedInWholeSteps)
 {
+    ScriptedPrompts prompts;
     const NumberLocale locale = numberLocaleOfSystem();
     struct Case {
         const char* name;
@@ -381,21 +384,20 @@ TEST(ChartWindowTimeAxisTest, TimeIsCountedInWholeSteps)
         std::vector<double> ticks;
     };
     const Case cases[] = {
-        {"growth rate, 1 step", 1, &ChartWindow::ShowGrowthRate, {-1, 0, 1}},
-        {"growth rate, 2 steps", 2, &ChartWindow::ShowGrowthRate, {0, 1}},
-        {"growth rate, 4 steps", 4, &ChartWindow::ShowGrowthRate, {0, 1, 2, 3}},
-        {"change rate, 4 steps", 4, &ChartWindow::ShowChangeRate, {0, 1, 2, 3}},
-        {"change rate, 7 steps", 7, &ChartWindow::ShowChangeRate, {0, 1, 2, 3, 4, 5, 6}},
-        {"population, 1 step", 1, &ChartWindow::ShowPopulationSize, {0, 1}},
-        {"age structure, 3 steps", 3, &ChartWindow::ShowAgeStructure, {0, 1, 2, 3}},
-        {"age distribution, 12 steps", 12, &ChartWindow::ShowAgeDistribution, {0, 2, 4, 6, 8, 10, 12}},
+        {"growth rate, 1 step", 1, &ChartWindow::showGrowthRate, {-1, 0, 1}},
+        {"growth rate, 2 steps", 2, &ChartWindow::showGrowthRate, {0, 1}},
+        {"growth rate, 4 steps", 4, &ChartWindow::showGrowthRate, {0, 1, 2, 3}},
+        {"change rate, 4 steps", 4, &ChartWindow::showChangeRate, {0, 1, 2, 3}},
+        {"change rate, 7 steps", 7, &ChartWindow::showChangeRate, {0, 1, 2, 3, 4, 5, 6}},
+        {"population, 1 step", 1, &ChartWindow::showPopulationSize, {0, 1}},
+        {"age structure, 3 steps", 3, &ChartWindow::showAgeStructure, {0, 1, 2, 3}},
+        {"age distribution, 12 steps", 12, &ChartWindow::showAgeDistribution, {0, 2, 4, 6, 8, 10, 12}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto history = projectedHistory(c.projections);
-        ScriptedPrompts prompts;
-        ChartWindow window(prompts, *history);
-        window.Graph();
+        ChartWindow window(*history, prompts);
+        window.graph();
         (window.*c.draw)();
         QStringList expected;
         for (double tick : c.ticks)
@@ -406,11 +408,11 @@ TEST(ChartWindowTimeAxisTest, TimeIsCountedInWholeSteps)
 
 TEST(ChartWindowLongRunTest, CrowdedMarkersKeepTheSeriesColours)
 {
-    const auto history = writtenHistory(kLastStep);
     ScriptedPrompts prompts;
-    ChartWindow window(prompts, *history);
-    window.Graph();
-    window.ShowAgeStructure();
+    const auto history = writtenHistory(kLastStep);
+    ChartWindow window(*history, prompts);
+    window.graph();
+    window.showAgeStructure();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QCoreApplication::processEvents();
@@ -427,8 +429,8 @@ TEST(ChartWindowLongRunTest, CrowdedMarkersKeepTheSeriesColours)
 
     // A short run keeps the full markers with their outlines.
     const auto shortRun = projectedHistory(4);
-    ChartWindow fits(prompts, *shortRun);
-    fits.ShowAgeStructure();
+    ChartWindow fits(*shortRun, prompts);
+    fits.showAgeStructure();
     fits.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fits));
     QCoreApplication::processEvents();
@@ -502,6 +504,7 @@ TEST_F(ChartWindowTest, AxesFollowTheDataWithRegionalNumbers)
 
 TEST(ChartWindowEndsTest, ChartsAtNoStepAndAtTheLastStep)
 {
+    ScriptedPrompts prompts;
     struct Case {
         const char* name;
         int stepCount;
@@ -509,25 +512,24 @@ TEST(ChartWindowEndsTest, ChartsAtNoStepAndAtTheLastStep)
         int points;
     };
     const Case cases[] = {
-        {"growth rate, no step", 0, &ChartWindow::ShowGrowthRate, 0},
-        {"change rate, no step", 0, &ChartWindow::ShowChangeRate, 0},
-        {"population, no step", 0, &ChartWindow::ShowPopulationSize, 1},
-        {"age distribution, no step", 0, &ChartWindow::ShowAgeDistribution, 1},
-        {"population, last step", kLastStep, &ChartWindow::ShowPopulationSize, 1001},
-        {"change rate, last step", kLastStep, &ChartWindow::ShowChangeRate, 1000},
-        {"age structure, last step", kLastStep, &ChartWindow::ShowAgeStructure, 1001},
+        {"growth rate, no step", 0, &ChartWindow::showGrowthRate, 0},
+        {"change rate, no step", 0, &ChartWindow::showChangeRate, 0},
+        {"population, no step", 0, &ChartWindow::showPopulationSize, 1},
+        {"age distribution, no step", 0, &ChartWindow::showAgeDistribution, 1},
+        {"population, last step", kLastStep, &ChartWindow::showPopulationSize, 1001},
+        {"change rate, last step", kLastStep, &ChartWindow::showChangeRate, 1000},
+        {"age structure, last step", kLastStep, &ChartWindow::showAgeStructure, 1001},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto history = writtenHistory(c.stepCount);
-        ScriptedPrompts prompts;
-        ChartWindow window(prompts, *history);
-        window.Graph();
+        ChartWindow window(*history, prompts);
+        window.graph();
         (window.*c.draw)();
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         EXPECT_EQ(window.renderer().points(0).size(), c.points);
-        if (window.chartState().seriesCount() == 4) {
+        if (window.shownChart().series.size() == 4) {
             EXPECT_EQ(window.renderer().points(3).size(), c.points);
         }
         EXPECT_FALSE(window.chartView()->grab().isNull());
@@ -583,15 +585,15 @@ TEST_F(ChartWindowTest, GoBackAndQuitOnlyAskTheProgramAndKeepTheChart)
 
 TEST(ChartWindowLifeTest, CloseBoxDestroysTheWindowAndTheNextGraphStartsAfresh)
 {
-    const auto history = projectedHistory(4);
     ScriptedPrompts prompts;
-    app::WindowSlot<ChartWindow> slot([&] { return new ChartWindow(prompts, *history); }, [] {});
+    const auto history = projectedHistory(4);
+    app::WindowSlot<ChartWindow> slot([&] { return new ChartWindow(*history, prompts); }, [] {});
 
     ChartWindow& first = slot.get();
-    first.Graph();
+    first.graph();
     first.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
-    first.ShowAgeStructure();
+    first.showAgeStructure();
     QPointer<ChartWindow> gone(&first);
     QSignalSpy closed(&first, &ChartWindow::closeBoxUsed);
     first.close();
@@ -601,7 +603,7 @@ TEST(ChartWindowLifeTest, CloseBoxDestroysTheWindowAndTheNextGraphStartsAfresh)
     EXPECT_EQ(slot.existing(), nullptr);
 
     ChartWindow& second = slot.get();
-    second.Graph();
+    second.graph();
     // A new chart: Graph's series have the chart's own look, not the markers
     // the closed window had given them.
     for (int s = 0; s < 4; ++s) {
@@ -609,6 +611,175 @@ TEST(ChartWindowLifeTest, CloseBoxDestroysTheWindowAndTheNextGraphStartsAfresh)
         EXPECT_FALSE(second.renderer().showsMarkers(s)) << s;
     }
     EXPECT_EQ(second.chartView()->chart()->title(), "Age structure");
+}
+
+// The outlook of a matrix whose population grows by about a fifth each step.
+LongTermOutlook outlookWithLambda(double lambda)
+{
+    LongTermOutlook outlook;
+    outlook.classes = 4;
+    outlook.lambda = lambda;
+    outlook.stableDistribution = {0.4, 0.3, 0.2, 0.1};
+    return outlook;
+}
+
+// Where value `y` of the value axis lies in the view's picture.
+int rowInView(ChartWindow& window, double y)
+{
+    QChart* chart = window.chartView()->chart();
+    const QPointF inChart = chart->mapToPosition(QPointF(0, y), chart->series().first());
+    return window.chartView()->mapFromScene(chart->mapToScene(inChart)).y();
+}
+
+// Runs of `colour` along row `y` of the plot, or the row above or below it
+// where the smoothed line lies most: a dashed line has several separated by
+// gaps, a solid one a single run.
+int runsAlongRow(const QImage& image, const QRect& plot, int y, const QColor& colour)
+{
+    int most = 0;
+    for (int row = y - 1; row <= y + 1; ++row) {
+        int runs = 0;
+        bool inRun = false;
+        for (int x = plot.left() + 2; x < plot.right() - 2; ++x) {
+            const QColor c = image.pixelColor(x, row);
+            const bool near = std::abs(c.red() - colour.red()) <= 40 &&
+                              std::abs(c.green() - colour.green()) <= 40 &&
+                              std::abs(c.blue() - colour.blue()) <= 40;
+            runs += near && !inRun;
+            inRun = near;
+        }
+        most = std::max(most, runs);
+    }
+    return most;
+}
+
+TEST_F(ChartWindowTest, GrowthRateDrawsLambdaAsADashedLabelledLine)
+{
+    window.setOutlook(outlookWithLambda(1.2197724));
+    click("Command2");
+    QCoreApplication::processEvents();
+    const QString expectedLabel =
+        QStringLiteral("λ = ") + QString::fromStdString(formatSignificant(1.2197724, 6, numberLocaleOfSystem()));
+    ASSERT_EQ(window.renderer().guides().size(), 1);
+    EXPECT_EQ(window.renderer().guides()[0].label, expectedLabel);
+    EXPECT_TRUE(expectedLabel.startsWith(QStringLiteral("λ = 1")) && expectedLabel.endsWith("21977"));
+
+    const QImage shown = window.chartView()->grab().toImage();
+    const QRect plot = inView(window.chartView(), chart()->plotArea());
+    const int lambdaRow = rowInView(window, 1.2197724);
+    ASSERT_TRUE(plot.contains(plot.center().x(), lambdaRow));
+    const QColor guide(80, 80, 80);
+    EXPECT_GE(runsAlongRow(shown, plot, lambdaRow, guide), 10) << "a dashed line at λ";
+    // Away from λ the plot has no such line.
+    EXPECT_EQ(runsAlongRow(shown, plot, rowInView(window, 1.75), guide), 0);
+    // The label sits above the line's right end: dark text pixels there, none
+    // at the left end.
+    const QRect rightEnd(plot.right() - plot.width() / 4, lambdaRow - 30, plot.width() / 4, 26);
+    const QRect leftEnd(plot.left() + 20, lambdaRow - 30, plot.width() / 4, 26);
+    EXPECT_GT(pixelsNear(shown, rightEnd, guide), 15);
+    EXPECT_EQ(pixelsNear(shown, leftEnd, guide), 0);
+
+    // With λ = 0 or no outlook there is no line.
+    for (std::optional<LongTermOutlook> none : {std::optional(outlookWithLambda(0.0)), std::optional<LongTermOutlook>()}) {
+        window.setOutlook(none);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(window.renderer().guides().isEmpty());
+        const QImage without = window.chartView()->grab().toImage();
+        EXPECT_EQ(runsAlongRow(without, plot, rowInView(window, 1.2197724), guide), 0);
+    }
+}
+
+TEST_F(ChartWindowTest, TheValueAxisReachesLambda)
+{
+    window.setOutlook(outlookWithLambda(3.7));
+    click("Command2");
+    const QStringList labels = window.renderer().axisY()->categoriesLabels();
+    EXPECT_GE(window.renderer().axisY()->endValue(labels.last()), 3.7);
+    EXPECT_GT(window.renderer().axisY()->max(), 3.7);
+}
+
+TEST_F(ChartWindowTest, AgeDistributionDrawsTheStableSharesInTheAgeColours)
+{
+    click("Command8");
+    window.setOutlook(outlookWithLambda(1.2));
+    QCoreApplication::processEvents();
+    const QImage shown = window.chartView()->grab().toImage();
+    const QRect plot = inView(window.chartView(), chart()->plotArea());
+    const double shares[] = {0.4, 0.3, 0.2, 0.1};
+    for (int a = 0; a < 4; ++a) {
+        SCOPED_TRACE(a);
+        EXPECT_GE(runsAlongRow(shown, plot, rowInView(window, shares[a]), kAgeColours[a]), 10);
+    }
+}
+
+TEST_F(ChartWindowTest, LogScaleBoxOnlyWithThePopulationAndAgeStructureCharts)
+{
+    QCheckBox* box = window.findChild<QCheckBox*>("logScaleBox");
+    ASSERT_NE(box, nullptr);
+    struct Case {
+        const char* button;
+        bool offered;
+    };
+    const Case cases[] = {{"Command1", true}, {"Command2", false}, {"Command3", true},
+                          {"Command4", false}, {"Command8", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        click(c.button);
+        EXPECT_EQ(box->isVisible(), c.offered);
+    }
+    window.graph();
+    EXPECT_TRUE(box->isVisible());
+    // In free space: over none of the window's other controls.
+    const QRect inWindow(box->mapTo(&window, QPoint(0, 0)), box->size());
+    for (QWidget* other : window.findChildren<QPushButton*>())
+        EXPECT_FALSE(inWindow.intersects(other->geometry())) << other->objectName().toStdString();
+    EXPECT_TRUE(window.chartView()->geometry().contains(inWindow));
+}
+
+TEST_F(ChartWindowTest, LogScaleAxisHasPowersOfTenAndLeavesZerosOut)
+{
+    const NumberLocale locale = numberLocaleOfSystem();
+    click("Command3");
+    QCheckBox* box = window.logScaleBox();
+    box->setChecked(true);
+    QStringList powers;
+    for (double tick : {1.0, 10.0})
+        powers << QString::fromStdString(formatGeneral(tick, locale));
+    EXPECT_EQ(window.renderer().axisY()->categoriesLabels(), powers);
+    // Age 3 had individuals at step 3 only; its zeros are not on the plot.
+    ASSERT_EQ(window.renderer().points(3).size(), 1);
+    EXPECT_EQ(window.renderer().points(3)[0].x(), 3.0);
+    EXPECT_NEAR(window.renderer().points(3)[0].y(), std::log10(2.5), 1e-12);
+
+    click("Command1");
+    EXPECT_TRUE(box->isChecked());
+    powers << QString::fromStdString(formatGeneral(100.0, locale));
+    EXPECT_EQ(window.renderer().axisY()->categoriesLabels(), powers);
+    EXPECT_EQ(window.renderer().points(0).size(), 5);
+
+    box->setChecked(false);
+    EXPECT_EQ(window.renderer().axisY()->categoriesLabels().first(), QString::fromStdString(formatGeneral(4, locale)));
+    // The growth-rate chart never has a logarithmic axis.
+    box->setChecked(true);
+    click("Command2");
+    EXPECT_EQ(window.renderer().axisY()->categoriesLabels().size(), 4);
+}
+
+TEST_F(ChartWindowTest, TheLKeyTogglesTheLogScale)
+{
+    QCheckBox* box = window.logScaleBox();
+    click("Command1");
+    ASSERT_FALSE(box->isChecked());
+    for (bool expected : {true, false, true}) {
+        QTest::keyClick(&window, Qt::Key_L);
+        EXPECT_EQ(box->isChecked(), expected);
+        EXPECT_EQ(window.shownChart().value.scale.logarithmic, expected);
+    }
+    // While the box is hidden the key changes nothing.
+    click("Command4");
+    QTest::keyClick(&window, Qt::Key_L);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_FALSE(window.shownChart().value.scale.logarithmic);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-#include "views/charts/chart_renderer.h"
+#include "ui/charts/chart_renderer.h"
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -10,7 +11,7 @@
 #include <array>
 
 #include "ui/common/twips.h"
-#include "views/charts/marker_images.h"
+#include "ui/charts/marker_images.h"
 
 namespace dalvo::ui {
 
@@ -21,8 +22,9 @@ namespace {
 // and a series with a set look never meets another in the same colour.
 const std::array<QColor, 4> kDefaultColours = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0),
                                                QColor(150, 0, 0)};
-// An automatic marker, drawn only while the series has no line.
-constexpr int kAutomaticMarkerTwips = 120;
+// A marked series' marker: its size and black outline.
+constexpr int kMarkerTwips = 200;
+constexpr int kMarkerOutlineTwips = 5;
 // The marker of a series with more points than the plot has room for side by
 // side: small and without outline, so that the fill colours still show where
 // the points crowd.
@@ -36,28 +38,19 @@ QColor defaultColour(int index)
     return kDefaultColours[static_cast<std::size_t>(index) % kDefaultColours.size()];
 }
 
-QFont chartFont(const ChartFont& font)
+// Every chart writes its titles in 12 point Arial.
+QFont titleFont()
 {
-    QFont result(QString::fromStdString(font.name));
-    result.setStyleHint(QFont::SansSerif);
-    if (font.size > 0)
-        result.setPointSizeF(font.size);
-    return result;
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(12.0);
+    return font;
 }
 
-Qt::Alignment legendAlignment(LegendLocation location)
+// The description's texts are the program's own source texts.
+QString translated(const std::string& text)
 {
-    switch (location) {
-        case LegendLocation::Top:
-            return Qt::AlignTop;
-        case LegendLocation::Left:
-            return Qt::AlignLeft;
-        case LegendLocation::Bottom:
-            return Qt::AlignBottom;
-        case LegendLocation::Right:
-            break;
-    }
-    return Qt::AlignRight;
+    return QCoreApplication::translate("dalvo::ui::ChartWindow", text.c_str());
 }
 
 }  // namespace
@@ -126,151 +119,144 @@ QImage ChartRenderer::crowdedMarkerImage(int index) const
     return shown ? shown->crowdedMarker : QImage();
 }
 
-void ChartRenderer::renderSeries(const ChartState& state, int index, ValueSpan& xs, ValueSpan& ys)
+const QList<PlotPoints::Guide>& ChartRenderer::guides() const
+{
+    return plot_->guides();
+}
+
+void ChartRenderer::renderSeries(const ChartDescription& description, int index)
 {
     Slot& s = slot(index);
     PlotPoints::Series& plotted = plot_->series(index);
-    const bool shown = index < state.seriesCount();
+    const bool shown = index < static_cast<int>(description.series.size());
     plotted.points.clear();
-    if (shown) {
-        plotted.points.reserve(state.rowCount());
-        const int xColumn = 2 * index + 1;
-        for (int r = 1; r <= state.rowCount(); ++r) {
-            const ChartCell& x = state.cell(r, xColumn);
-            const ChartCell& y = state.cell(r, xColumn + 1);
-            // A point needs both values; one the plot cannot place is left out.
-            if (x.isNull || y.isNull || !std::isfinite(x.value) || !std::isfinite(y.value))
-                continue;
-            plotted.points.append(QPointF(x.value, y.value));
-            xs.add(x.value);
-            ys.add(y.value);
-        }
+    if (!shown) {
+        plotted.marker = plotted.crowdedMarker = QImage();
+        plotted.line = false;
+        for (QXYSeries* series : std::initializer_list<QXYSeries*>{s.line, s.markers})
+            for (QLegendMarker* entry : chart_->legend()->markers(series))
+                entry->setVisible(false);
+        return;
     }
+    const ChartSeries& series = description.series[static_cast<std::size_t>(index)];
+    const AxisScale& time = description.time.scale;
+    const AxisScale& value = description.value.scale;
+    plotted.points.reserve(static_cast<qsizetype>(series.points.size()));
+    for (const ChartPoint& point : series.points)
+        plotted.points.append(QPointF(time.position(point.x), value.position(point.y)));
 
-    const SeriesAppearance& look = state.series(2 * index + 1);
-    const bool lineShown = shown && look.showLine;
-    const bool markersShown = shown && (look.autoMarker ? !look.showLine : look.marker.visible);
-
-    if (markersShown) {
+    const bool marked = series.look.marked;
+    if (marked) {
         MarkerLook wanted;
-        if (look.autoMarker) {
-            wanted.size = twips(kAutomaticMarkerTwips);
-            wanted.fill = defaultColour(index).rgb();
-        } else {
-            wanted.style = look.marker.style;
-            wanted.size = std::max(twips(static_cast<int>(look.marker.size)), 1);
-            wanted.fill = toColour(look.marker.fill).rgb();
-            wanted.outline = toColour(look.marker.outline).rgb();
-            wanted.outlineWidth = std::max(twips(static_cast<int>(look.marker.outlineWidth)), 1);
-            wanted.outlined = look.marker.outlineStyle != PenStyle::Null;
-        }
+        wanted.shape = series.look.shape;
+        wanted.size = twips(kMarkerTwips);
+        wanted.fill = toColour(series.look.fill).rgb();
+        wanted.outline = QColor(Qt::black).rgb();
+        wanted.outlineWidth = std::max(twips(kMarkerOutlineTwips), 1);
+        wanted.outlined = true;
         if (!(wanted == s.look) || s.markerImage.isNull()) {
             s.markerImage =
-                dalvo::ui::markerImage(wanted.style, wanted.size, wanted.size, QColor(wanted.fill),
+                dalvo::ui::markerImage(wanted.shape, wanted.size, wanted.size, QColor(wanted.fill),
                                        QColor(wanted.outline), wanted.outlineWidth, wanted.outlined);
             const int crowded = std::min(twips(kCrowdedMarkerTwips), wanted.size);
-            s.crowdedMarkerImage = dalvo::ui::markerImage(wanted.style, crowded, crowded, QColor(wanted.fill),
+            s.crowdedMarkerImage = dalvo::ui::markerImage(wanted.shape, crowded, crowded, QColor(wanted.fill),
                                                           QColor(), 0, false);
             // The legend shows the very picture the plot stamps.
             s.markers->setLightMarker(s.markerImage);
             s.markers->setMarkerSize(wanted.size);
             s.markers->setColor(QColor(wanted.fill));
-            s.markers->setBorderColor(wanted.outlined ? QColor(wanted.outline) : QColor(wanted.fill));
+            s.markers->setBorderColor(QColor(wanted.outline));
             s.look = wanted;
         }
     }
-    if (!lineShown && !markersShown)
-        plotted.points.clear();
-    plotted.marker = markersShown ? s.markerImage : QImage();
-    plotted.crowdedMarker = markersShown ? s.crowdedMarkerImage : QImage();
-    plotted.line = lineShown;
+    plotted.marker = marked ? s.markerImage : QImage();
+    plotted.crowdedMarker = marked ? s.crowdedMarkerImage : QImage();
+    plotted.line = !marked;
     plotted.lineColour = s.line->pen().color();
 
-    const QString name = QString::fromStdString(state.columnLabel(2 * index + 1));
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{s.line, s.markers})
-        if (series->name() != name)
-            series->setName(name);
+    const QString name = translated(series.name);
+    for (QXYSeries* shownSeries : std::initializer_list<QXYSeries*>{s.line, s.markers})
+        if (shownSeries->name() != name)
+            shownSeries->setName(name);
     // One legend entry per series: its markers when it has any, else its line.
     const QLegend* legend = chart_->legend();
     for (QLegendMarker* entry : legend->markers(s.line))
-        entry->setVisible(lineShown && !markersShown);
+        entry->setVisible(!marked);
     for (QLegendMarker* entry : legend->markers(s.markers)) {
-        entry->setVisible(markersShown);
+        entry->setVisible(marked);
         if (entry->shape() != QLegend::MarkerShapeFromSeries)
             entry->setShape(QLegend::MarkerShapeFromSeries);
     }
 }
 
-void ChartRenderer::renderAxis(QCategoryAxis* axis, const AxisSettings& settings, const AxisScale& scale)
+void ChartRenderer::renderAxis(QCategoryAxis* axis, const ChartAxis& description)
 {
     // Qt redoes the chart's layout on every change, also to an equal value,
     // so only what differs is written.
-    const QString title = QString::fromStdString(settings.titleText);
+    const QString title = translated(description.title);
     if (axis->titleText() != title)
         axis->setTitleText(title);
-    const QFont font = chartFont(settings.titleFont);
+    const QFont font = titleFont();
     if (axis->titleFont() != font)
         axis->setTitleFont(font);
-    if (axis->isTitleVisible() != settings.titleVisible)
-        axis->setTitleVisible(settings.titleVisible);
-    const bool grid = settings.gridStyle != PenStyle::Null;
-    if (axis->isGridLineVisible() != grid)
-        axis->setGridLineVisible(grid);
-    const QPen gridPen(toColour(settings.gridColour), 1, Qt::SolidLine);
-    if (grid && axis->gridLinePen() != gridPen)
+    if (!axis->isTitleVisible())
+        axis->setTitleVisible(true);
+    if (!axis->isGridLineVisible())
+        axis->setGridLineVisible(true);
+    const QPen gridPen(toColour(description.gridColour), 1, Qt::SolidLine);
+    if (axis->gridLinePen() != gridPen)
         axis->setGridLinePen(gridPen);
 
+    const AxisScale& scale = description.scale;
     QStringList labels;
     const std::vector<double> ticks = scale.ticks();
     for (double tick : ticks)
         labels << QString::fromStdString(formatGeneral(tick, locale_));
-    if (axis->categoriesLabels() != labels || axis->startValue() != scale.minimum) {
+    const double start = scale.position(scale.minimum);
+    if (axis->categoriesLabels() != labels || axis->startValue() != start) {
         for (const QString& label : axis->categoriesLabels())
             axis->remove(label);
-        axis->setStartValue(scale.minimum);
+        axis->setStartValue(start);
         for (std::size_t i = 0; i < ticks.size(); ++i)
-            axis->append(labels[static_cast<int>(i)], ticks[i]);
+            axis->append(labels[static_cast<int>(i)], scale.position(ticks[i]));
     }
     // The plot clips at the axis ends, so a little room beyond the outer
     // ticks keeps the markers of the extreme points whole.
-    const double room = (scale.maximum - scale.minimum) * kRoomBeyondTicks;
-    if (axis->min() != scale.minimum - room || axis->max() != scale.maximum + room)
-        axis->setRange(scale.minimum - room, scale.maximum + room);
+    const double end = scale.position(scale.maximum);
+    const double room = (end - start) * kRoomBeyondTicks;
+    if (axis->min() != start - room || axis->max() != end + room)
+        axis->setRange(start - room, end + room);
 }
 
-void ChartRenderer::render(const ChartState& state)
+void ChartRenderer::render(const ChartDescription& description)
 {
-    const QFont titleFont = chartFont(state.titleFont);
-    if (chart_->titleFont() != titleFont)
-        chart_->setTitleFont(titleFont);
-    const QString title = QString::fromStdString(state.titleText);
+    const QFont font = titleFont();
+    if (chart_->titleFont() != font)
+        chart_->setTitleFont(font);
+    const QString title = translated(description.title);
     if (chart_->title() != title)
         chart_->setTitle(title);
     QLegend* legend = chart_->legend();
     // Visibility is set whatever it reads: an item of a hidden window reads
     // as hidden.
-    legend->setVisible(state.showLegend);
-    if (legend->alignment() != legendAlignment(state.legendLocation))
-        legend->setAlignment(legendAlignment(state.legendLocation));
+    legend->setVisible(description.legend);
+    if (legend->alignment() != Qt::AlignRight)
+        legend->setAlignment(Qt::AlignRight);
 
-    ValueSpan xs, ys;
-    const int count = std::max(state.seriesCount(), static_cast<int>(slots_.size()));
+    const int count = std::max(static_cast<int>(description.series.size()), static_cast<int>(slots_.size()));
     for (int index = 0; index < count; ++index)
-        renderSeries(state, index, xs, ys);
+        renderSeries(description, index);
 
-    if (state.uniformAxis) {
-        ValueSpan both = xs;
-        if (!ys.empty()) {
-            both.add(ys.low());
-            both.add(ys.high());
-        }
-        xs = ys = both;
+    renderAxis(x_, description.time);
+    renderAxis(y_, description.value);
+
+    QList<PlotPoints::Guide> guides;
+    for (const GuideLine& guide : description.guides) {
+        const QString label =
+            guide.caption.empty() ? QString() : translated(guide.caption).arg(QString::fromStdString(guide.number));
+        guides.append({description.value.scale.position(guide.value), toColour(guide.colour), label});
     }
-    // Every chart of the window runs along the steps of the run, so the
-    // horizontal axis counts: its ticks are whole steps. Axes that share one
-    // scale share those ticks.
-    renderAxis(x_, state.axis(AxisId::X), xs.scale(TickValues::Whole));
-    renderAxis(y_, state.axis(AxisId::Y), ys.scale(state.uniformAxis ? TickValues::Whole : TickValues::Round));
+    plot_->setGuides(guides);
     // The plot area follows once the chart has laid out the new axes.
     plot_->setPlotArea(chart_->plotArea());
     plot_->setRanges(x_->min(), x_->max(), y_->min(), y_->max());

@@ -1,4 +1,4 @@
-#include "views/charts/marker_images.h"
+#include "ui/charts/marker_images.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,18 +9,18 @@ namespace dalvo::ui {
 
 namespace {
 
-QPolygonF shapeOf(MarkerStyle style, const QRectF& box)
+QPolygonF shapeOf(MarkerShape shape, const QRectF& box)
 {
     const double left = box.left(), right = box.right(), top = box.top(), bottom = box.bottom();
     const double middleX = box.center().x(), middleY = box.center().y();
-    switch (style) {
-        case MarkerStyle::FilledSquare:
+    switch (shape) {
+        case MarkerShape::Square:
             break;
-        case MarkerStyle::FilledDiamond:
+        case MarkerShape::Diamond:
             return QPolygonF({{middleX, top}, {right, middleY}, {middleX, bottom}, {left, middleY}});
-        case MarkerStyle::FilledUpTriangle:
+        case MarkerShape::UpTriangle:
             return QPolygonF({{middleX, top}, {right, bottom}, {left, bottom}});
-        case MarkerStyle::FilledDownTriangle:
+        case MarkerShape::DownTriangle:
             return QPolygonF({{left, top}, {right, top}, {middleX, bottom}});
     }
     return QPolygonF(box);
@@ -28,13 +28,13 @@ QPolygonF shapeOf(MarkerStyle style, const QRectF& box)
 
 }  // namespace
 
-QColor toColour(const Rgb& colour)
+QColor toColour(const Colour& colour)
 {
     return QColor(std::clamp(colour.red, 0, 255), std::clamp(colour.green, 0, 255),
                   std::clamp(colour.blue, 0, 255));
 }
 
-QImage markerImage(MarkerStyle style, int canvas, int size, const QColor& fill, const QColor& outline,
+QImage markerImage(MarkerShape shape, int canvas, int size, const QColor& fill, const QColor& outline,
                    int outlineWidth, bool outlined)
 {
     canvas = std::max(canvas, 1);
@@ -51,7 +51,7 @@ QImage markerImage(MarkerStyle style, int canvas, int size, const QColor& fill, 
         painter.setPen(QPen(outline, outlineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     else
         painter.setPen(Qt::NoPen);
-    painter.drawPolygon(shapeOf(style, box));
+    painter.drawPolygon(shapeOf(shape, box));
     return image;
 }
 

@@ -4,16 +4,16 @@
 #include <QColor>
 #include <QImage>
 
-#include "views/charts/chart_state.h"
+#include "ui/charts/chart_description.h"
 
 namespace dalvo::ui {
 
-QColor toColour(const Rgb& colour);
+QColor toColour(const Colour& colour);
 
 // A square transparent picture `canvas` pixels wide with the marker's shape,
 // `size` pixels wide, in its middle: filled and, unless the outline has the
 // null pen, outlined `outlineWidth` pixels wide.
-QImage markerImage(MarkerStyle style, int canvas, int size, const QColor& fill, const QColor& outline,
+QImage markerImage(MarkerShape shape, int canvas, int size, const QColor& fill, const QColor& outline,
                    int outlineWidth, bool outlined);
 
 }  // namespace dalvo::ui

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
+#include <QString>
 #include <vector>
 
 namespace dalvo::ui {
@@ -29,11 +30,22 @@ public:
         QImage crowdedMarker;
     };
 
+    // A dashed line across the plot at value `y`, with `label`, when not
+    // empty, written above its right end.
+    struct Guide {
+        double y = 0;
+        QColor colour;
+        QString label;
+        bool operator==(const Guide&) const = default;
+    };
+
     explicit PlotPoints(QGraphicsItem* parent);
 
     // Series `index`, created empty on first use.
     Series& series(int index);
     const Series* find(int index) const;
+    void setGuides(const QList<Guide>& guides);
+    const QList<Guide>& guides() const { return guides_; }
     // The values at the plot area's left, right, bottom and top edges; the
     // next frame shows the series as they are then.
     void setRanges(double xLow, double xHigh, double yLow, double yHigh);
@@ -45,8 +57,11 @@ public:
 
 private:
     void place(const QList<QPointF>& points);
+    double placedY(double y) const;
+    void paintGuides(QPainter* painter) const;
 
     std::vector<Series> series_;
+    QList<Guide> guides_;
     QRectF area_;
     double xLow_ = 0, xHigh_ = 1, yLow_ = 0, yHigh_ = 1;
     // Kept between paints to reuse their memory.

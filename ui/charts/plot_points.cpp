@@ -1,4 +1,4 @@
-#include "views/charts/plot_points.h"
+#include "ui/charts/plot_points.h"
 
 #include <QPainter>
 #include <QPen>
@@ -9,6 +9,8 @@ namespace dalvo::ui {
 namespace {
 
 constexpr double kLineWidth = 2.0;
+// A guide's label keeps this far from the plot's right edge and its line.
+constexpr double kLabelMargin = 4.0;
 
 }  // namespace
 
@@ -44,6 +46,20 @@ void PlotPoints::setPlotArea(const QRectF& area)
     area_ = area;
 }
 
+void PlotPoints::setGuides(const QList<Guide>& guides)
+{
+    if (guides == guides_)
+        return;
+    guides_ = guides;
+    update();
+}
+
+double PlotPoints::placedY(double y) const
+{
+    const double ySpan = yHigh_ - yLow_;
+    return area_.bottom() - (ySpan > 0 ? (y - yLow_) * area_.height() / ySpan : 0.0);
+}
+
 void PlotPoints::place(const QList<QPointF>& points)
 {
     const double xSpan = xHigh_ - xLow_, ySpan = yHigh_ - yLow_;
@@ -61,6 +77,9 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
         return;
     painter->save();
     painter->setClipRect(area_);
+    // Under the points, so that the run's own values stay readable where
+    // they reach the line they settle on.
+    paintGuides(painter);
     for (const Series& s : series_) {
         if (s.points.isEmpty() || (!s.line && s.marker.isNull()))
             continue;
@@ -88,6 +107,23 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
         }
     }
     painter->restore();
+}
+
+void PlotPoints::paintGuides(QPainter* painter) const
+{
+    for (const Guide& guide : guides_) {
+        const double y = placedY(guide.y);
+        painter->setPen(QPen(guide.colour, kLineWidth, Qt::DashLine, Qt::FlatCap));
+        painter->drawLine(QLineF(area_.left(), y, area_.right(), y));
+        if (guide.label.isEmpty())
+            continue;
+        // Above the line, or below it where the plot's top leaves no room.
+        const double height = painter->fontMetrics().height();
+        const bool roomAbove = y - area_.top() >= height + kLabelMargin;
+        const QRectF box(area_.left(), roomAbove ? y - kLabelMargin - height : y + kLabelMargin,
+                         area_.width() - kLabelMargin, height);
+        painter->drawText(box, Qt::AlignRight | Qt::AlignVCenter, guide.label);
+    }
 }
 
 }  // namespace dalvo::ui

@@ -1,4 +1,4 @@
-#include "views/charts/plot_points.h"
+#include "ui/charts/plot_points.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,175 @@
+#include "ui/charts/chart_description.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dalvo {
+
+namespace {
+
+const Colour kBlack{0, 0, 0};
+const Colour kLightGrey{192, 192, 192};
+const Colour kGuideGrey{80, 80, 80};
+
+// Ages 0 to 3 keep these looks on every chart that marks them; the time
+// series share the look of age 0.
+const std::array<SeriesLook, kAgeClasses> kAgeLooks = {{
+    {true, MarkerShape::Square, {255, 0, 0}},
+    {true, MarkerShape::UpTriangle, {0, 0, 255}},
+    {true, MarkerShape::DownTriangle, {0, 255, 0}},
+    {true, MarkerShape::Diamond, {150, 0, 0}},
+}};
+
+enum class ValueScale { Linear, Logarithmic };
+
+// A point the plot cannot place is left out: a value that is not finite, or
+// on a logarithmic axis one that is not above zero.
+bool placeable(double y, ValueScale scale)
+{
+    return std::isfinite(y) && (scale == ValueScale::Linear || y > 0.0);
+}
+
+// The points (t, valueAt(t)) for t = 0..count-1.
+template <typename ValueAt>
+std::vector<ChartPoint> pointsAlongTime(int count, ValueScale scale, ValueAt valueAt)
+{
+    std::vector<ChartPoint> points;
+    points.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int t = 0; t < count; ++t) {
+        const double y = valueAt(t);
+        if (placeable(y, scale))
+            points.push_back({static_cast<double>(t), y});
+    }
+    return points;
+}
+
+// Every chart of the window runs along the steps of the run, so the time
+// axis counts in whole steps; the value axis holds the points and the guide
+// lines.
+void fitAxes(ChartDescription& chart, ValueScale scale)
+{
+    ValueSpan times, values;
+    for (const ChartSeries& series : chart.series)
+        for (const ChartPoint& point : series.points) {
+            times.add(point.x);
+            values.add(point.y);
+        }
+    for (const GuideLine& guide : chart.guides)
+        values.add(guide.value);
+    chart.time.scale = times.scale(TickValues::Whole);
+    chart.value.scale = scale == ValueScale::Logarithmic ? values.logarithmicScale() : values.scale();
+}
+
+ChartDescription chartWithTitles(const ChartInputs& inputs, std::string title, std::string timeTitle,
+                                 std::string valueTitle)
+{
+    ChartDescription chart;
+    chart.title = std::move(title);
+    chart.time = {std::move(timeTitle), {}, kLightGrey};
+    chart.value = {std::move(valueTitle), {}, kBlack};
+    chart.memory = inputs.memory;
+    return chart;
+}
+
+template <typename ValueAt>
+ChartDescription timeSeriesChart(const ChartInputs& inputs, std::string title, std::string valueTitle, int count,
+                                 ValueScale scale, ValueAt valueAt)
+{
+    ChartDescription chart = chartWithTitles(inputs, std::move(title), "time", std::move(valueTitle));
+    chart.memory.looks[0] = kAgeLooks[0];
+    chart.series.push_back({chart.memory.names[0], pointsAlongTime(count, scale, valueAt), kAgeLooks[0]});
+    return chart;
+}
+
+ValueScale valueScaleOf(const ChartInputs& inputs)
+{
+    return inputs.logScale ? ValueScale::Logarithmic : ValueScale::Linear;
+}
+
+enum class AgeChart { Graph, Structure, Distribution };
+
+ChartDescription ageChart(const History& history, const ChartInputs& inputs, AgeChart which)
+{
+    const bool distribution = which == AgeChart::Distribution;
+    ChartDescription chart =
+        distribution ? chartWithTitles(inputs, "Age distribution", "Time", "Proportion")
+                     : chartWithTitles(inputs, "Age structure", "time", "N(t)");
+    chart.legend = true;
+    if (which != AgeChart::Graph)
+        chart.memory.looks = kAgeLooks;
+    if (!distribution)
+        for (int a = 0; a < kAgeClasses; ++a)
+            chart.memory.names[a] = ageLabel(a);
+
+    const ValueScale scale = distribution ? ValueScale::Linear : valueScaleOf(inputs);
+    const int count = history.stepCount() + 1;
+    for (int a = 0; a < kAgeClasses; ++a) {
+        std::vector<ChartPoint> points = pointsAlongTime(count, scale, [&](int t) {
+            return distribution ? history.step(t).proportions[a] : history.step(t).counts[a];
+        });
+        chart.series.push_back({chart.memory.names[a], std::move(points), chart.memory.looks[a]});
+    }
+    if (distribution && inputs.outlook) {
+        const std::vector<double>& stable = inputs.outlook->stableDistribution;
+        for (std::size_t a = 0; a < std::min(stable.size(), kAgeLooks.size()); ++a)
+            if (std::isfinite(stable[a]))
+                chart.guides.push_back({stable[a], kAgeLooks[a].fill, {}, {}});
+    }
+    fitAxes(chart, scale);
+    return chart;
+}
+
+}  // namespace
+
+ChartDescription populationSizeChart(const History& history, const ChartInputs& inputs)
+{
+    const ValueScale scale = valueScaleOf(inputs);
+    ChartDescription chart = timeSeriesChart(inputs, "Total population size", "N(t)", history.stepCount() + 1, scale,
+                                             [&](int t) { return history.step(t).total; });
+    fitAxes(chart, scale);
+    return chart;
+}
+
+ChartDescription growthRateChart(const History& history, const ChartInputs& inputs)
+{
+    ChartDescription chart =
+        timeSeriesChart(inputs, "Growth rate", "N(t+1)/N(t)", history.stepCount(), ValueScale::Linear,
+                        [&](int k) { return static_cast<double>(history.growthRate(k)); });
+    // With λ = 0 the population dies out and no rate settles anywhere.
+    if (inputs.outlook && inputs.outlook->lambda > 0.0 && std::isfinite(inputs.outlook->lambda)) {
+        const double lambda = inputs.outlook->lambda;
+        chart.guides.push_back({lambda, kGuideGrey, "λ = %1", formatSignificant(lambda, 6, inputs.locale)});
+    }
+    fitAxes(chart, ValueScale::Linear);
+    return chart;
+}
+
+ChartDescription changeRateChart(const History& history, const ChartInputs& inputs)
+{
+    ChartDescription chart = timeSeriesChart(inputs, "Change rate dN(t)", "dN(t)", history.stepCount(),
+                                             ValueScale::Linear, [&](int k) { return history.change(k); });
+    fitAxes(chart, ValueScale::Linear);
+    return chart;
+}
+
+ChartDescription ageStructureChart(const History& history, const ChartInputs& inputs)
+{
+    return ageChart(history, inputs, AgeChart::Structure);
+}
+
+ChartDescription ageDistributionChart(const History& history, const ChartInputs& inputs)
+{
+    return ageChart(history, inputs, AgeChart::Distribution);
+}
+
+ChartDescription graphAgeStructureChart(const History& history, const ChartInputs& inputs)
+{
+    return ageChart(history, inputs, AgeChart::Graph);
+}
+
+std::string ageLabel(int ageClass)
+{
+    return std::string("age ") + (ageClass >= 0 ? " " : "") + formatGeneral(ageClass, NumberLocale{});
+}
+
+}  // namespace dalvo

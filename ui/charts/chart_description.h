@@ -1,0 +1,102 @@
+// What each chart of the chart window shows, worked out from the run without Qt: titles, axes, series, guide lines.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/axis_scale.h"
+#include "model/history.h"
+#include "model/long_term_outlook.h"
+#include "model/number_text.h"
+
+namespace dalvo {
+
+struct Colour {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    bool operator==(const Colour&) const = default;
+};
+
+enum class MarkerShape { Square, Diamond, UpTriangle, DownTriangle };
+
+// A series is drawn either as a line in its own colour (a chart that has not
+// yet chosen a look), or as markers of `shape` filled with `fill` and
+// outlined in black, with no line.
+struct SeriesLook {
+    bool marked = false;
+    MarkerShape shape = MarkerShape::Square;
+    Colour fill;
+    bool operator==(const SeriesLook&) const = default;
+};
+
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const ChartPoint&) const = default;
+};
+
+struct ChartSeries {
+    std::string name;
+    std::vector<ChartPoint> points;
+    SeriesLook look;
+};
+
+struct ChartAxis {
+    std::string title;
+    AxisScale scale;
+    Colour gridColour;
+};
+
+// A dashed horizontal line across the plot at `value`; with a caption, that
+// caption ("%1" standing for `number`) is written above the line's right end.
+struct GuideLine {
+    double value = 0;
+    Colour colour;
+    std::string caption;
+    std::string number;
+};
+
+// What one chart leaves to the next: the age charts give the four series
+// their look and the first two their names; "Graph" keeps whatever look they
+// last had, and the distribution chart keeps the names.
+struct ChartMemory {
+    std::array<SeriesLook, kAgeClasses> looks{};
+    std::array<std::string, kAgeClasses> names = {"column 1", "column 3", "column 5", "column 7"};
+    bool operator==(const ChartMemory&) const = default;
+};
+
+// Texts are the program's English source texts; the window translates them.
+struct ChartDescription {
+    std::string title;
+    bool legend = false;
+    ChartAxis time;
+    ChartAxis value;
+    std::vector<ChartSeries> series;
+    std::vector<GuideLine> guides;
+    ChartMemory memory;
+};
+
+// What a chart reads besides the history.
+struct ChartInputs {
+    ChartMemory memory;  // as the chart shown before left it
+    const LongTermOutlook* outlook = nullptr;  // none while the matrix cannot be analysed
+    bool logScale = false;  // read by the population-size and age-structure charts
+    NumberLocale locale;
+};
+
+// The chart window's five charts, each over steps 0..stepCount() of the run.
+ChartDescription populationSizeChart(const History& history, const ChartInputs& inputs);
+ChartDescription growthRateChart(const History& history, const ChartInputs& inputs);
+ChartDescription changeRateChart(const History& history, const ChartInputs& inputs);
+ChartDescription ageStructureChart(const History& history, const ChartInputs& inputs);
+ChartDescription ageDistributionChart(const History& history, const ChartInputs& inputs);
+// The main window's "Graph": the age-structure chart with the series looking
+// as the chart shown before left them.
+ChartDescription graphAgeStructureChart(const History& history, const ChartInputs& inputs);
+
+// "age", a blank, then the class number with a blank for its sign: "age  0".
+std::string ageLabel(int ageClass);
+
+}  // namespace dalvo
