@@ -71,8 +71,17 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
     byAgeCaption_ = makeLabel(this, QStringLiteral("byAgeCaption"), tr("By age"), 240, 2640, 3960, 300, 11);
     byAgeTable_ = makeGrid(this, kClasses, 2, twipRect(240, 2940, 3960, 2160));
     byAgeTable_->setObjectName(QStringLiteral("byAgeTable"));
-    byAgeTable_->setHorizontalHeaderLabels({tr("Stable distribution"), tr("Reproductive value")});
+    byAgeTable_->setHorizontalHeaderLabels({tr("Stable\ndistribution"), tr("Reproductive\nvalue")});
     byAgeTable_->setAccessibleName(tr("Stable age distribution and reproductive values"));
+
+    meaningLabel_ = makeSentence(this, QStringLiteral("meaningLabel"), 5280, 2160);
+    meaningLabel_->setGeometry(twipRect(240, 5340, 3960, 2400));
+    meaningLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    meaningLabel_->setFont(timesFont(10));
+    meaningLabel_->setText(tr("The sensitivity of λ to an entry of the matrix says how much λ changes when that "
+                              "entry changes by a small amount; the elasticity says the same in proportions: by "
+                              "what share λ changes when the entry changes by a small share. Empty cells are not "
+                              "part of a Leslie matrix."));
 
     sensitivityCaption_ = makeLabel(this, QStringLiteral("sensitivityCaption"),
                                     tr("Sensitivity of λ to each entry of the matrix"), 4440, 2640, 5520, 300, 11);
@@ -112,6 +121,7 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
     connect(escape, &QShortcut::activated, this, &OutlookWindow::backToMainRequested);
 
     centreOnScreen(this);
+    goBackButton_->setFocus();
 }
 
 QString OutlookWindow::number(double value, int significantDigits) const

@@ -52,6 +52,7 @@ private:
     QLabel* settlingLabel_ = nullptr;
     QLabel* reproductionLabel_ = nullptr;
     QLabel* byAgeCaption_ = nullptr;
+    QLabel* meaningLabel_ = nullptr;
     QTableWidget* byAgeTable_ = nullptr;
     QLabel* sensitivityCaption_ = nullptr;
     QTableWidget* sensitivityGrid_ = nullptr;
