@@ -35,7 +35,7 @@
 #include "ui/main_window/file_commands.h"
 #include "ui/main_window/main_window.h"
 #include "views/charts/chart_window.h"
-#include "views/tables/data_table_window.h"
+#include "ui/tables/table_window.h"
 
 namespace dalvo::testing_walk {
 namespace {
@@ -137,8 +137,8 @@ private:
     // gets the walk's answers before the next action can reach its dialogs.
     void answerDialogsOfExistingWindows()
     {
-        if (ui::DataTableWindow* table = program_->windows.dataTable.existing())
-            answerPrinter(table->pagePrinter());
+        if (ui::TableWindow* table = program_->windows.dataTable.existing())
+            answerPrinter(*table->pagePrinter());
         if (ui::ChartWindow* chart = program_->windows.charts.existing()) {
             answerPrinter(chart->pagePrinter());
             chart->report = [this](QWidget*, const QString& message) {
