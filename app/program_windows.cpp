@@ -8,6 +8,7 @@
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/outlook/outlook_window.h"
+#include "ui/tables/table_window.h"
 #include "ui/teaching/about_window.h"
 #include "ui/teaching/dedication_window.h"
 #include "ui/teaching/how_to_window.h"
@@ -15,8 +16,6 @@
 #include "ui/teaching/quiz_window.h"
 #include "ui/teaching/references_window.h"
 #include "ui/charts/chart_window.h"
-#include "views/tables/age_distribution_window.h"
-#include "views/tables/data_table_window.h"
 
 namespace dalvo::app {
 
@@ -122,8 +121,8 @@ void ProgramWindows::openCharts()
 
 void ProgramWindows::openDataTable()
 {
-    ui::DataTableWindow& window = dataTable.get();
-    window.ShowAgeStructure();
+    ui::TableWindow& window = dataTable.get();
+    window.fillFromRun();
     window.show();
     main_->hide();
 }
@@ -215,31 +214,31 @@ ui::ChartWindow* ProgramWindows::buildCharts()
     return window;
 }
 
-ui::DataTableWindow* ProgramWindows::buildDataTable()
+ui::TableWindow* ProgramWindows::buildDataTable()
 {
-    auto* window = new ui::DataTableWindow(prompts_, history_, main_->model().locale());
-    connect(window, &ui::DataTableWindow::ageDistributionRequested, this, [this, window] {
-        ui::AgeDistributionWindow& next = ageDistribution.get();
-        next.ShowAgeDistribution();
+    auto* window = new ui::TableWindow(AgeColumns::Numbers, history_, main_->model().locale(), prompts_);
+    connect(window, &ui::TableWindow::otherTableRequested, this, [this, window] {
+        ui::TableWindow& next = ageDistribution.get();
+        next.fillFromRun();
         next.show();
         window->hide();
     });
-    connect(window, &ui::DataTableWindow::backToMainRequested, this, [this, window] { backToMain(window); });
+    connect(window, &ui::TableWindow::backToMainRequested, this, [this, window] { backToMain(window); });
     return window;
 }
 
-ui::AgeDistributionWindow* ProgramWindows::buildAgeDistribution()
+ui::TableWindow* ProgramWindows::buildAgeDistribution()
 {
-    auto* window = new ui::AgeDistributionWindow(history_, main_->model().locale());
-    connect(window, &ui::AgeDistributionWindow::backToMainRequested, this,
+    auto* window = new ui::TableWindow(AgeColumns::Proportions, history_, main_->model().locale(), prompts_);
+    connect(window, &ui::TableWindow::backToMainRequested, this,
             [this, window] { backToMain(window); });
-    connect(window, &ui::AgeDistributionWindow::showAgeStructureRequested, this, [this, window] {
+    connect(window, &ui::TableWindow::otherTableRequested, this, [this, window] {
         // The detail table comes back as it was left; only a table that no
         // longer exists is filled afresh.
         const bool existed = dataTable.existing() != nullptr;
-        ui::DataTableWindow& table = dataTable.get();
+        ui::TableWindow& table = dataTable.get();
         if (!existed)
-            table.ShowAgeStructure();
+            table.fillFromRun();
         table.show();
         window->hide();
     });

@@ -12,10 +12,8 @@
 
 namespace dalvo::ui {
 class AboutWindow;
-class AgeDistributionWindow;
 class BackdropWindow;
 class ChartWindow;
-class DataTableWindow;
 class DedicationWindow;
 class DefaultEditor;
 class FileCommands;
@@ -25,6 +23,7 @@ class MainWindow;
 class OutlookWindow;
 class QuizWindow;
 class ReferencesWindow;
+class TableWindow;
 class TitleWindow;
 class TrailingInputGuard;
 }  // namespace dalvo::ui
@@ -61,8 +60,8 @@ public:
     WindowSlot<ui::QuizWindow> quiz;
     WindowSlot<ui::DefaultEditor> editor;
     WindowSlot<ui::ChartWindow> charts;
-    WindowSlot<ui::DataTableWindow> dataTable;
-    WindowSlot<ui::AgeDistributionWindow> ageDistribution;
+    WindowSlot<ui::TableWindow> dataTable;
+    WindowSlot<ui::TableWindow> ageDistribution;
     WindowSlot<ui::AboutWindow> about;
     WindowSlot<ui::DedicationWindow> dedication;
     WindowSlot<ui::OutlookWindow> outlook;
@@ -85,8 +84,8 @@ private:
     ui::QuizWindow* buildQuiz();
     ui::DefaultEditor* buildEditor();
     ui::ChartWindow* buildCharts();
-    ui::DataTableWindow* buildDataTable();
-    ui::AgeDistributionWindow* buildAgeDistribution();
+    ui::TableWindow* buildDataTable();
+    ui::TableWindow* buildAgeDistribution();
     ui::AboutWindow* buildAbout();
     ui::DedicationWindow* buildDedication();
     ui::OutlookWindow* buildOutlook();

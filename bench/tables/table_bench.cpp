@@ -5,15 +5,18 @@
 #include <memory>
 
 #include "model/history.h"
+#include "ui/common/prompts.h"
 #include "model/main_form_model.h"
-#include "views/tables/age_distribution_window.h"
-#include "views/tables/data_table_window.h"
+#include "ui/tables/table_window.h"
 
 namespace {
 
+// Nothing in these runs asks the student anything.
+dalvo::ui::DialogPrompts prompts;
+
 using dalvo::History;
-using dalvo::ui::AgeDistributionWindow;
-using dalvo::ui::DataTableWindow;
+using dalvo::AgeColumns;
+using dalvo::ui::TableWindow;
 
 // A run of the default matrix stepped `projections` times, as the student
 // steps it.
@@ -39,8 +42,7 @@ void settleAndPaint(QWidget& window)
     window.repaint();
 }
 
-template <class Window, void (Window::*Fill)()>
-void opens(benchmark::State& state)
+void opens(benchmark::State& state, AgeColumns ages)
 {
     const auto history = defaultRun(static_cast<int>(state.range(0)));
     if (history->stepCount() != state.range(0)) {
@@ -48,9 +50,9 @@ void opens(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        auto* window = new Window(*history, {});
+        auto* window = new TableWindow(ages, *history, {}, prompts);
         window->show();
-        (window->*Fill)();
+        window->fillFromRun();
         settleAndPaint(*window);
 
         state.PauseTiming();
@@ -64,12 +66,12 @@ void opens(benchmark::State& state)
 void BM_DetailTableShownAgainAndRefilled(benchmark::State& state)
 {
     const auto history = defaultRun(static_cast<int>(state.range(0)));
-    DataTableWindow window(*history, {});
-    window.ShowAgeStructure();
+    TableWindow window(AgeColumns::Numbers, *history, {}, prompts);
+    window.fillFromRun();
     settleAndPaint(window);
     for (auto _ : state) {
         window.show();
-        window.ShowAgeStructure();
+        window.fillFromRun();
         settleAndPaint(window);
 
         state.PauseTiming();
@@ -81,12 +83,12 @@ void BM_DetailTableShownAgainAndRefilled(benchmark::State& state)
 
 void BM_DetailTableOpens(benchmark::State& state)
 {
-    opens<DataTableWindow, &DataTableWindow::ShowAgeStructure>(state);
+    opens(state, AgeColumns::Numbers);
 }
 
 void BM_AgeDistributionTableOpens(benchmark::State& state)
 {
-    opens<AgeDistributionWindow, &AgeDistributionWindow::ShowAgeDistribution>(state);
+    opens(state, AgeColumns::Proportions);
 }
 
 BENCHMARK(BM_DetailTableOpens)->Arg(4)->Arg(dalvo::kLastStep)->Unit(benchmark::kMillisecond);

@@ -24,8 +24,7 @@
 #include "ui/teaching/quiz_window.h"
 #include "ui/teaching/references_window.h"
 #include "ui/charts/chart_window.h"
-#include "views/tables/age_distribution_window.h"
-#include "views/tables/data_table_window.h"
+#include "ui/tables/table_window.h"
 
 namespace dalvo::app {
 namespace {
@@ -94,12 +93,12 @@ TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)
          }},
         {"detail table",
          [&]() -> QWidget& {
-             windows.dataTable.get().ShowAgeStructure();
+             windows.dataTable.get().fillFromRun();
              return windows.dataTable.get();
          }},
         {"age distribution",
          [&]() -> QWidget& {
-             windows.ageDistribution.get().ShowAgeDistribution();
+             windows.ageDistribution.get().fillFromRun();
              return windows.ageDistribution.get();
          }},
         {"about", [&]() -> QWidget& { return windows.about.get(); }},

@@ -11,8 +11,8 @@
 #include "ui/startup/title_window.h"
 #include "ui/editor/default_editor.h"
 #include "ui/main/main_window.h"
-#include "views/tables/age_distribution_window.h"
-#include "views/tables/step_grid.h"
+#include "ui/tables/history_table_model.h"
+#include "ui/tables/table_window.h"
 
 namespace dalvo::app {
 namespace {
@@ -84,11 +84,11 @@ TEST_F(NewRunAgeDistributionTest, StepZeroShowsTheNewInitialPopulation)
 
         click("frmForm1", "Command11");
         click("DataTabl", "Command3");
-        const ui::StepGrid& grid = windows.ageDistribution.get().grid();
-        ASSERT_EQ(grid.Rows(), 2);
+        const ui::HistoryTableModel& table = windows.ageDistribution.get().tableModel();
+        ASSERT_EQ(table.rowCount(), 1);
         QStringList shown;
-        for (int column = 1; column <= 4; ++column)
-            shown << grid.TextMatrix(1, column);
+        for (int age = 0; age < 4; ++age)
+            shown << table.index(0, age).data().toString();
         EXPECT_EQ(shown.join(", ").toStdString(), c.stepZero.join(", ").toStdString());
         click("frmAgeDist", "Command1");
 

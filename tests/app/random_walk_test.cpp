@@ -34,7 +34,7 @@
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/charts/chart_window.h"
-#include "views/tables/data_table_window.h"
+#include "ui/tables/table_window.h"
 
 namespace dalvo::testing_walk {
 namespace {

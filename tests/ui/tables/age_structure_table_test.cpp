@@ -1,9 +1,10 @@
-#include "views/tables/data_table_window.h"
+#include "ui/tables/table_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFile>
 #include <QHeaderView>
 #include <QImage>
@@ -17,25 +18,25 @@
 #include <QTest>
 #include <vector>
 
-#include "table_runs.h"
+#include "support/table_runs.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
-#include "views/tables/step_grid.h"
+#include "ui/tables/history_table_model.h"
 #include "support/scripted_prompts.h"
 
 namespace dalvo::ui {
 namespace {
 
 // A filled, shown detail table over a run of its own.
-class DataTableWindowTest : public testing::Test {
+class AgeStructureTableTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        window = new DataTableWindow(prompts, *run.history, NumberLocale{});
+        window = new TableWindow(AgeColumns::Numbers, *run.history, NumberLocale{}, prompts);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        window->ShowAgeStructure();
+        window->fillFromRun();
     }
     void TearDown() override { delete window.data(); }
 
@@ -47,14 +48,14 @@ protected:
         return found;
     }
     void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    StepGrid* grid() { return control<StepGrid>("MSFlexGrid1"); }
+    QTableView* shownTable() { return control<QTableView>("MSFlexGrid1"); }
 
     DefaultRun run{4};
     ScriptedPrompts prompts;
-    QPointer<DataTableWindow> window;
+    QPointer<TableWindow> window;
 };
 
-TEST_F(DataTableWindowTest, LayoutFollowsTheTwipPlan)
+TEST_F(AgeStructureTableTest, LayoutFollowsTheTwipPlan)
 {
     EXPECT_EQ(window->objectName(), "DataTabl");
     EXPECT_EQ(window->windowTitle(), "Age structure and growth rate");
@@ -69,13 +70,13 @@ TEST_F(DataTableWindowTest, LayoutFollowsTheTwipPlan)
                           });
 }
 
-TEST_F(DataTableWindowTest, TabGoesFromTheGridToTheButtonsRightToLeft)
+TEST_F(AgeStructureTableTest, TabGoesFromTheTableToTheButtonsRightToLeft)
 {
-    EXPECT_EQ(QApplication::focusWidget(), grid());
+    EXPECT_EQ(QApplication::focusWidget(), shownTable());
     expectTabCycle({"Command1", "Command2", "Command3", "MSFlexGrid1"});
 }
 
-TEST_F(DataTableWindowTest, FillsOneRowPerStepOfTheRun)
+TEST_F(AgeStructureTableTest, FillsOneRowPerStepOfTheRun)
 {
     struct Case {
         const char* name;
@@ -99,17 +100,17 @@ TEST_F(DataTableWindowTest, FillsOneRowPerStepOfTheRun)
         SCOPED_TRACE(c.name);
         DefaultRun own(c.projections);
         ScriptedPrompts prompts;
-        DataTableWindow table(prompts, *own.history, NumberLocale{});
-        table.ShowAgeStructure();
-        EXPECT_EQ(table.grid().Cols(), 7);
-        expectStepRows(table.grid(), c.rows);
+        TableWindow table(AgeColumns::Numbers, *own.history, NumberLocale{}, prompts);
+        table.fillFromRun();
+        EXPECT_EQ(table.tableModel().columnCount(), 6);
+        expectStepRows(table.historyTable(), c.rows);
     }
 }
 
-TEST_F(DataTableWindowTest, GridHasFixedHeadersAndCentredCellsOfEqualWidth)
+TEST_F(AgeStructureTableTest, TableHasFixedHeadingsAndCentredCellsOfEqualWidth)
 {
-    StepGrid* g = grid();
-    EXPECT_EQ(g->cornerCell()->text(), "Time");
+    QTableView* g = shownTable();
+    EXPECT_EQ(shownHeadings(*g), kHeadings);
     EXPECT_EQ(g->verticalHeader()->width(), twips(1200));
     for (int c = 0; c < g->model()->columnCount(); ++c)
         EXPECT_EQ(g->horizontalHeader()->sectionSize(c), twips(1200)) << c;
@@ -122,6 +123,14 @@ TEST_F(DataTableWindowTest, GridHasFixedHeadersAndCentredCellsOfEqualWidth)
     EXPECT_FALSE(g->verticalScrollBar()->isVisible());
     EXPECT_FALSE(g->horizontalScrollBar()->isVisible());
 
+    // The step column's heading is drawn in the corner over the step
+    // numbers, as wide as the font makes it.
+    auto* corner = g->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(corner, nullptr);
+    const QImage cornerImage = corner->grab().toImage();
+    const int headingInk = inkWidth(cornerImage, 3, cornerImage.width() - 4, 3, cornerImage.height() - 4);
+    EXPECT_NEAR(headingInk, QFontMetrics(g->font()).tightBoundingRect("Time").width(), 3);
+
     // Plain cells are drawn in the window colours, header cells otherwise.
     const QImage image = g->grab().toImage();
     const QPoint inCell = g->viewport()->mapTo(g, g->visualRect(cell).topLeft() + QPoint(3, 3));
@@ -131,13 +140,13 @@ TEST_F(DataTableWindowTest, GridHasFixedHeadersAndCentredCellsOfEqualWidth)
 
     // A long run scrolls under the header row and beside the step column.
     run.project(200);
-    window->ShowAgeStructure();
+    window->fillFromRun();
     // One pass of events, as before the first picture: the rows are laid out
     // by then, not on some later pass.
     QApplication::processEvents();
     EXPECT_TRUE(g->verticalScrollBar()->isVisible());
     // Totals past 15 digits take exponents and widen their column beyond
-    // the window, so the grid scrolls sideways too.
+    // the window, so the table scrolls sideways too.
     EXPECT_GT(g->horizontalHeader()->sectionSize(4), twips(1200));
     EXPECT_TRUE(g->horizontalScrollBar()->isVisible());
     const QRect headerRow = g->horizontalHeader()->geometry();
@@ -146,36 +155,36 @@ TEST_F(DataTableWindowTest, GridHasFixedHeadersAndCentredCellsOfEqualWidth)
     EXPECT_TRUE(g->horizontalHeader()->isVisible());
     const int firstShown = g->verticalHeader()->logicalIndexAt(0);
     EXPECT_GT(firstShown, 100);
-    EXPECT_EQ(g->TextMatrix(firstShown + 1, 0), QString::number(firstShown));
+    EXPECT_EQ(g->model()->headerData(firstShown, Qt::Vertical).toString(), QString::number(firstShown));
 }
 
-TEST_F(DataTableWindowTest, EachShowAgeStructureRebuildsTheWholeGrid)
+TEST_F(AgeStructureTableTest, EachFillRebuildsTheWholeTable)
 {
     run.project(36);  // 40 steps
-    window->ShowAgeStructure();
-    StepGrid* g = grid();
-    ASSERT_EQ(g->Rows(), 42);
+    window->fillFromRun();
+    QTableView* g = shownTable();
+    ASSERT_EQ(g->model()->rowCount(), 41);
     g->scrollToBottom();
     g->setCurrentIndex(g->model()->index(38, 2));
     ASSERT_GT(g->verticalScrollBar()->value(), 0);
 
     // The student goes on in the main window; the table keeps its snapshot.
     run.project(10);
-    EXPECT_EQ(g->Rows(), 42);
-    EXPECT_EQ(g->TextMatrix(41, 6), "-");
+    EXPECT_EQ(g->model()->rowCount(), 41);
+    EXPECT_EQ(stepRow(*g->model(), 40)[kGrowthRateColumn], "-");
 
-    window->ShowAgeStructure();
-    ASSERT_EQ(g->Rows(), 52);
+    window->fillFromRun();
+    ASSERT_EQ(g->model()->rowCount(), 51);
     EXPECT_EQ(g->verticalScrollBar()->value(), 0);
     EXPECT_FALSE(g->selectionModel()->hasSelection());
-    const QStringList rates = gridColumn(*g, 6);
+    const QStringList rates = tableColumn(*g->model(), kGrowthRateColumn);
     EXPECT_EQ(rates.count("-"), 1);
     EXPECT_EQ(rates.last(), "-");
-    EXPECT_EQ(g->TextMatrix(51, 0), "50");
-    EXPECT_EQ(gridColumn(*g, 0).size(), 51);
+    EXPECT_EQ(stepRow(*g->model(), 50)[kStepColumn], "50");
+    EXPECT_EQ(tableColumn(*g->model(), kStepColumn).size(), 51);
 }
 
-TEST_F(DataTableWindowTest, ButtonsOnlyAskForTheirWindow)
+TEST_F(AgeStructureTableTest, ButtonsOnlyAskForTheirWindow)
 {
     struct Case {
         const char* button;
@@ -185,24 +194,24 @@ TEST_F(DataTableWindowTest, ButtonsOnlyAskForTheirWindow)
     const std::vector<Case> cases = {{"Command3", 1, 0}, {"Command1", 0, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        const QList<QStringList> before = allRows(*grid());
-        QSignalSpy ageDistribution(window.data(), &DataTableWindow::ageDistributionRequested);
-        QSignalSpy backToMain(window.data(), &DataTableWindow::backToMainRequested);
-        QSignalSpy closed(window.data(), &DataTableWindow::closeBoxUsed);
+        const QList<QStringList> before = allRows(*shownTable()->model());
+        QSignalSpy ageDistribution(window.data(), &TableWindow::otherTableRequested);
+        QSignalSpy backToMain(window.data(), &TableWindow::backToMainRequested);
+        QSignalSpy closed(window.data(), &TableWindow::closeBoxUsed);
         click(c.button);
         EXPECT_EQ(ageDistribution.count(), c.ageDistribution);
         EXPECT_EQ(backToMain.count(), c.backToMain);
         EXPECT_EQ(closed.count(), 0);
         // Which window shows next is the program's decision, not the table's.
         EXPECT_TRUE(window->isVisible());
-        EXPECT_EQ(allRows(*grid()), before);
+        EXPECT_EQ(allRows(*shownTable()->model()), before);
     }
 }
 
-TEST_F(DataTableWindowTest, CloseBoxReportsAndDestroysTheWindow)
+TEST_F(AgeStructureTableTest, CloseBoxReportsAndDestroysTheWindow)
 {
-    QSignalSpy closed(window.data(), &DataTableWindow::closeBoxUsed);
-    QSignalSpy backToMain(window.data(), &DataTableWindow::backToMainRequested);
+    QSignalSpy closed(window.data(), &TableWindow::closeBoxUsed);
+    QSignalSpy backToMain(window.data(), &TableWindow::backToMainRequested);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(backToMain.count(), 0);
@@ -210,10 +219,10 @@ TEST_F(DataTableWindowTest, CloseBoxReportsAndDestroysTheWindow)
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(DataTableWindowTest, KeysAndDoubleClicksChangeNoCell)
+TEST_F(AgeStructureTableTest, KeysAndDoubleClicksChangeNoCell)
 {
-    const QList<QStringList> before = allRows(*grid());
-    StepGrid* g = grid();
+    const QList<QStringList> before = allRows(*shownTable()->model());
+    QTableView* g = shownTable();
     g->setFocus();
     g->setCurrentIndex(g->model()->index(1, 1));
     for (int key : {Qt::Key_7, Qt::Key_F2, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Backspace})
@@ -221,19 +230,19 @@ TEST_F(DataTableWindowTest, KeysAndDoubleClicksChangeNoCell)
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(2, 2)).center());
     QTest::keyClicks(g, "123");
     EXPECT_TRUE(g->findChildren<QLineEdit*>().isEmpty());
-    EXPECT_EQ(allRows(*grid()), before);
+    EXPECT_EQ(allRows(*shownTable()->model()), before);
 }
 
-TEST_F(DataTableWindowTest, PrintWithoutPrinterWritesThePageToAPdf)
+TEST_F(AgeStructureTableTest, PrintWithoutPrinterWritesThePageToAPdf)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a printer";
     QTemporaryDir folder;
     const QString path = folder.filePath("table.pdf");
     prompts.fileNames = {path};
-    const QList<QStringList> before = allRows(*grid());
-    QSignalSpy ageDistribution(window.data(), &DataTableWindow::ageDistributionRequested);
-    QSignalSpy backToMain(window.data(), &DataTableWindow::backToMainRequested);
+    const QList<QStringList> before = allRows(*shownTable()->model());
+    QSignalSpy ageDistribution(window.data(), &TableWindow::otherTableRequested);
+    QSignalSpy backToMain(window.data(), &TableWindow::backToMainRequested);
 
     click("Command2");
 
@@ -246,7 +255,7 @@ TEST_F(DataTableWindowTest, PrintWithoutPrinterWritesThePageToAPdf)
     EXPECT_EQ(pdf.read(5), "%PDF-");
     EXPECT_GT(pdf.size(), 1000);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(allRows(*grid()), before);
+    EXPECT_EQ(allRows(*shownTable()->model()), before);
     EXPECT_EQ(ageDistribution.count() + backToMain.count(), 0);
 }
 

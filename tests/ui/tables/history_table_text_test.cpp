@@ -1,4 +1,4 @@
-#include "views/tables/step_table.h"
+#include "ui/tables/history_table_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "table_runs.h"
+#include "support/table_runs.h"
 
 namespace dalvo {
 namespace {
 
-std::vector<std::string> row(const StepTable& table, int r, const NumberLocale& locale = {})
+std::vector<std::string> row(const History& history, AgeColumns ages, int t)
 {
     std::vector<std::string> texts;
-    for (int c = 0; c < table.Cols(); ++c)
-        texts.push_back(table.text(r, c, locale));
+    for (int column = 0; column < kTableColumns; ++column)
+        texts.push_back(historyTableText(history, ages, t, column, {}));
     return texts;
 }
 
@@ -34,14 +34,9 @@ HistoryRows twoStepRows()
     return rows;
 }
 
-std::unique_ptr<History> twoSteps()
-{
-    return twoStepRows().build();
-}
-
 enum class Cell { Age0, Age3, Total, GrowthRate };
 
-TEST(StepTableTest, CellTextIsTheValueRoundedThenWrittenByTheNumberRule)
+TEST(HistoryTableTextTest, CellTextIsTheValueRoundedThenWrittenByTheNumberRule)
 {
     struct Case {
         const char* name;
@@ -103,83 +98,76 @@ TEST(StepTableTest, CellTextIsTheValueRoundedThenWrittenByTheNumberRule)
                 col = 6;
                 break;
         }
-        const StepTable table(*rows.build(), c.ages);
-        EXPECT_EQ(table.text(1, col, NumberLocale{c.separator}), c.text);
+        EXPECT_EQ(historyTableText(*rows.build(), c.ages, 0, col, NumberLocale{c.separator}), c.text);
     }
 }
 
-TEST(StepTableTest, HeadersAreTheSameInBothTables)
-{
-    const std::vector<std::string> headers = {"Time",  "age 0",    "age 1",      "age 2",
-                                              "age 3", "total(t)", "growth rate"};
-    for (AgeColumns ages : {AgeColumns::Numbers, AgeColumns::Proportions}) {
-        const StepTable table(*twoSteps(), ages);
-        EXPECT_EQ(row(table, 0), headers);
-        EXPECT_EQ(row(StepTable(), 0), headers);
-    }
-}
-
-TEST(StepTableTest, ReadsEveryStepOfTheRunAndNothingBeyond)
+TEST(HistoryTableTextTest, ReadsEveryStepOfTheRunAndNothingBeyond)
 {
     struct Case {
         const char* name;
         int stepCount;
-        int rows;
         std::string lastStep;
     };
     const std::vector<Case> cases = {
-        {"nothing projected", 0, 2, "0"},
-        {"three projections", 3, 5, "3"},
-        {"the last step the history holds", kLastStep, kLastStep + 2, "1000"},
+        {"nothing projected", 0, "0"},
+        {"three projections", 3, "3"},
+        {"the last step the history holds", kLastStep, "1000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HistoryRows rows;
         rows.steps.resize(static_cast<std::size_t>(c.stepCount) + 1);
         rows.growthRates.assign(static_cast<std::size_t>(c.stepCount), 9.0f);
-        const StepTable table(*rows.build(), AgeColumns::Numbers);
-        EXPECT_EQ(table.Rows(), c.rows);
-        const int last = c.rows - 1;
-        EXPECT_EQ(table.text(last, 0, {}), c.lastStep);
-        EXPECT_EQ(table.text(last, 6, {}), "-");
-        if (last > 1) {
-            EXPECT_EQ(table.text(last - 1, 6, {}), "9");
+        const std::unique_ptr<History> history = rows.build();
+        ASSERT_EQ(history->stepCount(), c.stepCount);
+        const int last = c.stepCount;
+        EXPECT_EQ(historyTableText(*history, AgeColumns::Numbers, last, kStepColumn, {}), c.lastStep);
+        EXPECT_EQ(historyTableText(*history, AgeColumns::Numbers, last, kGrowthRateColumn, {}), "-");
+        if (last > 0) {
+            EXPECT_EQ(historyTableText(*history, AgeColumns::Numbers, last - 1, kGrowthRateColumn, {}), "9");
         }
-        EXPECT_EQ(table.text(last + 1, 0, {}), "");
-        EXPECT_EQ(table.text(-1, 0, {}), "");
-        EXPECT_EQ(table.text(1, StepTable::kCols, {}), "");
-        EXPECT_EQ(table.text(1, -1, {}), "");
+        EXPECT_EQ(historyTableText(*history, AgeColumns::Numbers, last + 1, kStepColumn, {}), "");
+        EXPECT_EQ(historyTableText(*history, AgeColumns::Numbers, -1, kStepColumn, {}), "");
+        EXPECT_EQ(historyTableText(*history, AgeColumns::Numbers, 0, kTableColumns, {}), "");
+        EXPECT_EQ(historyTableText(*history, AgeColumns::Numbers, 0, -1, {}), "");
     }
 }
 
-TEST(StepTableTest, IsASnapshotThatLaterProjectionsDoNotReach)
+TEST(HistoryTableTextTest, BothKindsShareStepTotalAndGrowthRateButNotTheAgeColumns)
 {
-    DefaultRun run(2);
-    const StepTable numbers(*run.history, AgeColumns::Numbers);
-    const StepTable shares(*run.history, AgeColumns::Proportions);
-    run.project(3);
-    ASSERT_EQ(run.history->stepCount(), 5);
-
-    EXPECT_EQ(numbers.Rows(), 4);
-    EXPECT_EQ(row(numbers, 3), (std::vector<std::string>{"2", "5", "0", "5", "0", "10", "-"}));
-    EXPECT_EQ(shares.Rows(), 4);
-    EXPECT_EQ(row(shares, 3), (std::vector<std::string>{"2", "0.5", "0", "0.5", "0", "10", "-"}));
+    struct Case {
+        int t;
+        std::vector<std::string> numbers;
+        std::vector<std::string> proportions;
+    };
+    const std::vector<Case> cases = {
+        {0, {"0", "10", "0", "0", "0", "10", "0.5"}, {"0", "1", "0", "0", "0", "10", "0.5"}},
+        {3, {"3", "10", "2.5", "0", "2.5", "15", "0.8333"}, {"3", "0.6667", "0.1667", "0", "0.1667", "15", "0.8333"}},
+        {4, {"4", "5", "5", "2.5", "0", "12.5", "-"}, {"4", "0.4", "0.4", "0.2", "0", "12.5", "-"}},
+    };
+    DefaultRun run(4);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.t);
+        EXPECT_EQ(row(*run.history, AgeColumns::Numbers, c.t), c.numbers);
+        EXPECT_EQ(row(*run.history, AgeColumns::Proportions, c.t), c.proportions);
+    }
 }
 
-TEST(StepTableTest, ProportionsOfEachRowAddUpToOne)
+TEST(HistoryTableTextTest, ProportionsOfEachRowAddUpToOne)
 {
     DefaultRun run(60);
-    const StepTable table(*run.history, AgeColumns::Proportions);
-    ASSERT_EQ(table.Rows(), 62);
-    for (int r = 1; r < table.Rows(); ++r) {
+    ASSERT_EQ(run.history->stepCount(), 60);
+    for (int t = 0; t <= 60; ++t) {
         double sum = 0;
-        for (int c = 1; c <= 4; ++c) {
-            const Result<double> share = parseNumber(table.text(r, c, {}), {});
+        for (int column = 1; column <= kAgeClasses; ++column) {
+            const Result<double> share =
+                parseNumber(historyTableText(*run.history, AgeColumns::Proportions, t, column, {}), {});
             ASSERT_TRUE(share.ok()) << share.error().message;
             sum += *share;
         }
         // Four values each within half a unit of the fourth place.
-        EXPECT_NEAR(sum, 1.0, 4 * 0.00005 + 1e-12) << "row " << r;
+        EXPECT_NEAR(sum, 1.0, 4 * 0.00005 + 1e-12) << "step " << t;
     }
 }
 

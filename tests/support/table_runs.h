@@ -1,8 +1,10 @@
-// What the table tests share: runs of the projection model, the grid's texts, and layout checks.
+// What the table tests share: runs of the projection model, the texts a table shows, and layout checks.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -12,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStyle>
+#include <QTableView>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -19,7 +22,6 @@
 #include "model/history.h"
 #include "model/main_form_model.h"
 #include "ui/common/twips.h"
-#include "views/tables/step_grid.h"
 
 namespace dalvo {
 
@@ -45,66 +47,83 @@ struct DefaultRun {
     }
 };
 
-inline const QStringList kHeaders = {"Time", "age 0", "age 1", "age 2", "age 3", "total(t)", "growth rate"};
+inline const QStringList kHeadings = {"Time", "age 0", "age 1", "age 2", "age 3", "total(t)", "growth rate"};
 
-inline QStringList gridRow(const ui::StepGrid& grid, int row)
+// The headings as the view shows them: the step column's in the corner over
+// the vertical header, then the model's column headings.
+inline QStringList shownHeadings(const QTableView& view)
 {
     QStringList texts;
-    for (int col = 0; col < grid.Cols(); ++col)
-        texts << grid.TextMatrix(row, col);
+    const auto* corner = view.findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    texts << (corner ? corner->text() : QString());
+    for (int column = 0; column < view.model()->columnCount(); ++column)
+        texts << view.model()->headerData(column, Qt::Horizontal).toString();
     return texts;
 }
 
-inline QStringList gridColumn(const ui::StepGrid& grid, int col)
+// Step `t` as the table shows it: the step from the vertical header, then
+// the cells.
+inline QStringList stepRow(const QAbstractItemModel& model, int t)
 {
-    QStringList texts;
-    for (int row = 1; row < grid.Rows(); ++row)
-        texts << grid.TextMatrix(row, col);
+    QStringList texts{model.headerData(t, Qt::Vertical).toString()};
+    for (int column = 0; column < model.columnCount(); ++column)
+        texts << model.index(t, column).data().toString();
     return texts;
 }
 
-// The header row, then exactly `rows`, one per step.
-inline void expectStepRows(const ui::StepGrid& grid, const QList<QStringList>& rows)
+// Every step's text in one column of the table, the step column being 0.
+inline QStringList tableColumn(const QAbstractItemModel& model, int column)
 {
-    ASSERT_EQ(grid.Rows(), rows.size() + 1);
-    EXPECT_EQ(gridRow(grid, 0), kHeaders);
-    for (int r = 0; r < rows.size(); ++r)
-        EXPECT_EQ(gridRow(grid, r + 1), rows[r]) << "row " << r + 1;
+    QStringList texts;
+    for (int t = 0; t < model.rowCount(); ++t)
+        texts << stepRow(model, t)[column];
+    return texts;
 }
 
-inline QList<QStringList> allRows(const ui::StepGrid& grid)
+inline QList<QStringList> allRows(const QAbstractItemModel& model)
 {
     QList<QStringList> rows;
-    for (int r = 0; r < grid.Rows(); ++r)
-        rows << gridRow(grid, r);
+    for (int t = 0; t < model.rowCount(); ++t)
+        rows << stepRow(model, t);
     return rows;
 }
 
-// Every text of the grid fits the cell it is drawn in, as the font measures
+// The headings, then exactly `rows`, one per step.
+inline void expectStepRows(const QTableView& view, const QList<QStringList>& rows)
+{
+    EXPECT_EQ(shownHeadings(view), kHeadings);
+    ASSERT_EQ(view.model()->rowCount(), rows.size());
+    for (int t = 0; t < rows.size(); ++t)
+        EXPECT_EQ(stepRow(*view.model(), t), rows[t]) << "step " << t;
+}
+
+// Every text of the table fits the cell it is drawn in, as the font measures
 // it inside the item view's text margins (a focus-frame margin and a pixel
 // either side, the grid line off the cell's width), so the view never cuts
 // it; and no column is narrower than the table's 1200 twips.
-inline void expectEveryTextFits(const ui::StepGrid& grid)
+inline void expectEveryTextFits(const QTableView& view)
 {
-    const QFontMetrics metrics(grid.font());
-    const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
-    for (int col = 1; col < grid.Cols(); ++col) {
-        const int width = grid.columnWidth(col - 1);
-        EXPECT_GE(width, ui::twips(1200)) << "column " << col;
-        const int room = width - (grid.showGrid() ? 1 : 0) - 2 * margin;
+    const QAbstractItemModel& model = *view.model();
+    const QFontMetrics metrics(view.font());
+    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const int width = view.columnWidth(column);
+        EXPECT_GE(width, ui::twips(1200)) << "column " << column;
+        const int room = width - (view.showGrid() ? 1 : 0) - 2 * margin;
         int cut = 0;
-        for (int row = 1; row < grid.Rows(); ++row) {
-            const QString text = grid.TextMatrix(row, col);
+        for (int t = 0; t < model.rowCount(); ++t) {
+            const QString text = model.index(t, column).data().toString();
             if (metrics.elidedText(text, Qt::ElideRight, room) != text && cut++ < 3)
-                ADD_FAILURE() << "row " << row << " column " << col << ": \"" << text.toStdString()
+                ADD_FAILURE() << "step " << t << " column " << column << ": \"" << text.toStdString()
                               << "\" needs " << metrics.horizontalAdvance(text) << " of " << room << " pixels";
         }
-        EXPECT_EQ(cut, 0) << "column " << col;
+        EXPECT_EQ(cut, 0) << "column " << column;
     }
-    const int stepColumn = grid.verticalHeader()->width();
+    const int stepColumn = view.verticalHeader()->width();
     EXPECT_GE(stepColumn, ui::twips(1200));
-    for (int row = 1; row < grid.Rows(); ++row)
-        EXPECT_LT(metrics.horizontalAdvance(grid.TextMatrix(row, 0)), stepColumn) << "row " << row;
+    for (int t = 0; t < model.rowCount(); ++t)
+        EXPECT_LT(metrics.horizontalAdvance(model.headerData(t, Qt::Vertical).toString()), stepColumn)
+            << "step " << t;
 }
 
 // Columns from `left` to the right edge of the picture that hold anything

@@ -1,4 +1,4 @@
-#include "views/tables/age_distribution_window.h"
+#include "ui/tables/table_window.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,9 @@
 #include <memory>
 #include <vector>
 
-#include "table_runs.h"
+#include "support/table_runs.h"
 #include "ui/common/twips.h"
-#include "views/tables/data_table_window.h"
-#include "views/tables/step_grid.h"
+#include "ui/tables/history_table_model.h"
 #include "support/scripted_prompts.h"
 
 namespace dalvo::ui {
@@ -26,15 +25,15 @@ namespace {
 ScriptedPrompts prompts;
 
 // A filled, shown age-distribution table over a run of its own.
-class AgeDistributionWindowTest : public testing::Test {
+class AgeDistributionTableTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        window = new AgeDistributionWindow(*run.history, NumberLocale{});
+        window = new TableWindow(AgeColumns::Proportions, *run.history, NumberLocale{}, prompts);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        window->ShowAgeDistribution();
+        window->fillFromRun();
     }
     void TearDown() override { delete window.data(); }
 
@@ -48,10 +47,10 @@ protected:
     void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
 
     DefaultRun run{4};
-    QPointer<AgeDistributionWindow> window;
+    QPointer<TableWindow> window;
 };
 
-TEST_F(AgeDistributionWindowTest, LayoutFollowsTheTwipPlan)
+TEST_F(AgeDistributionTableTest, LayoutFollowsTheTwipPlan)
 {
     EXPECT_EQ(window->objectName(), "frmAgeDist");
     EXPECT_EQ(window->windowTitle(), "Age distribution");
@@ -63,18 +62,20 @@ TEST_F(AgeDistributionWindowTest, LayoutFollowsTheTwipPlan)
                               {"Command1", twipRect(1200, 7080, 3255, 375), "Back to the main form", true},
                               {"Command2", twipRect(4800, 7080, 3495, 375), "Show age structure", true},
                           });
-    // No print button here.
+    // No print button here, and nothing to print with.
     EXPECT_EQ(window->findChildren<QPushButton*>().size(), 2);
-    EXPECT_EQ(window->grid().cornerCell()->text(), "Time");
+    EXPECT_EQ(window->pagePrinter(), nullptr);
+    EXPECT_EQ(window->ageColumns(), AgeColumns::Proportions);
+    EXPECT_EQ(shownHeadings(window->historyTable()), kHeadings);
 }
 
-TEST_F(AgeDistributionWindowTest, TabGoesFromTheGridToTheButtonsLeftToRight)
+TEST_F(AgeDistributionTableTest, TabGoesFromTheTableToTheButtonsLeftToRight)
 {
-    EXPECT_EQ(QApplication::focusWidget(), &window->grid());
+    EXPECT_EQ(QApplication::focusWidget(), &window->historyTable());
     expectTabCycle({"Command1", "Command2", "MSFlexGrid1"});
 }
 
-TEST_F(AgeDistributionWindowTest, FillsOneRowOfSharesPerStepOfTheRun)
+TEST_F(AgeDistributionTableTest, FillsOneRowOfSharesPerStepOfTheRun)
 {
     struct Case {
         const char* name;
@@ -97,13 +98,13 @@ TEST_F(AgeDistributionWindowTest, FillsOneRowOfSharesPerStepOfTheRun)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DefaultRun own(c.projections);
-        AgeDistributionWindow table(*own.history, NumberLocale{});
-        table.ShowAgeDistribution();
-        expectStepRows(table.grid(), c.rows);
+        TableWindow table(AgeColumns::Proportions, *own.history, NumberLocale{}, prompts);
+        table.fillFromRun();
+        expectStepRows(table.historyTable(), c.rows);
     }
 }
 
-TEST_F(AgeDistributionWindowTest, ButtonsOnlyAskForTheirWindow)
+TEST_F(AgeDistributionTableTest, ButtonsOnlyAskForTheirWindow)
 {
     struct Case {
         const char* button;
@@ -113,23 +114,23 @@ TEST_F(AgeDistributionWindowTest, ButtonsOnlyAskForTheirWindow)
     const std::vector<Case> cases = {{"Command1", 1, 0}, {"Command2", 0, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        const QList<QStringList> before = allRows(window->grid());
-        QSignalSpy backToMain(window.data(), &AgeDistributionWindow::backToMainRequested);
-        QSignalSpy ageStructure(window.data(), &AgeDistributionWindow::showAgeStructureRequested);
-        QSignalSpy closed(window.data(), &AgeDistributionWindow::closeBoxUsed);
+        const QList<QStringList> before = allRows(window->tableModel());
+        QSignalSpy backToMain(window.data(), &TableWindow::backToMainRequested);
+        QSignalSpy ageStructure(window.data(), &TableWindow::otherTableRequested);
+        QSignalSpy closed(window.data(), &TableWindow::closeBoxUsed);
         click(c.button);
         EXPECT_EQ(backToMain.count(), c.backToMain);
         EXPECT_EQ(ageStructure.count(), c.ageStructure);
         EXPECT_EQ(closed.count(), 0);
         EXPECT_TRUE(window->isVisible());
-        EXPECT_EQ(allRows(window->grid()), before);
+        EXPECT_EQ(allRows(window->tableModel()), before);
     }
 }
 
-TEST_F(AgeDistributionWindowTest, CloseBoxReportsAndDestroysTheWindow)
+TEST_F(AgeDistributionTableTest, CloseBoxReportsAndDestroysTheWindow)
 {
-    QSignalSpy closed(window.data(), &AgeDistributionWindow::closeBoxUsed);
-    QSignalSpy backToMain(window.data(), &AgeDistributionWindow::backToMainRequested);
+    QSignalSpy closed(window.data(), &TableWindow::closeBoxUsed);
+    QSignalSpy backToMain(window.data(), &TableWindow::backToMainRequested);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(backToMain.count(), 0);
@@ -138,26 +139,26 @@ TEST_F(AgeDistributionWindowTest, CloseBoxReportsAndDestroysTheWindow)
 }
 
 // Detail table -> age distribution -> detail table -> age distribution: each
-// visit here rebuilds this grid; the detail table keeps what it showed.
-TEST_F(AgeDistributionWindowTest, VisitsRebuildThisGridButNotTheDetailTable)
+// visit here rebuilds this table; the detail table keeps what it showed.
+TEST_F(AgeDistributionTableTest, VisitsRebuildThisTableButNotTheAgeStructureTable)
 {
     DefaultRun own(2);
-    DataTableWindow detail(prompts, *own.history, NumberLocale{});
-    detail.ShowAgeStructure();
-    const QList<QStringList> detailRows = allRows(detail.grid());
-    AgeDistributionWindow shares(*own.history, NumberLocale{});
-    shares.ShowAgeDistribution();
-    ASSERT_EQ(shares.grid().Rows(), 4);
+    TableWindow detail(AgeColumns::Numbers, *own.history, NumberLocale{}, prompts);
+    detail.fillFromRun();
+    const QList<QStringList> detailRows = allRows(detail.tableModel());
+    TableWindow shares(AgeColumns::Proportions, *own.history, NumberLocale{}, prompts);
+    shares.fillFromRun();
+    ASSERT_EQ(shares.tableModel().rowCount(), 3);
 
     own.project(3);
-    shares.ShowAgeDistribution();
-    EXPECT_EQ(shares.grid().Rows(), 7);
-    EXPECT_EQ(gridRow(shares.grid(), 6),
+    shares.fillFromRun();
+    EXPECT_EQ(shares.tableModel().rowCount(), 6);
+    EXPECT_EQ(stepRow(shares.tableModel(), 5),
               QStringList({"5", "0.5333", "0.1333", "0.2667", "0.0667", "18.75", "-"}));
-    EXPECT_EQ(allRows(detail.grid()), detailRows);
+    EXPECT_EQ(allRows(detail.tableModel()), detailRows);
 }
 
-TEST_F(AgeDistributionWindowTest, LargeTotalsReadTheSameInBothTables)
+TEST_F(AgeDistributionTableTest, LargeTotalsReadTheSameInBothTables)
 {
     struct Case {
         const char* name;
@@ -177,24 +178,24 @@ TEST_F(AgeDistributionWindowTest, LargeTotalsReadTheSameInBothTables)
         zero.total = c.total;
         auto history = std::make_unique<History>();
         history->restart(zero);
-        DataTableWindow detail(prompts, *history, NumberLocale{});
-        detail.ShowAgeStructure();
-        AgeDistributionWindow shares(*history, NumberLocale{});
-        shares.ShowAgeDistribution();
-        EXPECT_EQ(detail.grid().TextMatrix(1, 5), c.text);
-        EXPECT_EQ(shares.grid().TextMatrix(1, 5), c.text);
+        TableWindow detail(AgeColumns::Numbers, *history, NumberLocale{}, prompts);
+        detail.fillFromRun();
+        TableWindow shares(AgeColumns::Proportions, *history, NumberLocale{}, prompts);
+        shares.fillFromRun();
+        EXPECT_EQ(stepRow(detail.tableModel(), 0)[kTotalColumn], c.text);
+        EXPECT_EQ(stepRow(shares.tableModel(), 0)[kTotalColumn], c.text);
     }
 }
 
-TEST_F(AgeDistributionWindowTest, BothTablesWriteTheRegionalSeparator)
+TEST_F(AgeDistributionTableTest, BothTablesWriteTheRegionalSeparator)
 {
     const NumberLocale comma{","};
-    DataTableWindow detail(prompts, *run.history, comma);
-    detail.ShowAgeStructure();
-    AgeDistributionWindow shares(*run.history, comma);
-    shares.ShowAgeDistribution();
-    EXPECT_EQ(gridRow(detail.grid(), 4), QStringList({"3", "10", "2,5", "0", "2,5", "15", "0,8333"}));
-    EXPECT_EQ(gridRow(shares.grid(), 4),
+    TableWindow detail(AgeColumns::Numbers, *run.history, comma, prompts);
+    detail.fillFromRun();
+    TableWindow shares(AgeColumns::Proportions, *run.history, comma, prompts);
+    shares.fillFromRun();
+    EXPECT_EQ(stepRow(detail.tableModel(), 3), QStringList({"3", "10", "2,5", "0", "2,5", "15", "0,8333"}));
+    EXPECT_EQ(stepRow(shares.tableModel(), 3),
               QStringList({"3", "0,6667", "0,1667", "0", "0,1667", "15", "0,8333"}));
 }
 
@@ -215,40 +216,40 @@ TEST(LongRunTablesTest, EveryCellShowsItsWholeText)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DefaultRun run(c.projections);
-        DataTableWindow detail(prompts, *run.history, NumberLocale{});
+        TableWindow detail(AgeColumns::Numbers, *run.history, NumberLocale{}, prompts);
         detail.show();
-        detail.ShowAgeStructure();
-        AgeDistributionWindow shares(*run.history, NumberLocale{});
+        detail.fillFromRun();
+        TableWindow shares(AgeColumns::Proportions, *run.history, NumberLocale{}, prompts);
         shares.show();
-        shares.ShowAgeDistribution();
+        shares.fillFromRun();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&shares));
         for (QWidget* window : {static_cast<QWidget*>(&detail), static_cast<QWidget*>(&shares)}) {
             SCOPED_TRACE(window->objectName().toStdString());
-            auto* grid = window->findChild<StepGrid*>("MSFlexGrid1");
-            ASSERT_NE(grid, nullptr);
-            ASSERT_EQ(grid->Rows(), c.projections + 2);
-            expectEveryTextFits(*grid);
+            auto* shownTable = window->findChild<QTableView*>("MSFlexGrid1");
+            ASSERT_NE(shownTable, nullptr);
+            ASSERT_EQ(shownTable->model()->rowCount(), c.projections + 1);
+            expectEveryTextFits(*shownTable);
 
             // The last total as drawn: its ink is as wide as the font makes
             // the whole text, not an ellipsis cut short.
-            const QModelIndex total = grid->model()->index(grid->Rows() - 2, 4);
-            grid->scrollTo(total);
+            const QModelIndex total = shownTable->model()->index(c.projections, kTotalColumn - 1);
+            shownTable->scrollTo(total);
             QApplication::processEvents();
-            const QImage shown = grid->viewport()->grab().toImage();
-            const QRect cell = grid->visualRect(total);
+            const QImage shown = shownTable->viewport()->grab().toImage();
+            const QRect cell = shownTable->visualRect(total);
             ASSERT_TRUE(shown.rect().contains(cell)) << "the last row is in view";
-            const QString text = grid->TextMatrix(grid->Rows() - 1, 5);
+            const QString text = total.data().toString();
             const int drawn = inkWidth(shown, cell.left(), cell.right(), cell.top(), cell.bottom());
-            const int whole = QFontMetrics(grid->font()).tightBoundingRect(text).width();
+            const int whole = QFontMetrics(shownTable->font()).tightBoundingRect(text).width();
             EXPECT_NEAR(drawn, whole, 4) << text.toStdString();
         }
     }
 }
 
-TEST_F(AgeDistributionWindowTest, ColumnsMayBeWidenedButNeverCutTheirTexts)
+TEST_F(AgeDistributionTableTest, ColumnsMayBeWidenedButNeverCutTheirTexts)
 {
-    auto* grid = control<StepGrid>("MSFlexGrid1");
-    QHeaderView* header = grid->horizontalHeader();
+    auto* shownTable = control<QTableView>("MSFlexGrid1");
+    QHeaderView* header = shownTable->horizontalHeader();
     const int fitted = header->sectionSize(4);
     EXPECT_EQ(fitted, twips(1200));
 
@@ -260,19 +261,19 @@ TEST_F(AgeDistributionWindowTest, ColumnsMayBeWidenedButNeverCutTheirTexts)
     // A new fill measures its own texts; the widening is not kept.
     header->resizeSection(2, fitted + 40);
     run.project(300);
-    window->ShowAgeDistribution();
+    window->fillFromRun();
     EXPECT_EQ(header->sectionSize(2), twips(1200));
     const int wideTotals = header->sectionSize(4);
     EXPECT_GT(wideTotals, twips(1200));
     header->resizeSection(4, twips(1200));
     EXPECT_EQ(header->sectionSize(4), wideTotals);
-    expectEveryTextFits(*grid);
+    expectEveryTextFits(*shownTable);
 }
 
-TEST_F(AgeDistributionWindowTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedLines)
+TEST_F(AgeDistributionTableTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedLines)
 {
-    auto* grid = control<StepGrid>("MSFlexGrid1");
-    // Model rows and columns: grid row r + 1, grid column c + 1.
+    auto* shownTable = control<QTableView>("MSFlexGrid1");
+    // Model rows are steps; model column c is table column c + 1.
     struct Range {
         int top, left, bottom, right;
     };
@@ -291,17 +292,24 @@ TEST_F(AgeDistributionWindowTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedLines
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QApplication::clipboard()->clear();
-        grid->clearSelection();
+        shownTable->clearSelection();
         for (const Range& r : c.ranges)
-            grid->selectionModel()->select(
-                QItemSelection(grid->model()->index(r.top, r.left), grid->model()->index(r.bottom, r.right)),
+            shownTable->selectionModel()->select(
+                QItemSelection(shownTable->model()->index(r.top, r.left), shownTable->model()->index(r.bottom, r.right)),
                 QItemSelectionModel::Select);
-        grid->setFocus();
-        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        shownTable->setFocus();
+        QTest::keyClick(shownTable, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), c.copied);
     }
-    // Copying changes nothing in the grid.
-    EXPECT_EQ(gridRow(*grid, 4), QStringList({"3", "0.6667", "0.1667", "0", "0.1667", "15", "0.8333"}));
+    // With nothing selected, the cell the keyboard is on.
+    QApplication::clipboard()->clear();
+    shownTable->clearSelection();
+    shownTable->selectionModel()->setCurrentIndex(shownTable->model()->index(2, 4), QItemSelectionModel::NoUpdate);
+    QTest::keyClick(shownTable, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "10\n");
+
+    // Copying changes nothing in the table.
+    EXPECT_EQ(stepRow(*shownTable->model(), 3), QStringList({"3", "0.6667", "0.1667", "0", "0.1667", "15", "0.8333"}));
 }
 
 }  // namespace
