@@ -13,16 +13,16 @@ MainFields shownFields(const MainFormModel& model)
     MainFields fields;
     for (int row = 0; row < kAgeClasses; ++row)
         for (int column = 0; column < kAgeClasses; ++column)
-            fields.m[4 * row + column] = formatGeneral(matrixCell(model.matrix(), row, column), locale);
+            fields.matrixCells[4 * row + column] = formatGeneral(matrixCell(model.matrix(), row, column), locale);
     for (int age = 0; age < kAgeClasses; ++age) {
-        fields.n1[age] = formatGeneral(model.now()[age], locale);
-        fields.n2[age] = model.next() ? formatGeneral((*model.next())[age], locale) : std::string();
+        fields.now[age] = formatGeneral(model.now()[age], locale);
+        fields.next[age] = model.next() ? formatGeneral((*model.next())[age], locale) : std::string();
     }
-    fields.total1 = text(model.nowTotal());
-    fields.total2 = text(model.nextTotal());
-    fields.growrate = text(model.growthRate());
-    fields.txtSimu0 = step(model.nowStep());
-    fields.txtSimuT = step(model.nextStep());
+    fields.nowTotal = text(model.nowTotal());
+    fields.nextTotal = text(model.nextTotal());
+    fields.growthRate = text(model.growthRate());
+    fields.nowStep = step(model.nowStep());
+    fields.nextStep = step(model.nextStep());
     return fields;
 }
 

@@ -176,7 +176,7 @@ TEST(DataExportTest, ACommaLocaleRunStillWritesPeriodsAndTenColumns)
 {
     ModelRun run(NumberLocale{","});
     run.project(4);
-    ASSERT_EQ(shownFields(run.model).n1[2], "2,5") << "the run itself shows commas";
+    ASSERT_EQ(shownFields(run.model).now[2], "2,5") << "the run itself shows commas";
     const std::string text = exported(*run.history, ExportPrecision::Full);
     const std::vector<std::string> lines = crlfLines(text);
     ASSERT_EQ(lines.size(), 6u);

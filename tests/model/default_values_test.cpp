@@ -45,8 +45,8 @@ TEST(DefaultValues, DesignTextsAreTheMainWindowsOwnInTheRegionalForm)
 
         History history;
         const MainFormModel model(history, c.locale);
-        EXPECT_EQ(texts.m1, shownFields(model).m);
-        EXPECT_EQ(texts.n0, shownFields(model).n1);
+        EXPECT_EQ(texts.m1, shownFields(model).matrixCells);
+        EXPECT_EQ(texts.n0, shownFields(model).now);
     }
 }
 
@@ -236,10 +236,10 @@ TEST(DefaultValues, NormalisedTextsStartANewRunInTheMainWindowsModel)
         const Result<NewRun> run = newRunFrom(*normalised, c.locale);
         ASSERT_TRUE(run.ok());
         ASSERT_TRUE(model.startNewRun(run->matrix, run->initial).ok());
-        EXPECT_EQ(shownFields(model).total1, c.total1);
-        EXPECT_EQ(shownFields(model).m[0], c.m0);
-        EXPECT_EQ(shownFields(model).n1, normalised.value().n0);
-        EXPECT_EQ(shownFields(model).txtSimu0, "0");
+        EXPECT_EQ(shownFields(model).nowTotal, c.total1);
+        EXPECT_EQ(shownFields(model).matrixCells[0], c.m0);
+        EXPECT_EQ(shownFields(model).now, normalised.value().n0);
+        EXPECT_EQ(shownFields(model).nowStep, "0");
         EXPECT_EQ(history.stepCount(), 0);
         EXPECT_TRUE(model.projectOnce().ok());
         EXPECT_EQ(history.stepCount(), 1);

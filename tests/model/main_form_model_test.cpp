@@ -45,14 +45,14 @@ TEST(MainFormModelTest, StartStateRecordsStepZeroFromTheDefaults)
 {
     ModelRun run;
     const MainFields f = shownFields(run.model);
-    EXPECT_EQ(f.m, defaultMatrixTexts());
-    EXPECT_EQ(f.n1, (Texts4{"10", "0", "0", "0"}));
-    EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
-    EXPECT_EQ(f.total1, "10");
-    EXPECT_EQ(f.txtSimu0, "0");
-    EXPECT_EQ(f.total2, "");
-    EXPECT_EQ(f.growrate, "");
-    EXPECT_EQ(f.txtSimuT, "");
+    EXPECT_EQ(f.matrixCells, defaultMatrixTexts());
+    EXPECT_EQ(f.now, (Texts4{"10", "0", "0", "0"}));
+    EXPECT_EQ(f.next, (Texts4{"", "", "", ""}));
+    EXPECT_EQ(f.nowTotal, "10");
+    EXPECT_EQ(f.nowStep, "0");
+    EXPECT_EQ(f.nextTotal, "");
+    EXPECT_EQ(f.growthRate, "");
+    EXPECT_EQ(f.nextStep, "");
     EXPECT_EQ(run.model.actionState(), ActionState::ReadyToProject);
     EXPECT_FALSE(run.model.graphEnabled());
 
@@ -70,8 +70,8 @@ TEST(MainFormModelTest, StartStateRecordsStepZeroFromTheDefaults)
 TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
 {
     struct Expected {
-        Texts4 n2;
-        std::string total2, growrate, txtSimuT;
+        Texts4 next;
+        std::string nextTotal, shownGrowthRate, nextStep;
         bool graph;
         double total;
         double deltaN;
@@ -101,10 +101,10 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
 
         const Expected& e = steps[k];
         const MainFields f = shownFields(run.model);
-        EXPECT_EQ(f.n2, e.n2);
-        EXPECT_EQ(f.total2, e.total2);
-        EXPECT_EQ(f.growrate, e.growrate);
-        EXPECT_EQ(f.txtSimuT, e.txtSimuT);
+        EXPECT_EQ(f.next, e.next);
+        EXPECT_EQ(f.nextTotal, e.nextTotal);
+        EXPECT_EQ(f.growthRate, e.shownGrowthRate);
+        EXPECT_EQ(f.nextStep, e.nextStep);
         EXPECT_EQ(run.model.graphEnabled(), e.graph);
         EXPECT_EQ(run.model.actionState(), ActionState::ReadyToTransit);
 
@@ -115,7 +115,7 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
         EXPECT_EQ(h.growthRate(t - 1), e.growthRate);
         double sum = 0;
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(h.step(t).counts[i], std::stod(e.n2[i])) << "age " << i;
+            EXPECT_EQ(h.step(t).counts[i], std::stod(e.next[i])) << "age " << i;
             EXPECT_EQ(h.step(t).proportions[i], h.step(t).counts[i] / h.step(t).total) << "age " << i;
             sum += h.step(t).proportions[i];
         }
@@ -131,13 +131,13 @@ TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
     run.model.transit();
 
     const MainFields f = shownFields(run.model);
-    EXPECT_EQ(f.n1, (Texts4{"0", "5", "0", "0"}));
-    EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
-    EXPECT_EQ(f.total1, "5");
-    EXPECT_EQ(f.total2, "");
-    EXPECT_EQ(f.growrate, "");
-    EXPECT_EQ(f.txtSimu0, "1");
-    EXPECT_EQ(f.txtSimuT, "");
+    EXPECT_EQ(f.now, (Texts4{"0", "5", "0", "0"}));
+    EXPECT_EQ(f.next, (Texts4{"", "", "", ""}));
+    EXPECT_EQ(f.nowTotal, "5");
+    EXPECT_EQ(f.nextTotal, "");
+    EXPECT_EQ(f.growthRate, "");
+    EXPECT_EQ(f.nowStep, "1");
+    EXPECT_EQ(f.nextStep, "");
     EXPECT_EQ(run.model.actionState(), ActionState::ReadyToProject);
     EXPECT_TRUE(sameHistory(before, *run.history));
 }
@@ -151,7 +151,7 @@ TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
     ASSERT_NE(0.1 * 3, 0.3);  // the product itself carries a 17th digit
 
     ASSERT_TRUE(run.model.projectOnce().ok());
-    EXPECT_EQ(shownFields(run.model).n2[1], "0.3");
+    EXPECT_EQ(shownFields(run.model).next[1], "0.3");
     EXPECT_EQ(run.history->step(1).counts[1], 0.3);
     EXPECT_EQ(run.history->step(1).total, 0.3);
 }
@@ -164,8 +164,8 @@ TEST(MainFormModelTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
     ASSERT_TRUE(run.model.startNewRun(matrix, {3, 0, 0, 0}).ok());
     ASSERT_TRUE(run.model.projectOnce().ok());
     // N(1) = 0.3, 1.5: the total shown is "1.8", so the rate is 1.8 / 3.
-    EXPECT_EQ(shownFields(run.model).total2, "1.8");
-    EXPECT_EQ(shownFields(run.model).growrate, formatGeneral(1.8 / 3, {}));
+    EXPECT_EQ(shownFields(run.model).nextTotal, "1.8");
+    EXPECT_EQ(shownFields(run.model).growthRate, formatGeneral(1.8 / 3, {}));
     EXPECT_EQ(run.history->growthRate(0), static_cast<float>(run.history->step(1).total / 3));
 }
 
@@ -178,14 +178,14 @@ TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
 
     const MainFields f = shownFields(run.model);
     EXPECT_EQ(run.history->stepCount(), 0);
-    EXPECT_EQ(f.total1, "20");
-    EXPECT_EQ(f.txtSimu0, "0");
-    EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
-    EXPECT_EQ(f.txtSimuT, "");
+    EXPECT_EQ(f.nowTotal, "20");
+    EXPECT_EQ(f.nowStep, "0");
+    EXPECT_EQ(f.next, (Texts4{"", "", "", ""}));
+    EXPECT_EQ(f.nextStep, "");
     EXPECT_FALSE(run.model.graphEnabled());
 
     ASSERT_TRUE(run.model.projectOnce().ok());
-    EXPECT_EQ(shownFields(run.model).n2, (Texts4{"0", "10", "0", "0"}));
+    EXPECT_EQ(shownFields(run.model).next, (Texts4{"0", "10", "0", "0"}));
     EXPECT_EQ(run.history->step(0).counts[0], 20);
     EXPECT_EQ(run.history->step(0).total, 20);
     EXPECT_EQ(run.history->step(0).proportions[0], 1);
@@ -218,16 +218,16 @@ TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
         run.model.setMatrix(matrix);
 
         const MainFields f = shownFields(run.model);
-        EXPECT_EQ(f.m[c.cell], c.text);
+        EXPECT_EQ(f.matrixCells[c.cell], c.text);
         EXPECT_TRUE(sameHistory(before, *run.history));
-        EXPECT_EQ(f.n1, fieldsBefore.n1);
-        EXPECT_EQ(f.total1, fieldsBefore.total1);
-        EXPECT_EQ(f.txtSimu0, fieldsBefore.txtSimu0);
-        EXPECT_EQ(f.txtSimuT, fieldsBefore.txtSimuT);
+        EXPECT_EQ(f.now, fieldsBefore.now);
+        EXPECT_EQ(f.nowTotal, fieldsBefore.nowTotal);
+        EXPECT_EQ(f.nowStep, fieldsBefore.nowStep);
+        EXPECT_EQ(f.nextStep, fieldsBefore.nextStep);
         if (c.handlerRuns) {
-            EXPECT_EQ(f.n2, (Texts4{"", "", "", ""}));
-            EXPECT_EQ(f.total2, "");
-            EXPECT_EQ(f.growrate, "");
+            EXPECT_EQ(f.next, (Texts4{"", "", "", ""}));
+            EXPECT_EQ(f.nextTotal, "");
+            EXPECT_EQ(f.growthRate, "");
             EXPECT_EQ(run.model.actionState(), ActionState::ReadyToProject);
         } else {
             EXPECT_EQ(f, fieldsBefore);
@@ -242,21 +242,21 @@ TEST(MainFormModelTest, EveryEntryOfTheMatrixTakesPartInTheProduct)
     ASSERT_TRUE(run.model.startNewRun({{0.5, 1, 2, 1}, {0.25, 1, 0.5}}, {1, 2, 3, 4}).ok());
     ASSERT_TRUE(run.model.projectOnce().ok());
     // Births: 0.5*1 + 1*2 + 2*3 + 1*4 = 12.5; survivors 0.25*1, 1*2, 0.5*3.
-    EXPECT_EQ(shownFields(run.model).n2, (Texts4{"12.5", "0.25", "2", "1.5"}));
-    EXPECT_EQ(shownFields(run.model).total2, "16.25");
+    EXPECT_EQ(shownFields(run.model).next, (Texts4{"12.5", "0.25", "2", "1.5"}));
+    EXPECT_EQ(shownFields(run.model).nextTotal, "16.25");
 }
 
 TEST(MainFormModelTest, CommaLocaleShowsAndReadsCommas)
 {
     ModelRun run(NumberLocale{","});
-    EXPECT_EQ(shownFields(run.model).m[4], "0,5");
-    EXPECT_EQ(shownFields(run.model).m[14], "0,5");
+    EXPECT_EQ(shownFields(run.model).matrixCells[4], "0,5");
+    EXPECT_EQ(shownFields(run.model).matrixCells[14], "0,5");
     for (int k = 0; k < 3; ++k)
         run.step();
     ASSERT_TRUE(run.model.projectOnce().ok());
-    EXPECT_EQ(shownFields(run.model).n2, (Texts4{"5", "5", "2,5", "0"}));
-    EXPECT_EQ(shownFields(run.model).total2, "12,5");
-    EXPECT_EQ(shownFields(run.model).growrate, "0,833333333333333");
+    EXPECT_EQ(shownFields(run.model).next, (Texts4{"5", "5", "2,5", "0"}));
+    EXPECT_EQ(shownFields(run.model).nextTotal, "12,5");
+    EXPECT_EQ(shownFields(run.model).growthRate, "0,833333333333333");
     EXPECT_EQ(run.history->step(4).total, 12.5);
 }
 
@@ -341,7 +341,7 @@ TEST(MainFormModelTest, RunStopsAtTheLastKeptStep)
         run.step();
     EXPECT_EQ(run.history->stepCount(), kLastStep);
     EXPECT_GT(run.history->step(kLastStep).total, 0);
-    EXPECT_EQ(shownFields(run.model).txtSimu0, "1000");
+    EXPECT_EQ(shownFields(run.model).nowStep, "1000");
     EXPECT_FALSE(run.model.projectOnce().ok());
     EXPECT_EQ(run.history->stepCount(), kLastStep);
 }

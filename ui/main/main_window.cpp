@@ -401,16 +401,16 @@ void MainWindow::mirrorModel()
 {
     const MainFields fields = shownFields(model_);
     for (int i = 0; i < 16; ++i)
-        showNumber(matrixCells_[i], toQString(fields.m[i]));
+        showNumber(matrixCells_[i], toQString(fields.matrixCells[i]));
     for (int i = 0; i < 4; ++i) {
-        showNumber(nowFields_[i], toQString(fields.n1[i]));
-        showNumber(nextFields_[i], toQString(fields.n2[i]));
+        showNumber(nowFields_[i], toQString(fields.now[i]));
+        showNumber(nextFields_[i], toQString(fields.next[i]));
     }
-    showNumber(nowTotal_, toQString(fields.total1));
-    showNumber(nextTotal_, toQString(fields.total2));
-    showNumber(growthRate_, toQString(fields.growrate));
-    showNumber(nowStep_, toQString(fields.txtSimu0));
-    showNumber(nextStep_, toQString(fields.txtSimuT));
+    showNumber(nowTotal_, toQString(fields.nowTotal));
+    showNumber(nextTotal_, toQString(fields.nextTotal));
+    showNumber(growthRate_, toQString(fields.growthRate));
+    showNumber(nowStep_, toQString(fields.nowStep));
+    showNumber(nextStep_, toQString(fields.nextStep));
 
     const bool readyToProject = model_.actionState() == ActionState::ReadyToProject;
     projectButton_->setEnabled(readyToProject);

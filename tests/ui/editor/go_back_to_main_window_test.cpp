@@ -214,7 +214,7 @@ TEST_F(GoBackToMainWindowTest, CloseBoxWritesNothingAndTheNextEditorStartsAfresh
 
     DefaultEditor reopened(main.model().locale());
     EXPECT_EQ(reopened.texts(), designTexts(main.model().locale()));
-    EXPECT_EQ(reopened.texts().m1, shownFields(main.model()).m);
+    EXPECT_EQ(reopened.texts().m1, shownFields(main.model()).matrixCells);
 }
 
 }  // namespace
