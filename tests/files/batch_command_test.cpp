@@ -456,8 +456,9 @@ TEST(BatchCommandTest, AResultThatCannotBeWrittenLeavesEveryOldResult)
         for (const auto& [path, old] : {std::pair{batch.structure, kOldStructure},
                                         std::pair{batch.distribution, kOldDistribution},
                                         std::pair{batch.analysis, kOldAnalysis}}) {
-            if (path != blocked)
+            if (path != blocked) {
                 EXPECT_EQ(readBytes(path), old) << c.suffix << ": " << path;
+            }
         }
         EXPECT_TRUE(std::filesystem::is_directory(blocked)) << c.suffix;
         EXPECT_EQ(batch.folder.names(), kResultsBesideOwl) << c.suffix;

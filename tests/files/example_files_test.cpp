@@ -145,10 +145,12 @@ TEST(ExampleFilesTest, TheLightBulbCommandWritesOneLinePerStepForEachExample)
         // One field per class in every per-class line, P(n) left out.
         for (const std::string& line : analysisLines) {
             const auto commas = static_cast<int>(std::count(line.begin(), line.end(), ','));
-            if (line.rfind("stable_distribution", 0) == 0 || line.rfind("reproductive_values", 0) == 0)
+            if (line.rfind("stable_distribution", 0) == 0 || line.rfind("reproductive_values", 0) == 0) {
                 EXPECT_EQ(commas, example.lastAge + 1) << example.file << ": " << line;
-            if (line.rfind("sensitivity_survival", 0) == 0 || line.rfind("elasticity_survival", 0) == 0)
+            }
+            if (line.rfind("sensitivity_survival", 0) == 0 || line.rfind("elasticity_survival", 0) == 0) {
                 EXPECT_EQ(commas, example.lastAge) << example.file << ": " << line;
+            }
         }
         EXPECT_EQ(folder.names(), (std::vector<std::string>{stem + "-AgeDistribution.txt",
                                                             stem + "-AgeStructure.txt", stem + "-Analysis.txt",

@@ -223,8 +223,9 @@ TEST(LongTermOutlook, RandomImprimitiveMatricesCycleOnTheCircleOfRadiusLambda)
             checkProperties(m, *result);
             for (int k = 0; k < period; ++k)
                 EXPECT_NEAR(std::abs(result->eigenvalues[k]), result->lambda, kTolerance * result->lambda) << k;
-            if (classes > period)
+            if (classes > period) {
                 EXPECT_LT(std::abs(result->eigenvalues[period]), result->lambda * (1 - 1e-6));
+            }
         }
     }
 }
@@ -242,8 +243,9 @@ TEST(LongTermOutlook, DominantAndSubdominantRootsAgreeWithAGeneralSolver)
         std::vector<std::complex<double>> roots(solver.eigenvalues().begin(), solver.eigenvalues().end());
         std::sort(roots.begin(), roots.end(), [](auto a, auto b) { return std::abs(a) > std::abs(b); });
         expectClose(roots[0].real(), result->lambda, "lambda, " + std::to_string(classes) + " classes");
-        if (result->dampingRatio)
+        if (result->dampingRatio) {
             EXPECT_NEAR(*result->dampingRatio, std::abs(roots[0]) / std::abs(roots[1]), 1e-8) << classes;
+        }
     }
 }
 

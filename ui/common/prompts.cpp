@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/common/messages.h"
+
 namespace dalvo::ui {
 
 namespace {
@@ -63,9 +65,15 @@ bool DialogPrompts::confirm(QWidget* window, const QString& question)
     return QMessageBox::question(window, programTitle(), question) == QMessageBox::Yes;
 }
 
+// Every failure the program reports looks the same: the non-blocking warning
+// that the windows also use for a step that cannot be made.
 void DialogPrompts::report(QWidget* window, const QString& message)
 {
-    QMessageBox::warning(window, programTitle(), message);
+    if (window == nullptr) {
+        QMessageBox::warning(nullptr, programTitle(), message);
+        return;
+    }
+    showProblem(window, message);
 }
 
 }  // namespace dalvo::ui

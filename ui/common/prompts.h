@@ -19,9 +19,10 @@ public:
     virtual void report(QWidget* window, const QString& message) = 0;
 };
 
-// The real thing: the file dialog, a question box, a warning box. The file
-// dialog's save and open forms share the last chosen file name, so each
-// opens where the student last was when the window suggests none.
+// The real thing: the file dialog, a question box, and for failures the same
+// non-blocking warning the windows show when a step cannot be made. The file
+// dialog's save and open forms share the last chosen file name, so each opens
+// where the student last was when the window suggests none.
 class DialogPrompts : public Prompts {
 public:
     QString chooseFileToSave(QWidget* window, const QString& suggestedName) override;

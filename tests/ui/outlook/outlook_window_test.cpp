@@ -64,8 +64,9 @@ TEST_F(OutlookWindowTest, GridsHoldOnlyTheEntriesOfTheMatrix)
                 elasticitySum += shown.toDouble();
             }
         }
-        if (std::string(name) == "elasticityGrid")
+        if (std::string(name) == "elasticityGrid") {
             EXPECT_NEAR(elasticitySum, 1.0, 1e-4);
+        }
     }
     double distribution = 0;
     for (int age = 0; age < 4; ++age)
