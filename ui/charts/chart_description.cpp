@@ -113,7 +113,7 @@ ChartDescription ageChart(const History& history, const ChartInputs& inputs, Age
         const std::vector<double>& stable = inputs.outlook->stableDistribution;
         for (std::size_t a = 0; a < std::min(stable.size(), kAgeLooks.size()); ++a)
             if (std::isfinite(stable[a]))
-                chart.guides.push_back({stable[a], kAgeLooks[a].fill, {}, {}});
+                chart.guides.push_back({stable[a], kAgeLooks[a].fill, {}, {}, {}});
     }
     fitAxes(chart, scale);
     return chart;
@@ -138,7 +138,14 @@ ChartDescription growthRateChart(const History& history, const ChartInputs& inpu
     // With λ = 0 the population dies out and no rate settles anywhere.
     if (inputs.outlook && inputs.outlook->lambda > 0.0 && std::isfinite(inputs.outlook->lambda)) {
         const double lambda = inputs.outlook->lambda;
-        chart.guides.push_back({lambda, kGuideGrey, "λ = %1", formatSignificant(lambda, 6, inputs.locale)});
+        const std::string shown = formatSignificant(lambda, 6, inputs.locale);
+        // An imprimitive matrix never lets the rate settle on λ; the line
+        // says so rather than promise a limit.
+        if (inputs.outlook->settles())
+            chart.guides.push_back({lambda, kGuideGrey, "λ = %1", shown, {}});
+        else
+            chart.guides.push_back({lambda, kGuideGrey, "λ = %1 on average: the rate cycles with period %2 and never settles",
+                                    shown, std::to_string(inputs.outlook->period.value_or(0))});
     }
     fitAxes(chart, ValueScale::Linear);
     return chart;

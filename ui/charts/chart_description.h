@@ -54,8 +54,9 @@ struct ChartAxis {
 struct GuideLine {
     double value = 0;
     Colour colour;
-    std::string caption;
+    std::string caption;  // a text to translate, with %1 for `number` and %2 for `period`
     std::string number;
+    std::string period;
 };
 
 // What one chart leaves to the next: the age charts give the four series

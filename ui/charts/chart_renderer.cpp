@@ -252,8 +252,10 @@ void ChartRenderer::render(const ChartDescription& description)
 
     QList<PlotPoints::Guide> guides;
     for (const GuideLine& guide : description.guides) {
-        const QString label =
+        QString label =
             guide.caption.empty() ? QString() : translated(guide.caption).arg(QString::fromStdString(guide.number));
+        if (!guide.period.empty())
+            label = label.arg(QString::fromStdString(guide.period));
         guides.append({description.value.scale.position(guide.value), toColour(guide.colour), label});
     }
     plot_->setGuides(guides);

@@ -351,6 +351,7 @@ LongTermOutlook growingOutlook(double lambda)
     LongTermOutlook outlook;
     outlook.classes = 4;
     outlook.lambda = lambda;
+    outlook.period = 1;
     outlook.stableDistribution = {0.4, 0.3, 0.2, 0.1};
     return outlook;
 }
@@ -382,6 +383,19 @@ TEST(ChartDescriptionTest, GrowthRateShowsLambdaAsALabelledGuide)
         EXPECT_LE(chart.value.scale.minimum, c.lambda);
         EXPECT_GE(chart.value.scale.maximum, c.lambda);
     }
+}
+
+// A rate that cycles never settles on λ, and the line must not suggest it does.
+TEST(ChartDescriptionTest, AnImprimitiveMatrixsLambdaSaysTheRateCycles)
+{
+    const auto history = projectedHistory(4);
+    const Result<LongTermOutlook> outlook = analyseLongTerm({{0, 0, 2}, {0.3, 0.6}});
+    ASSERT_TRUE(outlook);
+    const ChartDescription chart = growthRateChart(*history, {{}, &*outlook, false, NumberLocale{}});
+    ASSERT_EQ(chart.guides.size(), 1u);
+    EXPECT_NE(chart.guides[0].caption.find("cycles with period %2"), std::string::npos);
+    EXPECT_EQ(chart.guides[0].period, "3");
+    EXPECT_EQ(chart.guides[0].number, "0.711379");
 }
 
 TEST(ChartDescriptionTest, NoLambdaGuideWithoutAGrowingOutlook)

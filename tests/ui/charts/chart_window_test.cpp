@@ -619,6 +619,7 @@ LongTermOutlook outlookWithLambda(double lambda)
     LongTermOutlook outlook;
     outlook.classes = 4;
     outlook.lambda = lambda;
+    outlook.period = 1;
     outlook.stableDistribution = {0.4, 0.3, 0.2, 0.1};
     return outlook;
 }
