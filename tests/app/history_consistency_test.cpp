@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "model/main_form_model.h"
+#include "support/default_run.h"
 #include "support/history_rows.h"
 
 namespace dalvo::testing_walk {
@@ -16,14 +17,7 @@ namespace {
 // A run of the default matrix made by the model itself: five steps.
 std::unique_ptr<History> projectedRun()
 {
-    auto history = std::make_unique<History>();
-    MainFormModel model(*history, NumberLocale{});
-    EXPECT_TRUE(model.load());
-    for (int step = 0; step < 5; ++step) {
-        EXPECT_TRUE(model.projectOnce());
-        model.transit();
-    }
-    return history;
+    return defaultRunHistory(5);
 }
 
 TEST(HistoryConsistencyTest, ARunOfTheModelHoldsTogether)

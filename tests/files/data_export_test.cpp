@@ -9,6 +9,7 @@
 
 #include "model/default_values.h"
 #include "model/main_form_model.h"
+#include "support/default_run.h"
 #include "model/main_fields.h"
 #include "tests/files/scratch_folder.h"
 
@@ -20,47 +21,26 @@ using testing_files::readBytes;
 using testing_files::ScratchFolder;
 using testing_files::writeBytes;
 
-// A run over a history of its own, loaded as the main window loads it.
-struct ModelRun {
-    std::unique_ptr<History> history = std::make_unique<History>();
-    MainFormModel model;
-
-    explicit ModelRun(NumberLocale locale = {}) : model(*history, std::move(locale))
-    {
-        EXPECT_TRUE(model.load().ok());
-    }
-
-    void project(int steps)
-    {
-        for (int i = 0; i < steps; ++i) {
-            ASSERT_TRUE(model.projectOnce().ok()) << "step " << i + 1;
-            model.transit();
-        }
-    }
-
-    // A new run from the default matrix and these initial numbers, written
-    // as the editor writes them: with the run's own decimal separator.
-    void startFrom(const std::array<std::string, 4>& initial)
-    {
-        std::array<std::string, 16> matrix{"0", "1", "2", "1", "0.5", "0", "0",   "0",
-                                           "0", "1", "0", "0", "0",   "0", "0.5", "0"};
-        std::array<std::string, 4> numbers = initial;
-        for (std::string& text : matrix)
-            text = localised(text);
-        for (std::string& text : numbers)
-            text = localised(text);
-        const Result<NewRun> run = newRunFrom({matrix, numbers}, model.locale());
-        ASSERT_TRUE(run.ok());
-        ASSERT_TRUE(model.startNewRun(run->matrix, run->initial).ok());
-    }
-
-    std::string localised(std::string text) const
-    {
+// A new run from the default matrix and these initial numbers, written as
+// the editor writes them: with the run's own decimal separator.
+void startFrom(DefaultRun& run, const std::array<std::string, 4>& initial)
+{
+    auto localised = [&](std::string text) {
         if (const auto point = text.find('.'); point != std::string::npos)
-            text.replace(point, 1, model.locale().decimalSeparator);
+            text.replace(point, 1, run.model.locale().decimalSeparator);
         return text;
-    }
-};
+    };
+    std::array<std::string, 16> matrix{"0", "1", "2", "1", "0.5", "0", "0",   "0",
+                                       "0", "1", "0", "0", "0",   "0", "0.5", "0"};
+    std::array<std::string, 4> numbers = initial;
+    for (std::string& text : matrix)
+        text = localised(text);
+    for (std::string& text : numbers)
+        text = localised(text);
+    const Result<NewRun> parsed = newRunFrom({matrix, numbers}, run.model.locale());
+    ASSERT_TRUE(parsed.ok());
+    ASSERT_TRUE(run.model.startNewRun(parsed->matrix, parsed->initial).ok());
+}
 
 // Fields of one record as a spreadsheet reads them: commas inside quotes
 // belong to the field, and the quotes themselves are dropped.
@@ -88,7 +68,7 @@ std::string exported(const History& history, ExportPrecision precision)
 
 TEST(DataExportTest, OneProjectionFromTheDefaultsWritesTheKnownFileInBothPrecisions)
 {
-    ModelRun run;
+    DefaultRun run;
     run.project(1);
     const std::string expected =
         "\"Time\",\"age 0\",\"age 1\",\"age 2\",\"age 3\",\"Total\",\"age distribution 0,1,2,3\"\r\n"
@@ -101,7 +81,7 @@ TEST(DataExportTest, OneProjectionFromTheDefaultsWritesTheKnownFileInBothPrecisi
 TEST(DataExportTest, EveryStepFromZeroToStepCountGetsOneRecordOfTenFields)
 {
     for (int steps : {0, 1, 2, 7, kLastStep}) {
-        ModelRun run;
+        DefaultRun run;
         run.project(steps);
         ASSERT_EQ(run.history->stepCount(), steps);
         for (ExportPrecision precision : {ExportPrecision::Full, ExportPrecision::Rounded}) {
@@ -155,8 +135,8 @@ TEST(DataExportTest, ValuesAreWrittenWithAPeriodAndRoundedInTheSecondFile)
     };
     for (const Case& c : cases) {
         for (const char* separator : {".", ","}) {
-            ModelRun run(NumberLocale{separator});
-            run.startFrom(c.initial);
+            DefaultRun run(NumberLocale{separator});
+            startFrom(run, c.initial);
             run.project(1);
             for (ExportPrecision precision : {ExportPrecision::Full, ExportPrecision::Rounded}) {
                 const std::vector<std::string> lines = crlfLines(exported(*run.history, precision));
@@ -174,7 +154,7 @@ TEST(DataExportTest, ValuesAreWrittenWithAPeriodAndRoundedInTheSecondFile)
 
 TEST(DataExportTest, ACommaLocaleRunStillWritesPeriodsAndTenColumns)
 {
-    ModelRun run(NumberLocale{","});
+    DefaultRun run(NumberLocale{","});
     run.project(4);
     ASSERT_EQ(shownFields(run.model).now[2], "2,5") << "the run itself shows commas";
     const std::string text = exported(*run.history, ExportPrecision::Full);
@@ -189,9 +169,9 @@ TEST(DataExportTest, SavingReplacesTheFile)
 {
     ScratchFolder folder;
     const std::string path = folder.file("run.csv");
-    ModelRun longRun;
+    DefaultRun longRun;
     longRun.project(6);
-    ModelRun shortRun;
+    DefaultRun shortRun;
     shortRun.project(1);
 
     writeBytes(path, std::string(5000, 'x'));
@@ -205,7 +185,7 @@ TEST(DataExportTest, TheSamePathTwiceLeavesTheRoundedFile)
 {
     ScratchFolder folder;
     const std::string path = folder.file("run.csv");
-    ModelRun run;
+    DefaultRun run;
     run.project(4);
     const std::string full = exported(*run.history, ExportPrecision::Full);
     const std::string rounded = exported(*run.history, ExportPrecision::Rounded);
@@ -220,7 +200,7 @@ TEST(DataExportTest, TheSamePathTwiceLeavesTheRoundedFile)
 TEST(DataExportTest, AFailedWriteNamesTheFileAndTheReason)
 {
     ScratchFolder folder;
-    ModelRun run;
+    DefaultRun run;
     run.project(2);
     const std::string path = folder.file("missing-folder/run.csv");
     const Result<void> saved = saveRunFile(*run.history, ExportPrecision::Full, path);

@@ -1,4 +1,5 @@
 #include "model/main_form_model.h"
+#include "support/default_run.h"
 #include "model/main_fields.h"
 
 #include <gtest/gtest.h>
@@ -19,23 +20,6 @@ bool sameHistory(const History& a, const History& b)
     return a == b;
 }
 
-// A model over a history of its own, loaded as the window loads it.
-struct ModelRun {
-    std::unique_ptr<History> history = std::make_unique<History>();
-    MainFormModel model;
-
-    explicit ModelRun(NumberLocale locale = {}) : model(*history, std::move(locale))
-    {
-        EXPECT_TRUE(model.load().ok());
-    }
-
-    void step()
-    {
-        ASSERT_TRUE(model.projectOnce().ok());
-        model.transit();
-    }
-};
-
 std::array<std::string, 16> defaultMatrixTexts()
 {
     return {"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"};
@@ -43,7 +27,7 @@ std::array<std::string, 16> defaultMatrixTexts()
 
 TEST(MainFormModelTest, StartStateRecordsStepZeroFromTheDefaults)
 {
-    ModelRun run;
+    DefaultRun run;
     const MainFields f = shownFields(run.model);
     EXPECT_EQ(f.matrixCells, defaultMatrixTexts());
     EXPECT_EQ(f.now, (Texts4{"10", "0", "0", "0"}));
@@ -91,7 +75,7 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
          static_cast<float>(12.5 / 15)},
     };
 
-    ModelRun run;
+    DefaultRun run;
     for (std::size_t k = 0; k < steps.size(); ++k) {
         SCOPED_TRACE("projection " + std::to_string(k + 1));
         const int t = static_cast<int>(k) + 1;
@@ -111,6 +95,7 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
         const History& h = *run.history;
         EXPECT_EQ(h.stepCount(), t);
         EXPECT_EQ(h.step(t).total, e.total);
+        EXPECT_EQ(h.step(t).total, kDefaultRunTotals[t]);
         EXPECT_EQ(h.change(t - 1), e.deltaN);
         EXPECT_EQ(h.growthRate(t - 1), e.growthRate);
         double sum = 0;
@@ -125,7 +110,7 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
 
 TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
 {
-    ModelRun run;
+    DefaultRun run;
     ASSERT_TRUE(run.model.projectOnce().ok());
     const History before = *run.history;
     run.model.transit();
@@ -144,7 +129,7 @@ TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
 
 TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
 {
-    ModelRun run;
+    DefaultRun run;
     LeslieMatrix matrix = defaultMatrix();
     matrix.survival[0] = 0.1;
     ASSERT_TRUE(run.model.startNewRun(matrix, {3, 0, 0, 0}).ok());
@@ -158,7 +143,7 @@ TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
 
 TEST(MainFormModelTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
 {
-    ModelRun run;
+    DefaultRun run;
     LeslieMatrix matrix = defaultMatrix();
     matrix.fecundity[0] = 0.1;
     ASSERT_TRUE(run.model.startNewRun(matrix, {3, 0, 0, 0}).ok());
@@ -171,7 +156,7 @@ TEST(MainFormModelTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
 
 TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
 {
-    ModelRun run;
+    DefaultRun run;
     for (int k = 0; k < 3; ++k)
         run.step();
     ASSERT_TRUE(run.model.startNewRun(defaultMatrix(), {20, 0, 0, 0}).ok());
@@ -208,7 +193,7 @@ TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ModelRun run;
+        DefaultRun run;
         ASSERT_TRUE(run.model.projectOnce().ok());
         const History before = *run.history;
         const MainFields fieldsBefore = shownFields(run.model);
@@ -238,7 +223,7 @@ TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
 
 TEST(MainFormModelTest, EveryEntryOfTheMatrixTakesPartInTheProduct)
 {
-    ModelRun run;
+    DefaultRun run;
     ASSERT_TRUE(run.model.startNewRun({{0.5, 1, 2, 1}, {0.25, 1, 0.5}}, {1, 2, 3, 4}).ok());
     ASSERT_TRUE(run.model.projectOnce().ok());
     // Births: 0.5*1 + 1*2 + 2*3 + 1*4 = 12.5; survivors 0.25*1, 1*2, 0.5*3.
@@ -248,7 +233,7 @@ TEST(MainFormModelTest, EveryEntryOfTheMatrixTakesPartInTheProduct)
 
 TEST(MainFormModelTest, CommaLocaleShowsAndReadsCommas)
 {
-    ModelRun run(NumberLocale{","});
+    DefaultRun run(NumberLocale{","});
     EXPECT_EQ(shownFields(run.model).matrixCells[4], "0,5");
     EXPECT_EQ(shownFields(run.model).matrixCells[14], "0,5");
     for (int k = 0; k < 3; ++k)
@@ -266,17 +251,17 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
 {
     struct Case {
         const char* name;
-        void (*prepare)(ModelRun&);
+        void (*prepare)(DefaultRun&);
         const char* messagePart;
     };
     const std::vector<Case> cases = {
         {"all-zero initial population",
-         [](ModelRun& r) {
+         [](DefaultRun& r) {
              ASSERT_TRUE(r.model.startNewRun(defaultMatrix(), {0, 0, 0, 0}).ok());
          },
          "total population at step 0 is 0"},
         {"population dies out",
-         [](ModelRun& r) {
+         [](DefaultRun& r) {
              // No births and no survivors past age class 2.
              LeslieMatrix matrix = defaultMatrix();
              matrix.fecundity[1] = matrix.fecundity[2] = matrix.fecundity[3] = matrix.survival[2] = 0;
@@ -286,21 +271,21 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
          },
          "step 3 would be 0"},
         {"product overflows",
-         [](ModelRun& r) {
+         [](DefaultRun& r) {
              LeslieMatrix matrix = defaultMatrix();
              matrix.survival[0] = 1E+300;
              ASSERT_TRUE(r.model.startNewRun(matrix, {1E+300, 0, 0, 0}).ok());
          },
          "too large"},
         {"growth rate beyond single precision",
-         [](ModelRun& r) {
+         [](DefaultRun& r) {
              LeslieMatrix matrix = defaultMatrix();
              matrix.survival[0] = 1E+100;
              ASSERT_TRUE(r.model.startNewRun(matrix, {1, 0, 0, 0}).ok());
          },
          "too large"},
         {"step 1000 reached",
-         [](ModelRun& r) {
+         [](DefaultRun& r) {
              for (int k = 0; k < kLastStep; ++k)
                  r.step();
              ASSERT_TRUE(r.model.projectOnce().ok() == false);
@@ -310,7 +295,7 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ModelRun run;
+        DefaultRun run;
         c.prepare(run);
         if (HasFatalFailure())
             return;
@@ -333,7 +318,7 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
 
 TEST(MainFormModelTest, RunStopsAtTheLastKeptStep)
 {
-    ModelRun run;
+    DefaultRun run;
     LeslieMatrix matrix = defaultMatrix();
     matrix.survival[0] = 1;  // the total cycles but never dies out
     run.model.setMatrix(matrix);
@@ -348,7 +333,7 @@ TEST(MainFormModelTest, RunStopsAtTheLastKeptStep)
 
 TEST(MainFormModelTest, NewRunRejectsWhatItCannotStartFromWithoutWriting)
 {
-    ModelRun run;
+    DefaultRun run;
     ASSERT_TRUE(run.model.projectOnce().ok());
     const History historyBefore = *run.history;
     const MainFields fieldsBefore = shownFields(run.model);

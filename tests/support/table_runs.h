@@ -21,31 +21,10 @@
 
 #include "model/history.h"
 #include "model/main_form_model.h"
+#include "support/default_run.h"
 #include "ui/common/twips.h"
 
 namespace dalvo {
-
-// A run from the default matrix and N(0) = 10, 0, 0, 0, stepped as the
-// student steps it: Project, then Transit.
-struct DefaultRun {
-    std::unique_ptr<History> history = std::make_unique<History>();
-    MainFormModel model{*history, {}};
-
-    explicit DefaultRun(int projections = 0)
-    {
-        EXPECT_TRUE(model.load().ok());
-        project(projections);
-    }
-
-    void project(int count)
-    {
-        for (int k = 0; k < count; ++k) {
-            const Result<void> step = model.projectOnce();
-            ASSERT_TRUE(step.ok()) << step.error().message;
-            model.transit();
-        }
-    }
-};
 
 inline const QStringList kHeadings = {"Time", "age 0", "age 1", "age 2", "age 3", "total(t)", "growth rate"};
 

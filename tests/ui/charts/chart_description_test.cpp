@@ -58,7 +58,7 @@ TEST(ChartDescriptionTest, TimeSeriesAfterFourProjections)
         Points points;
     };
     const std::vector<Case> cases = {
-        {"population size", populationSizeChart, "Total population size", "N(t)", along({10, 5, 10, 15, 12.5})},
+        {"population size", populationSizeChart, "Total population size", "N(t)", along({kDefaultRunTotals.begin(), kDefaultRunTotals.end()})},
         {"growth rate", growthRateChart, "Growth rate", "N(t+1)/N(t)",
          along({0.5, 2, 1.5, static_cast<double>(static_cast<float>(12.5 / 15.0))})},
         {"change rate", changeRateChart, "Change rate dN(t)", "dN(t)", along({-5, 5, 5, -2.5})},
@@ -449,7 +449,7 @@ TEST(ChartDescriptionTest, LogScaleLeavesOutWhatItCannotPlace)
         std::vector<double> ticks;
     };
     const Case cases[] = {
-        {"population size", populationSizeChart, 0, along({10, 5, 10, 15, 12.5}), {1, 10, 100}},
+        {"population size", populationSizeChart, 0, along({kDefaultRunTotals.begin(), kDefaultRunTotals.end()}), {1, 10, 100}},
         {"age 1 without its zeros", ageStructureChart, 1, {{1, 5}, {3, 2.5}, {4, 5}}, {1, 10}},
         {"age 3 without its zeros", ageStructureChart, 3, {{3, 2.5}}, {1, 10}},
         {"Graph as well", graphAgeStructureChart, 2, {{2, 5}, {4, 2.5}}, {1, 10}},

@@ -7,6 +7,7 @@
 
 #include "model/history.h"
 #include "model/main_form_model.h"
+#include "support/default_run.h"
 #include "support/history_rows.h"
 
 namespace dalvo::testing_charts {
@@ -14,15 +15,7 @@ namespace dalvo::testing_charts {
 // `projections` steps of the default matrix from N(0) = 10, 0, 0, 0.
 inline std::unique_ptr<History> projectedHistory(int projections)
 {
-    auto history = std::make_unique<History>();
-    MainFormModel model(*history, NumberLocale{});
-    EXPECT_TRUE(model.load().ok());
-    for (int k = 0; k < projections; ++k) {
-        if (k > 0)
-            model.transit();
-        EXPECT_TRUE(model.projectOnce().ok());
-    }
-    return history;
+    return defaultRunHistory(projections);
 }
 
 // Every array entry tells its own indices apart, so a value read from the

@@ -1,0 +1,51 @@
+// The run most tests start from: the program's default matrix and N(0) = 10, 0, 0, 0, stepped as the student steps it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <utility>
+
+#include "model/history.h"
+#include "model/main_form_model.h"
+
+namespace dalvo {
+
+// The totals of steps 0..4, worked out by hand from F = (0, 1, 2, 1) and
+// P = (0.5, 1, 0.5): N(1) = (0, 5, 0, 0), N(2) = (5, 0, 5, 0),
+// N(3) = (10, 2.5, 0, 2.5), N(4) = (5, 5, 2.5, 0).
+inline constexpr std::array<double, 5> kDefaultRunTotals{10, 5, 10, 15, 12.5};
+
+// A model over a history of its own, loaded as the main window loads it;
+// each projection is Project, then Transit.
+struct DefaultRun {
+    std::unique_ptr<History> history = std::make_unique<History>();
+    MainFormModel model;
+
+    explicit DefaultRun(int projections = 0, NumberLocale locale = {}) : model(*history, std::move(locale))
+    {
+        EXPECT_TRUE(model.load().ok());
+        project(projections);
+    }
+    explicit DefaultRun(NumberLocale locale) : DefaultRun(0, std::move(locale)) {}
+
+    void project(int count)
+    {
+        for (int k = 0; k < count; ++k) {
+            const Result<void> step = model.projectOnce();
+            ASSERT_TRUE(step.ok()) << "step " << k + 1 << ": " << step.error().message;
+            model.transit();
+        }
+    }
+    void step() { project(1); }
+};
+
+// The history of `projections` steps of the default run, on its own.
+inline std::unique_ptr<History> defaultRunHistory(int projections)
+{
+    DefaultRun run(projections);
+    return std::move(run.history);
+}
+
+}  // namespace dalvo
