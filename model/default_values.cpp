@@ -111,10 +111,7 @@ Result<NewRun> newRunFrom(const EditorTexts& texts, const NumberLocale& locale)
             return Error{"The matrix cell in row " + std::to_string(cell / 4 + 1) + ", column " +
                          std::to_string(cell % 4 + 1) + " is \"" + texts.m1[cell] +
                          "\", which is not a number. Enter a number and try again."};
-        if (cell < 4)
-            run.matrix.fecundity[cell] = *value;
-        else
-            run.matrix.survival[cell / 4 - 1] = *value;
+        setMatrixCell(run.matrix, cell / 4, cell % 4, *value);
     }
     for (int age = 0; age < 4; ++age) {
         const Result<double> value = parseNumber(texts.n0[age], locale);

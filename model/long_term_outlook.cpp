@@ -218,6 +218,13 @@ bool allFinite(const LongTermOutlook& o)
 
 }  // namespace
 
+std::optional<double> LongTermOutlook::doublingOrHalvingTime() const
+{
+    if (!growthExponent || *growthExponent == 0)
+        return std::nullopt;
+    return std::numbers::ln2 / std::abs(*growthExponent);
+}
+
 Result<LongTermOutlook> analyseLongTerm(const LeslieMatrix& matrix)
 {
     if (Result<void> checked = checkMatrix(matrix); !checked)

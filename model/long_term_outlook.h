@@ -35,6 +35,10 @@ struct LongTermOutlook {
     std::vector<std::complex<double>> eigenvalues;
 
     bool diesOut() const { return lambda == 0; }
+    // |λ - 1| as a percentage: how much the population grows or shrinks per interval.
+    double percentChangePerInterval() const { return (lambda > 1 ? lambda - 1 : 1 - lambda) * 100; }
+    // ln 2 / |r|: the intervals to double (λ > 1) or halve (λ < 1); none for λ = 0 or 1.
+    std::optional<double> doublingOrHalvingTime() const;
     bool settles() const { return period == 1; }
 };
 

@@ -31,6 +31,17 @@ double matrixCell(const LeslieMatrix& matrix, int row, int column)
     return row == column + 1 ? matrix.survival.at(column) : 0.0;
 }
 
+bool setMatrixCell(LeslieMatrix& matrix, int row, int column, double value)
+{
+    if (row == 0 && column >= 0 && column < matrix.classes())
+        matrix.fecundity[column] = value;
+    else if (row == column + 1 && column >= 0 && column < static_cast<int>(matrix.survival.size()))
+        matrix.survival[column] = value;
+    else
+        return false;
+    return true;
+}
+
 MainFormModel::MainFormModel(History& history, NumberLocale locale)
     : history_(history), locale_(std::move(locale)), matrix_(defaultMatrix())
 {

@@ -28,6 +28,10 @@ inline constexpr AgeVector kDefaultInitial{10, 0, 0, 0};
 // out: fecundities on row 0, survival rates below the diagonal, else 0.
 double matrixCell(const LeslieMatrix& matrix, int row, int column);
 
+// Writes `value` into that cell; false, changing nothing, for a cell that is
+// not an entry of a Leslie matrix.
+bool setMatrixCell(LeslieMatrix& matrix, int row, int column, double value);
+
 // Writes each projected step into the history. Every value it keeps is the
 // value the window shows (rounded to 15 significant digits), so the next
 // step starts from exactly what the student reads. Every operation works out

@@ -15,11 +15,6 @@ namespace {
 
 using Texts4 = std::array<std::string, 4>;
 
-bool sameHistory(const History& a, const History& b)
-{
-    return a == b;
-}
-
 std::array<std::string, 16> defaultMatrixTexts()
 {
     return {"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"};
@@ -124,7 +119,7 @@ TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
     EXPECT_EQ(f.nowStep, "1");
     EXPECT_EQ(f.nextStep, "");
     EXPECT_EQ(run.model.actionState(), ActionState::ReadyToProject);
-    EXPECT_TRUE(sameHistory(before, *run.history));
+    EXPECT_TRUE(before == *run.history);
 }
 
 TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
@@ -204,7 +199,7 @@ TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
 
         const MainFields f = shownFields(run.model);
         EXPECT_EQ(f.matrixCells[c.cell], c.text);
-        EXPECT_TRUE(sameHistory(before, *run.history));
+        EXPECT_TRUE(before == *run.history);
         EXPECT_EQ(f.now, fieldsBefore.now);
         EXPECT_EQ(f.nowTotal, fieldsBefore.nowTotal);
         EXPECT_EQ(f.nowStep, fieldsBefore.nowStep);
@@ -309,7 +304,7 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
         ASSERT_FALSE(result.ok());
         EXPECT_NE(result.error().message.find(c.messagePart), std::string::npos) << result.error().message;
         EXPECT_NE(result.error().message.find("Change default values"), std::string::npos);
-        EXPECT_TRUE(sameHistory(historyBefore, *run.history));
+        EXPECT_TRUE(historyBefore == *run.history);
         EXPECT_EQ(shownFields(run.model), fieldsBefore);
         EXPECT_EQ(run.model.actionState(), stateBefore);
         EXPECT_EQ(run.model.graphEnabled(), graphBefore);
@@ -341,7 +336,7 @@ TEST(MainFormModelTest, NewRunRejectsWhatItCannotStartFromWithoutWriting)
     matrix.fecundity[0] = 7;
     EXPECT_FALSE(run.model.startNewRun(matrix, {1E+308, 1E+308, 0, 0}).ok());
     EXPECT_FALSE(run.model.startNewRun({{1, 2}, {0.5}}, {10, 0, 0, 0}).ok());
-    EXPECT_TRUE(sameHistory(historyBefore, *run.history));
+    EXPECT_TRUE(historyBefore == *run.history);
     EXPECT_EQ(shownFields(run.model), fieldsBefore);
 }
 

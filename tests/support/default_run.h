@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "model/history.h"
+#include "model/long_term_outlook.h"
 #include "model/main_form_model.h"
 
 namespace dalvo {
@@ -46,6 +47,18 @@ inline std::unique_ptr<History> defaultRunHistory(int projections)
 {
     DefaultRun run(projections);
     return std::move(run.history);
+}
+
+// An outlook that settles on `lambda`, with a stable distribution whose
+// four shares tell the ages apart: for the charts' guide lines.
+inline LongTermOutlook outlookWithLambda(double lambda)
+{
+    LongTermOutlook outlook;
+    outlook.classes = 4;
+    outlook.lambda = lambda;
+    outlook.period = 1;
+    outlook.stableDistribution = {0.4, 0.3, 0.2, 0.1};
+    return outlook;
 }
 
 }  // namespace dalvo

@@ -380,16 +380,8 @@ void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
 void MainWindow::setMatrixCell(int index, const QString& text)
 {
     const Result<double> value = parseNumber(text.toStdString(), model_.locale());
-    if (!value || index < 0 || index >= 16)
-        return;
     LeslieMatrix matrix = model_.matrix();
-    const int row = index / 4;
-    const int column = index % 4;
-    if (row == 0)
-        matrix.fecundity[column] = *value;
-    else if (row == column + 1)
-        matrix.survival[column] = *value;
-    else
+    if (!value || !dalvo::setMatrixCell(matrix, index / 4, index % 4, *value))
         return;
     model_.setMatrix(matrix);
     mirrorModel();

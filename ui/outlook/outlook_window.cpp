@@ -8,7 +8,6 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 #include "files/analysis_file.h"
@@ -168,16 +167,16 @@ void OutlookWindow::showSentences(const LongTermOutlook& o)
 
     const double r = *o.growthExponent;
     lambdaLabel_->setText(tr("λ = %1, and r = ln λ = %2").arg(number(o.lambda, 6), number(r, 6)));
-    const double percent = std::abs(o.lambda - 1) * 100;
-    const double timesToDoubleOrHalve = std::numbers::ln2 / std::abs(r);
+    const QString percent = fixed(o.percentChangePerInterval(), 1);
+    const QString timesToDoubleOrHalve = fixed(o.doublingOrHalvingTime().value_or(0), 1);
     if (o.lambda > 1)
         growthLabel_->setText(tr("In the long run the population grows by %1 % per time interval and doubles "
                                  "every %2 intervals.")
-                                  .arg(fixed(percent, 1), fixed(timesToDoubleOrHalve, 1)));
+                                  .arg(percent, timesToDoubleOrHalve));
     else if (o.lambda < 1)
         growthLabel_->setText(tr("In the long run the population shrinks by %1 % per time interval and halves "
                                  "every %2 intervals.")
-                                  .arg(fixed(percent, 1), fixed(timesToDoubleOrHalve, 1)));
+                                  .arg(percent, timesToDoubleOrHalve));
     else
         growthLabel_->setText(tr("In the long run the population keeps its size."));
 

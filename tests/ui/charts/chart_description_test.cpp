@@ -345,17 +345,6 @@ TEST(ChartDescriptionTest, AxesHoldTheDataInRoundSteps)
     }
 }
 
-// The outlook of a matrix whose population grows by a fifth each step.
-LongTermOutlook growingOutlook(double lambda)
-{
-    LongTermOutlook outlook;
-    outlook.classes = 4;
-    outlook.lambda = lambda;
-    outlook.period = 1;
-    outlook.stableDistribution = {0.4, 0.3, 0.2, 0.1};
-    return outlook;
-}
-
 TEST(ChartDescriptionTest, GrowthRateShowsLambdaAsALabelledGuide)
 {
     const auto history = projectedHistory(4);
@@ -373,7 +362,7 @@ TEST(ChartDescriptionTest, GrowthRateShowsLambdaAsALabelledGuide)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const LongTermOutlook outlook = growingOutlook(c.lambda);
+        const LongTermOutlook outlook = outlookWithLambda(c.lambda);
         const ChartDescription chart =
             growthRateChart(*history, {{}, &outlook, false, NumberLocale{c.separator}});
         ASSERT_EQ(chart.guides.size(), 1u);
@@ -401,8 +390,8 @@ TEST(ChartDescriptionTest, AnImprimitiveMatrixsLambdaSaysTheRateCycles)
 TEST(ChartDescriptionTest, NoLambdaGuideWithoutAGrowingOutlook)
 {
     const auto history = projectedHistory(4);
-    const LongTermOutlook diesOut = growingOutlook(0.0);
-    const LongTermOutlook growing = growingOutlook(1.5);
+    const LongTermOutlook diesOut = outlookWithLambda(0.0);
+    const LongTermOutlook growing = outlookWithLambda(1.5);
     struct Case {
         const char* name;
         Chart chart;
@@ -424,7 +413,7 @@ TEST(ChartDescriptionTest, NoLambdaGuideWithoutAGrowingOutlook)
 TEST(ChartDescriptionTest, AgeDistributionShowsTheStableSharesInTheAgeColours)
 {
     const auto history = projectedHistory(4);
-    const LongTermOutlook outlook = growingOutlook(1.2);
+    const LongTermOutlook outlook = outlookWithLambda(1.2);
     const ChartDescription chart = ageDistributionChart(*history, {{}, &outlook, false, {}});
     const Colour colours[] = {{255, 0, 0}, {0, 0, 255}, {0, 255, 0}, {150, 0, 0}};
     ASSERT_EQ(chart.guides.size(), 4u);

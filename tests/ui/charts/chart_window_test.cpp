@@ -26,6 +26,7 @@
 #include "ui/common/page_printer.h"
 #include "ui/common/messages.h"
 #include "ui/common/twips.h"
+#include "support/default_run.h"
 #include "support/scripted_prompts.h"
 
 namespace dalvo::ui {
@@ -611,17 +612,6 @@ TEST(ChartWindowLifeTest, CloseBoxDestroysTheWindowAndTheNextGraphStartsAfresh)
         EXPECT_FALSE(second.renderer().showsMarkers(s)) << s;
     }
     EXPECT_EQ(second.chartView()->chart()->title(), "Age structure");
-}
-
-// The outlook of a matrix whose population grows by about a fifth each step.
-LongTermOutlook outlookWithLambda(double lambda)
-{
-    LongTermOutlook outlook;
-    outlook.classes = 4;
-    outlook.lambda = lambda;
-    outlook.period = 1;
-    outlook.stableDistribution = {0.4, 0.3, 0.2, 0.1};
-    return outlook;
 }
 
 // Where value `y` of the value axis lies in the view's picture.
