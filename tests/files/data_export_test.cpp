@@ -10,7 +10,7 @@
 #include "model/default_values.h"
 #include "model/main_form_model.h"
 #include "support/default_run.h"
-#include "model/main_fields.h"
+#include "presentation/main_fields.h"
 #include "tests/files/scratch_folder.h"
 
 namespace dalvo {

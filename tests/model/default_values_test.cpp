@@ -10,7 +10,7 @@
 #include "model/history.h"
 #include "model/lenient_read.h"
 #include "model/main_form_model.h"
-#include "model/main_fields.h"
+#include "presentation/main_fields.h"
 
 namespace dalvo {
 namespace {

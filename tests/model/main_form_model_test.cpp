@@ -1,6 +1,6 @@
 #include "model/main_form_model.h"
 #include "support/default_run.h"
-#include "model/main_fields.h"
+#include "presentation/main_fields.h"
 
 #include <gtest/gtest.h>
 

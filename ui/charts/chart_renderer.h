@@ -6,7 +6,7 @@
 
 #include "model/axis_scale.h"
 #include "model/number_text.h"
-#include "ui/charts/chart_description.h"
+#include "presentation/chart_description.h"
 #include "ui/charts/plot_points.h"
 
 QT_BEGIN_NAMESPACE

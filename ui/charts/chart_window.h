@@ -6,7 +6,7 @@
 #include "model/history.h"
 #include "model/long_term_outlook.h"
 #include "model/number_text.h"
-#include "ui/charts/chart_description.h"
+#include "presentation/chart_description.h"
 #include "ui/charts/chart_renderer.h"
 #include "ui/common/prompts.h"
 #include "ui/common/secondary_window.h"

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "ui/charts/chart_description.h"
+#include "presentation/chart_description.h"
 
 namespace dalvo::ui {
 

@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "model/default_values.h"
-#include "model/main_fields.h"
+#include "presentation/main_fields.h"
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
 #include "ui/common/clickable_label.h"

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/startup/title_animation.h"
+#include "presentation/title_animation.h"
 #include "ui/common/clickable_label.h"
 
 class QTimer;

@@ -6,7 +6,7 @@
 
 #include "model/history.h"
 #include "model/number_text.h"
-#include "ui/tables/history_table_text.h"
+#include "presentation/history_table_text.h"
 
 namespace dalvo::ui {
 

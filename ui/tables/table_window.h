@@ -4,7 +4,7 @@
 #include "model/history.h"
 #include "model/number_text.h"
 #include "ui/common/secondary_window.h"
-#include "ui/tables/history_table_text.h"
+#include "presentation/history_table_text.h"
 
 class QPushButton;
 class QTableView;

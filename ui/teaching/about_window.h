@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "ui/common/secondary_window.h"
-#include "ui/teaching/picture_placement.h"
+#include "presentation/picture_placement.h"
 
 class QLabel;
 class QPushButton;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ui/common/secondary_window.h"
-#include "ui/teaching/picture_placement.h"
+#include "presentation/picture_placement.h"
 
 class QLabel;
 class QPushButton;

@@ -7,7 +7,7 @@
 #include <Qt>
 #include <initializer_list>
 
-#include "ui/teaching/picture_placement.h"
+#include "presentation/picture_placement.h"
 
 class QLabel;
 class QWidget;

@@ -22,7 +22,7 @@
 #include <optional>
 
 #include "app/window_slot.h"
-#include "tests/ui/charts/chart_history.h"
+#include "support/chart_history.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/messages.h"
 #include "ui/common/twips.h"

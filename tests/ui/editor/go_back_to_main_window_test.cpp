@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "model/main_fields.h"
+#include "presentation/main_fields.h"
 #include "model/number_text.h"
 #include "ui/common/messages.h"
 #include "ui/editor/default_editor.h"

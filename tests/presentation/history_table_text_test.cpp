@@ -1,4 +1,4 @@
-#include "ui/tables/history_table_text.h"
+#include "presentation/history_table_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/table_runs.h"
+#include "support/default_run.h"
 
 namespace dalvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/teaching/picture_placement.h"
+#include "presentation/picture_placement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/tables/history_table_text.h"
+#include "presentation/history_table_text.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "ui/charts/chart_description.h"
+#include "presentation/chart_description.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ui/charts/chart_description.h"
+#include "presentation/chart_description.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/ui/charts/chart_history.h"
+#include "support/chart_history.h"
 
 namespace dalvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/main_fields.h"
+#include "presentation/main_fields.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "ui/startup/title_animation.h"
+#include "presentation/title_animation.h"
 
 #include <cmath>
 
