@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QPushButton>
 #include <QStyleHints>
 #include <QTest>
 #include <QWindow>
@@ -190,7 +189,7 @@ TEST(LeavingTheTitleScreenTest, OnlyTheRestOfTheLeavingInputIsSwallowed)
             Program program;
             ASSERT_TRUE(QTest::qWaitForWindowActive(&program.title()));
             QWidget* project = input::findControl(program.main(), "Command1");
-            program.main().winId();
+            program.main().winId();  // its QWindow, before it is first shown
             ArrivingInput arriving(program.main().windowHandle());
 
             leaving.leave(program, project);

@@ -63,11 +63,6 @@ int apart()
     return QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100;
 }
 
-quint64 now()
-{
-    return quint64(QTest::lastMouseTimestamp);
-}
-
 void pause(int milliseconds)
 {
     QTest::lastMouseTimestamp += milliseconds;

@@ -29,8 +29,6 @@ QWidget* shownWindow(const QString& name);
 
 // Milliseconds between two inputs that are far enough apart to be separate.
 int apart();
-// The mouse clock: the time stamp of the last mouse event delivered.
-quint64 now();
 // Lets time pass on the mouse clock, as between a key and the next click.
 void pause(int milliseconds);
 
