@@ -36,15 +36,24 @@ void mouse(QWidget* control, Place at, QEvent::Type type, int afterMilliseconds)
     QCoreApplication::processEvents();
 }
 
-void key(QWidget* widget, QEvent::Type type, Qt::Key code, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+// The text a key types, as the window system reports it with the key.
+void key(QWidget* widget, QEvent::Type type, Qt::Key code, Qt::KeyboardModifiers modifiers, bool autoRepeat,
+         QString text = {})
 {
     QWindow* handle = windowOf(widget);
     if (handle == nullptr)
         return;
-    const char ascii = QTest::keyToAscii(code);
-    const QString text = ascii != 0 ? QString(QChar::fromLatin1(ascii)) : QString();
+    if (text.isEmpty() && QTest::keyToAscii(code) != 0)
+        text = QChar::fromLatin1(QTest::keyToAscii(code));
     qt_handleKeyEvent(handle, type, code, modifiers, text, autoRepeat, 1);
     QCoreApplication::processEvents();
+}
+
+// Input that closes its window leaves the rest of it to the window the
+// window system shows in its place, the active one.
+QWidget* receiver(const QPointer<QWidget>& widget)
+{
+    return widget && widget->isVisible() ? widget.data() : QApplication::activeWindow();
 }
 
 }  // namespace
@@ -80,30 +89,22 @@ void release(QWidget* control, Place at, int afterMilliseconds)
 
 void click(QWidget* control, Place at, int afterMilliseconds)
 {
-    // The release may close the window; the control goes with it.
     QPointer<QWidget> alive(control);
-    const QPoint globalAt = control->mapToGlobal(at.value_or(control->rect().center()));
+    const QPoint global = control->mapToGlobal(at.value_or(control->rect().center()));
     press(control, at, afterMilliseconds);
-    if (alive && alive->isVisible())
-        release(control, at);
-    else if (QWidget* shown = QApplication::activeWindow())
-        release(shown, shown->mapFromGlobal(globalAt));
+    if (QWidget* next = receiver(alive))
+        release(next, next->mapFromGlobal(global));
 }
-
-// What the press made of a window that it closed, the window system hands to
-// the window shown in its place.
 
 // The window system tells the second press of a double-click by its time
 // stamp and place, and adds the double-click event itself.
 void doubleClick(QWidget* control, Place at)
 {
     QPointer<QWidget> alive(control);
-    const QPoint globalAt = control->mapToGlobal(at.value_or(control->rect().center()));
+    const QPoint global = control->mapToGlobal(at.value_or(control->rect().center()));
     click(control, at);
-    if (alive && alive->isVisible())
-        click(control, at, 60);
-    else if (QWidget* shown = QApplication::activeWindow())
-        click(shown, shown->mapFromGlobal(globalAt), 60);
+    if (QWidget* next = receiver(alive))
+        click(next, next->mapFromGlobal(global), 60);
 }
 
 void click(const QString& window, const QString& control)
@@ -126,23 +127,17 @@ void keyClick(QWidget* widget, Qt::Key code, Qt::KeyboardModifiers modifiers)
 {
     QPointer<QWidget> alive(widget);
     keyPress(widget, code, modifiers);
-    if (alive && alive->isVisible())
-        keyRelease(widget, code, modifiers);
-    else if (QWidget* shown = QApplication::activeWindow())
-        keyRelease(shown, code, modifiers);
+    if (QWidget* next = receiver(alive))
+        keyRelease(next, code, modifiers);
 }
 
 void keyClicks(QWidget* widget, const QString& text)
 {
     for (const QChar character : text) {
-        QWindow* handle = windowOf(widget);
-        if (handle == nullptr)
-            return;
         const char ascii = character.toLatin1();
         const Qt::Key code = ascii != 0 ? QTest::asciiToKey(ascii) : Qt::Key_unknown;
-        qt_handleKeyEvent(handle, QEvent::KeyPress, code, Qt::NoModifier, QString(character), false, 1);
-        qt_handleKeyEvent(handle, QEvent::KeyRelease, code, Qt::NoModifier, QString(character), false, 1);
-        QCoreApplication::processEvents();
+        key(widget, QEvent::KeyPress, code, Qt::NoModifier, false, character);
+        key(widget, QEvent::KeyRelease, code, Qt::NoModifier, false, character);
     }
 }
 

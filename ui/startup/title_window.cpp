@@ -206,7 +206,8 @@ void TitleWindow::mouseDoubleClickEvent(QMouseEvent* event)
 // The window has no close box, but the window system can still ask it to
 // close (Alt+F4). Closing it without showing the main window would leave the
 // student with nothing but the disabled backdrop, so the request leaves the
-// title screen the way a key does.
+// title screen the way a key does, with no rest of it to keep from the main
+// window.
 void TitleWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
