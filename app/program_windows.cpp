@@ -87,10 +87,10 @@ void ProgramWindows::showMain()
 
 // Leaving the title screen does nothing else: the second click of a
 // double-click, or the repeats of a key held down, stay out of the main window.
-void ProgramWindows::leaveTitleScreen()
+void ProgramWindows::leaveTitleScreen(const ui::LeavingInput& input)
 {
     showMain();
-    afterTitleScreen_->arm();
+    afterTitleScreen_->arm(input);
 }
 
 void ProgramWindows::openFromMain(QWidget& window)

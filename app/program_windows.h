@@ -26,6 +26,7 @@ class ReferencesWindow;
 class TableWindow;
 class TitleWindow;
 class TrailingInputGuard;
+struct LeavingInput;
 }  // namespace dalvo::ui
 
 namespace dalvo::app {
@@ -92,7 +93,7 @@ private:
 
     void connectMainWindow();
     void showMain();
-    void leaveTitleScreen();
+    void leaveTitleScreen(const ui::LeavingInput& input);
     void openFromMain(QWidget& window);
     void backToMain(QWidget* from);
     void showAbout(QWidget* from);

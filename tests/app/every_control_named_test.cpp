@@ -25,6 +25,7 @@
 #include "ui/teaching/references_window.h"
 #include "ui/charts/chart_window.h"
 #include "ui/tables/table_window.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::app {
 namespace {
@@ -54,19 +55,12 @@ protected:
     void SetUp() override
     {
         windows.start();
-        QTest::keyClick(&windows.titleScreen(), Qt::Key_Space);
+        input::keyClick(&windows.titleScreen(), Qt::Key_Space);
         for (int step = 0; step < 5; ++step) {
-            QTest::mouseClick(windows.mainWindow().findChild<QWidget*>("Command1"), Qt::LeftButton);
-            QTest::mouseClick(windows.mainWindow().findChild<QWidget*>("Command2"), Qt::LeftButton);
+            input::click(input::findControl(windows.mainWindow(), "Command1"));
+            input::click(input::findControl(windows.mainWindow(), "Command2"));
         }
         windows.mainWindow().hide();
-    }
-
-    static QWidget* control(QWidget& window, const char* name)
-    {
-        QWidget* found = window.findChild<QWidget*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
     }
 
     ProgramWindows windows;
@@ -143,22 +137,22 @@ TEST_F(EveryControlNamedTest, NamesAreTheCaptionsTooltipsAndDescriptionsOfTheCon
         const char* name;
     };
     const std::vector<Case> cases = {
-        {"a button's caption", [&] { return control(windows.mainWindow(), "Command5"); },
+        {"a button's caption", [&] { return input::findControl(windows.mainWindow(), "Command5"); },
          "Change default values"},
-        {"a picture button's tooltip", [&] { return control(windows.mainWindow(), "Command10"); }, "Quiz"},
-        {"a picture's tooltip", [&] { return control(windows.mainWindow(), "Project"); },
+        {"a picture button's tooltip", [&] { return input::findControl(windows.mainWindow(), "Command10"); }, "Quiz"},
+        {"a picture's tooltip", [&] { return input::findControl(windows.mainWindow(), "Project"); },
          "Calculate the age structure for next time interval"},
-        {"a clickable title", [&] { return control(windows.mainWindow(), "Label4"); }, "Dalvo-Leslie Matrix"},
-        {"the light bulb", [&] { return control(windows.mainWindow(), "Command12"); },
+        {"a clickable title", [&] { return input::findControl(windows.mainWindow(), "Label4"); }, "Dalvo-Leslie Matrix"},
+        {"the light bulb", [&] { return input::findControl(windows.mainWindow(), "Command12"); },
          "Batch projection from a data file"},
-        {"a matrix cell", [&] { return control(windows.mainWindow(), "m(6)"); }, "Matrix row 2, column 3"},
-        {"a number of N(t+1)", [&] { return control(windows.mainWindow(), "n2(3)"); },
+        {"a matrix cell", [&] { return input::findControl(windows.mainWindow(), "m(6)"); }, "Matrix row 2, column 3"},
+        {"a number of N(t+1)", [&] { return input::findControl(windows.mainWindow(), "n2(3)"); },
          "N(t+1) of age class 3"},
-        {"an editor cell", [&] { return control(windows.editor.get(), "n0(2)"); }, "N(0) of age class 2"},
-        {"the chart", [&] { return control(windows.charts.get(), "MSChart1"); }, "Chart"},
-        {"the detail table", [&] { return control(windows.dataTable.get(), "MSFlexGrid1"); },
+        {"an editor cell", [&] { return input::findControl(windows.editor.get(), "n0(2)"); }, "N(0) of age class 2"},
+        {"the chart", [&] { return input::findControl(windows.charts.get(), "MSChart1"); }, "Chart"},
+        {"the detail table", [&] { return input::findControl(windows.dataTable.get(), "MSFlexGrid1"); },
          "Age structure and growth rate table"},
-        {"the dedication's button", [&] { return control(windows.dedication.get(), "Command1"); },
+        {"the dedication's button", [&] { return input::findControl(windows.dedication.get(), "Command1"); },
          "God rest his soul"},
     };
     for (const Case& c : cases)

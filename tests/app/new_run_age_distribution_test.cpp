@@ -13,40 +13,31 @@
 #include "ui/main/main_window.h"
 #include "ui/tables/history_table_model.h"
 #include "ui/tables/table_window.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::app {
 namespace {
+
+using input::click;
 
 class NewRunAgeDistributionTest : public testing::Test {
 protected:
     void SetUp() override
     {
         windows.start();
-        QTest::keyClick(&windows.titleScreen(), Qt::Key_Space);
-    }
-
-    static void click(const char* windowName, const char* control)
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == windowName && window->isVisible()) {
-                QWidget* target = window->findChild<QWidget*>(QString::fromLatin1(control));
-                ASSERT_NE(target, nullptr) << control;
-                QTest::mouseClick(target, Qt::LeftButton);
-                return;
-            }
-        }
-        FAIL() << windowName << " is not shown";
+        input::keyClick(&windows.titleScreen(), Qt::Key_Space);
     }
 
     void typeInEditor(const char* cell, const char* text)
     {
-        auto* field = windows.editor.get().findChild<QLineEdit*>(QString::fromLatin1(cell));
+        auto* field = input::findControl<QLineEdit>(windows.editor.get(), QString::fromLatin1(cell));
         ASSERT_NE(field, nullptr) << cell;
+        input::click(field);
         field->selectAll();
         if (*text == '\0')
-            QTest::keyClick(field, Qt::Key_Backspace);
+            input::keyClick(field, Qt::Key_Backspace);
         else
-            QTest::keyClicks(field, QString::fromLatin1(text));
+            input::keyClicks(field, QString::fromLatin1(text));
     }
 
     ProgramWindows windows;

@@ -15,6 +15,7 @@
 #include "ui/main/main_window.h"
 #include "ui/charts/chart_window.h"
 #include "ui/outlook/outlook_window.h"
+#include "tests/support/input_driver.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,13 +29,15 @@ inline void PrintTo(const QStringList& names, std::ostream* out)
 namespace dalvo::app {
 namespace {
 
+using input::click;
+
 // The program's windows over a history of their own, past the title screen.
 class ProgramWindowsTest : public testing::Test {
 protected:
     void SetUp() override
     {
         windows.start();
-        QTest::keyClick(&windows.titleScreen(), Qt::Key_Space);
+        input::keyClick(&windows.titleScreen(), Qt::Key_Space);
         ASSERT_TRUE(windows.mainWindow().isVisible());
     }
 
@@ -55,15 +58,6 @@ protected:
             if (candidate->objectName() == name)
                 return candidate;
         return nullptr;
-    }
-
-    static void click(const QString& windowName, const QString& control)
-    {
-        QWidget* top = window(windowName);
-        ASSERT_NE(top, nullptr) << windowName.toStdString();
-        QWidget* target = top->findChild<QWidget*>(control);
-        ASSERT_NE(target, nullptr) << control.toStdString();
-        QTest::mouseClick(target, Qt::LeftButton);
     }
 
     static void closeBox(const QString& windowName)
@@ -104,7 +98,7 @@ TEST_F(ProgramWindowsTest, TheOutlookButtonAndCtrlLOpenTheOutlookOfTheMatrixShow
          [this] {
              windows.mainWindow().activateWindow();
              ASSERT_TRUE(QTest::qWaitForWindowActive(&windows.mainWindow()));
-             QTest::keyClick(&windows.mainWindow(), Qt::Key_L, Qt::ControlModifier);
+             input::keyClick(&windows.mainWindow(), Qt::Key_L, Qt::ControlModifier);
          }},
     };
     for (const Case& c : cases) {
@@ -120,7 +114,7 @@ TEST_F(ProgramWindowsTest, TheOutlookButtonAndCtrlLOpenTheOutlookOfTheMatrixShow
         EXPECT_TRUE(lambdaText(*outlook).contains(defaultLambda)) << lambdaText(*outlook).toStdString();
         auto* back = outlook->findChild<QPushButton*>(QStringLiteral("outlookGoBackButton"));
         ASSERT_NE(back, nullptr);
-        QTest::mouseClick(back, Qt::LeftButton);
+        input::click(back);
         EXPECT_FALSE(outlook->isVisible());
         EXPECT_TRUE(windows.mainWindow().isVisible());
     }
@@ -132,7 +126,7 @@ TEST_F(ProgramWindowsTest, ANewRunFromTheEditorRefreshesTheOutlook)
     ui::OutlookWindow* outlook = windows.outlook.existing();
     ASSERT_NE(outlook, nullptr);
     const QString before = lambdaText(*outlook);
-    QTest::mouseClick(outlook->findChild<QPushButton*>(QStringLiteral("outlookGoBackButton")), Qt::LeftButton);
+    input::click(input::findControl(*outlook, "outlookGoBackButton"));
 
     click("frmForm1", "Command5");
     auto* fecundity = window("dalvo3")->findChild<QLineEdit*>(QStringLiteral("m1(1)"));
@@ -202,7 +196,7 @@ TEST_F(ProgramWindowsTest, StartUpShowsTheTitleScreenOverTheBackdrop)
     EXPECT_EQ(fresh.mainWindow().findChild<QLineEdit*>("total1")->text(), "10");
     EXPECT_EQ(fresh.history().step(0).total, 10);
 
-    QTest::mouseDClick(&fresh.titleScreen(), Qt::LeftButton);
+    input::doubleClick(&fresh.titleScreen());
     EXPECT_TRUE(fresh.mainWindow().isVisible());
     EXPECT_FALSE(fresh.titleScreen().isVisible());
     EXPECT_TRUE(fresh.backdrop().isVisible());
@@ -261,7 +255,7 @@ TEST_F(ProgramWindowsTest, IntroductionLeadsToReferencesAndTheReferencesBackToMa
 
     click("frmForm1", "Label4");
     click("Introfrm", "Command2");
-    QTest::mouseClick(window("Referenc"), Qt::LeftButton, {}, QPoint(5, 5));
+    input::click(window("Referenc"), QPoint(5, 5));
     EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
 }
 

@@ -35,6 +35,7 @@
 #include "ui/main/main_window.h"
 #include "ui/charts/chart_window.h"
 #include "ui/tables/table_window.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::testing_walk {
 namespace {
@@ -201,7 +202,7 @@ private:
         const char* control =
             ready ? (byPicture ? "Project" : "Command1") : (byPicture ? "Transit" : "Command2");
         tally(ready ? "project" : "transit");
-        QTest::mouseClick(main.findChild<QWidget*>(control), Qt::LeftButton);
+        input::click(input::findControl(main, control));
         return std::string("click ") + control + " at step " + std::to_string(stepCountBefore_);
     }
 
@@ -210,7 +211,7 @@ private:
     std::string openEditor()
     {
         tally("click button");
-        QTest::mouseClick(program_->windows.mainWindow().findChild<QWidget*>("Command5"), Qt::LeftButton);
+        input::click(input::findControl(program_->windows.mainWindow(), "Command5"));
         return "click Command5 of frmForm1 \"Change default values\"";
     }
 
@@ -225,7 +226,7 @@ private:
         QAbstractButton* button = pick(buttons);
         tally("click button");
         const std::string action = "click " + name(button) + " \"" + button->text().toStdString() + "\"";
-        QTest::mouseClick(button, Qt::LeftButton);
+        input::click(button);
         return action;
     }
 
@@ -240,7 +241,7 @@ private:
         ui::ClickableLabel* picture = pick(pictures);
         tally("click picture or label");
         const std::string action = "click " + name(picture);
-        QTest::mouseClick(picture, Qt::LeftButton);
+        input::click(picture);
         return action;
     }
 
@@ -255,7 +256,7 @@ private:
         tally("click somewhere");
         const std::string action = "click " + name(target) + " at " + std::to_string(point.x()) + "," +
                                    std::to_string(point.y()) + " of " + name(top);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, point));
+        input::click(target, target->mapFrom(top, point));
         return action;
     }
 
@@ -266,20 +267,20 @@ private:
         const std::string to = " to " + name(target);
         switch (int(uniform(0, 6))) {
             case 0:
-                QTest::keyClick(target, Qt::Key_Return);
+                input::keyClick(target, Qt::Key_Return);
                 return "Enter" + to;
             case 1:
-                QTest::keyClick(target, Qt::Key_Space);
+                input::keyClick(target, Qt::Key_Space);
                 return "Space" + to;
             case 2:
-                QTest::keyClick(target, Qt::Key_Tab);
+                input::keyClick(target, Qt::Key_Tab);
                 return "Tab" + to;
             case 3:
-                QTest::keyClick(target, Qt::Key_Escape);
+                input::keyClick(target, Qt::Key_Escape);
                 return "Escape" + to;
             default: {
                 const char letter = char('a' + int(uniform(0, 26)));
-                QTest::keyClick(target, letter);
+                input::keyClicks(target, QString(QChar::fromLatin1(letter)));
                 return std::string("key '") + letter + "'" + to;
             }
         }
@@ -290,7 +291,7 @@ private:
         tally("message answered");
         const double roll = uniform(0, 1);
         if (roll < 0.6 && !message->buttons().isEmpty()) {
-            QTest::mouseClick(message->buttons().front(), Qt::LeftButton);
+            input::click(message->buttons().front());
             return "click OK of the message";
         }
         if (roll < 0.9)
@@ -329,9 +330,9 @@ private:
         cell->setFocus();
         cell->selectAll();
         if (text.empty())
-            QTest::keyClick(cell, Qt::Key_Backspace);
+            input::keyClick(cell, Qt::Key_Backspace);
         else
-            QTest::keyClicks(cell, QString::fromStdString(text));
+            input::keyClicks(cell, QString::fromStdString(text));
         return "type \"" + text + "\" into " + cellName.toStdString();
     }
 

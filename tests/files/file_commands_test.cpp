@@ -17,6 +17,7 @@
 #include "tests/files/batch_data.h"
 #include "ui/common/prompts.h"
 #include "ui/main/main_window.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::ui {
 namespace {
@@ -66,9 +67,7 @@ protected:
 
     void click(const char* name)
     {
-        QPushButton* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
-        ASSERT_NE(button, nullptr) << name;
-        QTest::mouseClick(button, Qt::LeftButton);
+        input::click(input::findControl<QPushButton>(window, QString::fromLatin1(name)));
     }
     void project(int steps)
     {

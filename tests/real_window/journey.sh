@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display and drives it from outside,
-# as a student would: the title screen, four projections from the keyboard,
+# as a student would: the title screen left with a key and a click on Project
+# right after it, three more projections from the keyboard,
 # the chart window, saving the run through the file dialog, and the way out.
 # Every window on the way is kept as a screenshot.
 #
@@ -67,25 +68,30 @@ wait_for_window '^Form3$' >/dev/null
 screenshot 01-title-screen
 focus_window "$title"
 xdotool key a
+left_at=$(date +%s%N)
 
-step "main window"
+# A click that follows the key at once is the student's own, not the rest of
+# the key: it projects. Only then can Transit take the focus.
+step "main window, projection 1 (click on Project right after the key)"
 main=$(wait_for_window '^Dalvo-Leslie Matrix$')
+click_control "$main" "$main_width" "${project_button[@]}"
+echo "clicked Project $((($(date +%s%N) - left_at) / 1000000)) ms after the key"
 wait_until_hidden "$title"
 focus_window "$main"
-# Project has the focus on arrival. The style outlines a focused button only
-# once the keyboard has moved the focus, so Tab away (past the disabled
-# Transit) and back: the outline must then be on Project again.
+# The style outlines a focused button only once the keyboard has moved the
+# focus, so Tab away and back: the outline must then be on Transit.
 xdotool key Tab shift+Tab
-wait_for_focus "$main" "$main_width" project_button transit_button
-screenshot 02-main-window
+wait_for_focus "$main" "$main_width" transit_button project_button
+screenshot 02-first-projection-by-click
 
 # The focus goes from Project to Transit and back with each press, so Space
 # alone carries the student through the run.
 for projection in 1 2 3 4; do
-    step "projection $projection (Space on Project)"
-    xdotool key space
-    wait_for_focus "$main" "$main_width" transit_button project_button
-    if [ "$projection" = 1 ]; then screenshot 03-first-projection; fi
+    if [ "$projection" != 1 ]; then
+        step "projection $projection (Space on Project)"
+        xdotool key space
+        wait_for_focus "$main" "$main_width" transit_button project_button
+    fi
     if [ "$projection" = 4 ]; then break; fi
     step "transition $projection (Space on Transit)"
     xdotool key space

@@ -17,97 +17,105 @@ TrailingInputGuard::~TrailingInputGuard()
         application->removeEventFilter(this);
 }
 
-void TrailingInputGuard::arm()
+void TrailingInputGuard::arm(const LeavingInput& input)
 {
-    clicksArmed_ = true;
-    releasePending_ = false;
-    keysArmed_ = true;
-    sinceLastClick_.start();
-    // On the application rather than on the window: the window system's
-    // input reaches the window's QWindow, whose handle the widget may only
-    // create when it is first shown.
-    QCoreApplication::instance()->removeEventFilter(this);
-    QCoreApplication::instance()->installEventFilter(this);
+    leaving_ = input;
+    switch (input.kind) {
+    case LeavingInput::Kind::Key:
+        expect(Rest::HeldKey);
+        break;
+    case LeavingInput::Kind::Click:
+        expect(Rest::SecondClick);
+        break;
+    case LeavingInput::Kind::DoubleClick:
+        expect(Rest::ButtonRelease);
+        break;
+    case LeavingInput::Kind::CloseRequest:
+        expect(Rest::Nothing);
+        break;
+    }
+}
+
+// On the application rather than on the window: the window system's input
+// reaches the window's QWindow, whose handle the widget may only create when
+// it is first shown.
+void TrailingInputGuard::expect(Rest rest)
+{
+    rest_ = rest;
+    QCoreApplication* application = QCoreApplication::instance();
+    application->removeEventFilter(this);
+    if (rest_ != Rest::Nothing)
+        application->installEventFilter(this);
 }
 
 // Only the input the window system hands to the window is looked at, before
 // the window passes it on to its widgets, so each event is judged once.
 bool TrailingInputGuard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != window_->windowHandle())
+    if (rest_ == Rest::Nothing || watched != window_->windowHandle())
         return false;
     bool swallowed = false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
-        swallowed = swallowMouse(event);
+        swallowed = swallowMouse(*static_cast<QMouseEvent*>(event));
         break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        swallowed = swallowKey(event);
+        swallowed = swallowKey(*static_cast<QKeyEvent*>(event));
         break;
     default:
         break;
     }
-    disarmWhenDone();
+    if (swallowed)
+        event->accept();
     return swallowed;
 }
 
-bool TrailingInputGuard::swallowMouse(QEvent* event)
+bool TrailingInputGuard::swallowMouse(const QMouseEvent& event)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (clicksArmed_ &&
-            sinceLastClick_.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
-            releasePending_ = true;
-            sinceLastClick_.restart();
-            event->accept();
-            return true;
-        }
-        clicksArmed_ = false;
-        return false;
-    case QEvent::MouseButtonDblClick:
-        if (!clicksArmed_)
+    if (rest_ == Rest::SecondClick) {
+        if (event.type() != QEvent::MouseButtonPress)
             return false;
-        event->accept();
+        // Time stamps wrap around on some window systems; a press stamped
+        // before the click that left cannot belong to it.
+        const qint64 after = qint64(event.timestamp() - leaving_.timestamp);
+        const bool soon = after >= 0 && after <= QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        expect(soon ? Rest::ButtonRelease : Rest::Nothing);
+        return soon;
+    }
+    if (rest_ != Rest::ButtonRelease)
+        return false;
+    switch (event.type()) {
+    case QEvent::MouseButtonDblClick:
         return true;
     case QEvent::MouseButtonRelease:
-        // Also a release whose press the window never had: it belongs to
-        // the click that left the other window.
-        if (!releasePending_ && !clicksArmed_)
-            return false;
-        if (mouse->buttons() == Qt::NoButton)
-            releasePending_ = false;
-        sinceLastClick_.restart();
-        event->accept();
+        if (event.buttons() == Qt::NoButton)
+            expect(Rest::Nothing);
         return true;
     default:
+        // A press of its own: the release went elsewhere and is no longer awaited.
+        expect(Rest::Nothing);
         return false;
     }
 }
 
-bool TrailingInputGuard::swallowKey(QEvent* event)
+bool TrailingInputGuard::swallowKey(const QKeyEvent& event)
 {
-    if (!keysArmed_)
+    if (rest_ != Rest::HeldKey)
         return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-        keysArmed_ = false;
+    if (event.isAutoRepeat())
+        return event.key() == leaving_.key;
+    if (event.type() == QEvent::KeyPress) {
+        // A fresh press is the student's own, and it ends the held key's repeats.
+        expect(Rest::Nothing);
         return false;
     }
-    // The last release of the held key ends its repeats.
-    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
-        keysArmed_ = false;
-    event->accept();
+    if (event.key() != leaving_.key)
+        return false;
+    expect(Rest::Nothing);
     return true;
-}
-
-void TrailingInputGuard::disarmWhenDone()
-{
-    if (!clicksArmed_ && !releasePending_ && !keysArmed_)
-        QCoreApplication::instance()->removeEventFilter(this);
 }
 
 }  // namespace dalvo::ui

@@ -75,8 +75,10 @@ TitleWindow::TitleWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
         label->setAlignment(Qt::AlignCenter);
         setTextColour(label, colours::yellow);
         label->hide();
-        connect(label, &ClickableLabel::clicked, this, &TitleWindow::leave);
-        connect(label, &ClickableLabel::doubleClicked, this, &TitleWindow::leave);
+        label->installEventFilter(this);
+        connect(label, &ClickableLabel::clicked, this, [this] { leaveByLabel(LeavingInput::Kind::Click); });
+        connect(label, &ClickableLabel::doubleClicked, this,
+                [this] { leaveByLabel(LeavingInput::Kind::DoubleClick); });
         words_[i] = label;
     }
 
@@ -90,8 +92,10 @@ TitleWindow::TitleWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
     setBackground(startPrompt_, colours::red);
     giveSingleBorder(startPrompt_);
     startPrompt_->setCursor(pointingHandCursor());
-    connect(startPrompt_, &ClickableLabel::clicked, this, &TitleWindow::leave);
-    connect(startPrompt_, &ClickableLabel::doubleClicked, this, &TitleWindow::leave);
+    startPrompt_->installEventFilter(this);
+    connect(startPrompt_, &ClickableLabel::clicked, this, [this] { leaveByLabel(LeavingInput::Kind::Click); });
+    connect(startPrompt_, &ClickableLabel::doubleClicked, this,
+            [this] { leaveByLabel(LeavingInput::Kind::DoubleClick); });
 
     nameControls();
 
@@ -136,20 +140,40 @@ void TitleWindow::animateWords()
     words_[step.show]->show();
 }
 
-void TitleWindow::leave()
+void TitleWindow::leave(const LeavingInput& input)
 {
     if (left_)
         return;
     left_ = true;
     hide();
-    emit left();
+    emit left(input);
+}
+
+void TitleWindow::leaveByLabel(LeavingInput::Kind kind)
+{
+    leave({kind, 0, labelMouseTimestamp_});
+}
+
+// Sees each label's mouse events before the label turns them into clicks.
+bool TitleWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        labelMouseTimestamp_ = static_cast<QMouseEvent*>(event)->timestamp();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TitleWindow::keyPressEvent(QKeyEvent* event)
 {
     if (typesCharacter(*event)) {
         event->accept();
-        leave();
+        leave({LeavingInput::Kind::Key, event->key(), event->timestamp()});
         return;
     }
     QWidget::keyPressEvent(event);
@@ -168,7 +192,7 @@ void TitleWindow::mouseReleaseEvent(QMouseEvent* event)
     const bool click = clicks_.release(*event, *this);
     event->accept();
     if (click)
-        leave();
+        leave({LeavingInput::Kind::Click, 0, event->timestamp()});
 }
 
 void TitleWindow::mouseDoubleClickEvent(QMouseEvent* event)
@@ -176,17 +200,18 @@ void TitleWindow::mouseDoubleClickEvent(QMouseEvent* event)
     clicks_.cancel();
     event->accept();
     if (event->button() == Qt::LeftButton)
-        leave();
+        leave({LeavingInput::Kind::DoubleClick, 0, event->timestamp()});
 }
 
 // The window has no close box, but the window system can still ask it to
 // close (Alt+F4). Closing it without showing the main window would leave the
 // student with nothing but the disabled backdrop, so the request leaves the
-// title screen the way a key does.
+// title screen the way a key does, with no rest of it to keep from the main
+// window.
 void TitleWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    leave();
+    leave({});
 }
 
 // Tab is a character here, not a move between controls.

@@ -6,6 +6,7 @@
 
 #include "presentation/title_animation.h"
 #include "ui/common/clickable_label.h"
+#include "ui/common/trailing_input_guard.h"
 
 class QTimer;
 
@@ -25,15 +26,13 @@ public:
     // One tick of the word timer: hide the word of the tick before, show a new one.
     void animateWords();
 
-    // Hides the window for good and reports it; later calls do nothing.
-    void leave();
-
     // Which words the ticks so far have drawn.
     const TitleAnimation& animation() const { return animation_; }
 
 signals:
-    // The title screen is hidden; the main window is to be shown.
-    void left();
+    // The title screen is hidden; the main window is to be shown, and the
+    // rest of `input` kept from it.
+    void left(const dalvo::ui::LeavingInput& input);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,8 +41,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Hides the window for good and reports it; later calls do nothing.
+    void leave(const LeavingInput& input);
+    void leaveByLabel(LeavingInput::Kind kind);
     void nameControls();
     void centreOnScreen();
 
@@ -52,6 +55,9 @@ private:
     TitleAnimation animation_;
     ClickRule clicks_;
     bool left_ = false;
+    // The time stamp of the last mouse event on a label, which reports its
+    // clicks without the event.
+    quint64 labelMouseTimestamp_ = 0;
 
     QTimer* wordTimer_ = nullptr;
     std::array<ClickableLabel*, kTitleWordCount> words_{};

@@ -28,6 +28,7 @@
 #include "ui/common/twips.h"
 #include "support/default_run.h"
 #include "support/scripted_prompts.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::ui {
 namespace {
@@ -114,11 +115,9 @@ protected:
 
     QPushButton* button(const char* name)
     {
-        auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return input::findControl<QPushButton>(window, QString::fromLatin1(name));
     }
-    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void click(const char* name) { input::click(button(name)); }
     QChart* chart() { return window.chartView()->chart(); }
 
     ScriptedPrompts prompts;

@@ -22,6 +22,7 @@
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
 #include "ui/common/twips.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::ui {
 namespace {
@@ -50,9 +51,7 @@ public:
     template <class T = QWidget>
     T* control(const QString& name) const
     {
-        T* found = editor_->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return input::findControl<T>(*editor_, name);
     }
     QString text(const QString& field) const { return control<QLineEdit>(field)->text(); }
     QStringList texts(const QString& array, int count) const

@@ -20,6 +20,7 @@
 #include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
 #include "support/scripted_prompts.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::ui {
 namespace {
@@ -38,9 +39,7 @@ protected:
     template <class T = QWidget>
     T* control(const QString& name)
     {
-        T* found = window.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return input::findControl<T>(window, name);
     }
     QString text(const QString& field) { return control<QLineEdit>(field)->text(); }
     QStringList texts(const QString& array, int count)
@@ -50,7 +49,7 @@ protected:
             result << text(QStringLiteral("%1(%2)").arg(array).arg(i));
         return result;
     }
-    void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void click(const QString& name) { input::click(control(name)); }
     // Numbers as the window writes them under the locale the test runs in.
     QString number(double value) const { return toQString(formatGeneral(value, window.model().locale())); }
     QStringList numbers(std::initializer_list<double> values) const

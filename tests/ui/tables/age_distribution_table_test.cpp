@@ -17,6 +17,7 @@
 #include "ui/common/twips.h"
 #include "ui/tables/history_table_model.h"
 #include "support/scripted_prompts.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::ui {
 namespace {
@@ -40,11 +41,9 @@ protected:
     template <class T = QWidget>
     T* control(const QString& name)
     {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return input::findControl<T>(*window, name);
     }
-    void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void click(const QString& name) { input::click(control(name)); }
 
     DefaultRun run{4};
     QPointer<TableWindow> window;

@@ -15,6 +15,7 @@
 #include "ui/teaching/introduction_window.h"
 #include "ui/teaching/quiz_window.h"
 #include "ui/teaching/references_window.h"
+#include "tests/support/input_driver.h"
 
 namespace dalvo::ui {
 
@@ -55,10 +56,11 @@ public:
     template <class T = QWidget>
     T* control(const QString& name) const
     {
-        T* found = window_ ? window_->findChild<T*>(name) : nullptr;
-        EXPECT_NE(found, nullptr) << (window_ ? window_->objectName().toStdString() : "no window")
-                                  << " has no " << name.toStdString();
-        return found;
+        if (!window_) {
+            ADD_FAILURE() << "no window has " << name.toStdString();
+            return nullptr;
+        }
+        return input::findControl<T>(*window_, name);
     }
 
 private:
