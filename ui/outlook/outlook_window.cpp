@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <iterator>
@@ -64,23 +65,23 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
 {
     setObjectName(QStringLiteral("outlookWindow"));
     setWindowTitle(tr("Long-term outlook"));
-    makeFixedSizeWindow(this, 10200, 10320);
+    makeFixedSizeWindow(this, 10200, 10560);
 
     lambdaLabel_ = makeSentence(this, QStringLiteral("lambdaLabel"), 180, 360);
     growthLabel_ = makeSentence(this, QStringLiteral("growthLabel"), 600, 600);
     startLabel_ = makeSentence(this, QStringLiteral("startLabel"), 1260, 360);
     settlingLabel_ = makeSentence(this, QStringLiteral("settlingLabel"), 1680, 840);
-    secondRootLabel_ = makeSentence(this, QStringLiteral("secondRootLabel"), 2580, 360);
-    reproductionLabel_ = makeSentence(this, QStringLiteral("reproductionLabel"), 3000, 600);
+    secondRootLabel_ = makeSentence(this, QStringLiteral("secondRootLabel"), 2580, 600);
+    reproductionLabel_ = makeSentence(this, QStringLiteral("reproductionLabel"), 3240, 600);
 
-    byAgeCaption_ = makeLabel(this, QStringLiteral("byAgeCaption"), tr("By age"), 240, 3720, 3960, 300, 11);
-    byAgeTable_ = makeGrid(this, kClasses, 2, twipRect(240, 4020, 3960, 2160));
+    byAgeCaption_ = makeLabel(this, QStringLiteral("byAgeCaption"), tr("By age"), 240, 3960, 3960, 300, 11);
+    byAgeTable_ = makeGrid(this, kClasses, 2, twipRect(240, 4260, 3960, 2160));
     byAgeTable_->setObjectName(QStringLiteral("byAgeTable"));
     byAgeTable_->setHorizontalHeaderLabels({tr("Stable\ndistribution"), tr("Reproductive\nvalue")});
     byAgeTable_->setAccessibleName(tr("Stable age distribution and reproductive values"));
 
-    meaningLabel_ = makeSentence(this, QStringLiteral("meaningLabel"), 6360, 2160);
-    meaningLabel_->setGeometry(twipRect(240, 6420, 3960, 2400));
+    meaningLabel_ = makeSentence(this, QStringLiteral("meaningLabel"), 6600, 2160);
+    meaningLabel_->setGeometry(twipRect(240, 6660, 3960, 2400));
     meaningLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     meaningLabel_->setFont(timesFont(10));
     meaningLabel_->setText(tr("The sensitivity of λ to an entry of the matrix says how much λ changes when that "
@@ -89,14 +90,14 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
                               "part of a Leslie matrix."));
 
     sensitivityCaption_ = makeLabel(this, QStringLiteral("sensitivityCaption"),
-                                    tr("Sensitivity of λ to each entry of the matrix"), 4440, 3720, 5520, 300, 11);
-    sensitivityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 4020, 5520, 2160));
+                                    tr("Sensitivity of λ to each entry of the matrix"), 4440, 3960, 5520, 300, 11);
+    sensitivityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 4260, 5520, 2160));
     sensitivityGrid_->setObjectName(QStringLiteral("sensitivityGrid"));
     sensitivityGrid_->setAccessibleName(tr("Sensitivities of lambda"));
 
     elasticityCaption_ = makeLabel(this, QStringLiteral("elasticityCaption"),
-                                   tr("Elasticity of λ (the elasticities add up to 1)"), 4440, 6360, 5520, 300, 11);
-    elasticityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 6660, 5520, 2160));
+                                   tr("Elasticity of λ (the elasticities add up to 1)"), 4440, 6600, 5520, 300, 11);
+    elasticityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 6900, 5520, 2160));
     elasticityGrid_->setObjectName(QStringLiteral("elasticityGrid"));
     elasticityGrid_->setAccessibleName(tr("Elasticities of lambda"));
 
@@ -109,14 +110,14 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
         grid->setVerticalHeaderLabels(ages);
     }
 
-    sourceLabel_ = makeSentence(this, QStringLiteral("sourceLabel"), 8940, 600);
+    sourceLabel_ = makeSentence(this, QStringLiteral("sourceLabel"), 9180, 600);
 
-    printButton_ = makeButton(this, QStringLiteral("outlookPrintButton"), tr("Print this page"), {}, 240, 9660,
+    printButton_ = makeButton(this, QStringLiteral("outlookPrintButton"), tr("Print this page"), {}, 240, 9900,
                               3012, 495);
     saveButton_ = makeButton(this, QStringLiteral("outlookSaveButton"), tr("Save"), tr("Save the analysis (Ctrl+S)"),
-                             3600, 9660, 3012, 495);
+                             3600, 9900, 3012, 495);
     goBackButton_ = makeButton(this, QStringLiteral("outlookGoBackButton"), tr("Go back"),
-                               tr("Back to the main window (Esc)"), 6948, 9660, 3012, 495);
+                               tr("Back to the main window (Esc)"), 6948, 9900, 3012, 495);
 
     printer_ = new PagePrinter(prompts_, this);
     connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
@@ -283,16 +284,19 @@ void OutlookWindow::showSecondRoot(const LongTermOutlook& o)
         secondRootLabel_->setText(tr("The matrix has no eigenvalue besides λ."));
         return;
     }
+    // Digits enough for λ / |λ2| to be worked out again from what is shown.
+    const int digits = o.dampingRatio ? std::clamp(dampingRatioDecimals(*o.dampingRatio) + 3, 6, 15) : 6;
     const std::complex<double> second = o.eigenvalues[1];
-    const QString modulus = number(std::abs(second), 6);
+    const QString modulus = number(std::abs(second), digits);
     if (o.dampingRatio)
         secondRootLabel_->setText(tr("The next largest eigenvalue is λ2 = %1, with |λ2| = %2; the damping ratio "
-                                     "is λ / |λ2| = %3.")
-                                      .arg(complexNumber(second), modulus, dampingRatio(*o.dampingRatio)));
+                                     "is λ\u00a0/\u00a0|λ2| = %3\u00a0/\u00a0%2 = %4.")
+                                      .arg(complexNumber(second, digits), modulus, number(o.lambda, digits),
+                                           dampingRatio(*o.dampingRatio)));
     else if (!o.settles())
         secondRootLabel_->setText(tr("The next largest eigenvalue is λ2 = %1, with |λ2| = %2 = λ: nothing damps "
                                      "the cycle.")
-                                      .arg(complexNumber(second), modulus));
+                                      .arg(complexNumber(second, digits), modulus));
     else
         secondRootLabel_->setText(tr("Every other eigenvalue is 0."));
 }
@@ -319,13 +323,17 @@ QString OutlookWindow::dampingRatio(double ratio) const
     return fixed(ratio, dampingRatioDecimals(ratio));
 }
 
-QString OutlookWindow::complexNumber(std::complex<double> value) const
+// A part too small to show among `digits` digits of the modulus shows as 0:
+// its digits would be rounding noise.
+QString OutlookWindow::complexNumber(std::complex<double> value, int digits) const
 {
+    const double unseen = std::abs(value) * std::pow(10.0, -digits);
+    value = {std::abs(value.real()) < unseen ? 0 : value.real(), std::abs(value.imag()) < unseen ? 0 : value.imag()};
     if (value.imag() == 0)
-        return number(value.real(), 6);
-    const QString imaginary = number(std::abs(value.imag()), 6);
-    return value.imag() > 0 ? tr("%1 + %2i").arg(number(value.real(), 6), imaginary)
-                            : tr("%1 − %2i").arg(number(value.real(), 6), imaginary);
+        return number(value.real(), digits);
+    const QString imaginary = number(std::abs(value.imag()), digits);
+    return value.imag() > 0 ? tr("%1 + %2i").arg(number(value.real(), digits), imaginary)
+                            : tr("%1 − %2i").arg(number(value.real(), digits), imaginary);
 }
 
 // Separated by semicolons where a comma is the decimal separator.

@@ -47,7 +47,7 @@ private:
     void showSecondRoot(const LongTermOutlook& outlook);
     void showSource();
     QString dampingRatio(double ratio) const;
-    QString complexNumber(std::complex<double> value) const;
+    QString complexNumber(std::complex<double> value, int digits) const;
     QString list(const std::vector<double>& values) const;
     void fillByAge(const LongTermOutlook& outlook);
     void fillMatrixGrid(QTableWidget* grid, const std::vector<double>& fecundity,
