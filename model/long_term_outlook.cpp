@@ -3,10 +3,10 @@
 #include <Eigen/Eigenvalues>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <numeric>
 #include <string>
-#include <limits>
 
 namespace dalvo {
 

@@ -124,13 +124,12 @@ struct EdgeCase {
 // program, from the same binary values of the entries.
 TEST(LongTermOutlook, SubdominantRootStaysAccurateWhenTheEntriesSpanManyOrdersOfMagnitude)
 {
-    const std::vector<double> tiny(3, 1e-9);
     const std::vector<EdgeCase> cases = {
         {"huge fecundities", {std::vector<double>(4, 1e6), {1, 1, 1}}, 1000001.0, 1, 1000001.25000034375,
          3.99999936338112473},
-        {"huge fecundities, tiny survival", {std::vector<double>(4, 1e6), tiny}, 1000000.000000001, 1,
+        {"huge fecundities, tiny survival", {std::vector<double>(4, 1e6), {1e-9, 1e-9, 1e-9}}, 1000000.000000001, 1,
          1000000000000001.19, 3.99999999999999936},
-        {"every entry tiny", {std::vector<double>(4, 1e-9), tiny}, 1.92756197548292542e-9, 1, 2.3556376366826397,
+        {"every entry tiny", {std::vector<double>(4, 1e-9), {1e-9, 1e-9, 1e-9}}, 1.92756197548292542e-9, 1, 2.3556376366826397,
          3.77533179184423083},
         {"the default matrix", {{0, 1, 2, 1}, {0.5, 1, 0.5}}, 1.21977495564459986, 1, 1.43529353618452327,
          2.91700827666470455},

@@ -310,7 +310,8 @@ void OutlookWindow::showSource()
     if (initial_.empty())
         sourceLabel_->setText(tr("Worked out from the matrix with F = (%1) and P = (%2).").arg(f, p));
     else
-        sourceLabel_->setText(tr("Worked out from the matrix with F = (%1) and P = (%2), for the start N(0) = (%3).")
+        sourceLabel_->setText(tr("Worked out from the matrix with F = (%1) and P = (%2), for the start "
+                                 "N(0) = (%3).")
                                   .arg(f, p, list(initial_)));
 }
 
@@ -328,7 +329,8 @@ QString OutlookWindow::dampingRatio(double ratio) const
 QString OutlookWindow::complexNumber(std::complex<double> value, int digits) const
 {
     const double unseen = std::abs(value) * std::pow(10.0, -digits);
-    value = {std::abs(value.real()) < unseen ? 0 : value.real(), std::abs(value.imag()) < unseen ? 0 : value.imag()};
+    value = {std::abs(value.real()) < unseen ? 0 : value.real(),
+             std::abs(value.imag()) < unseen ? 0 : value.imag()};
     if (value.imag() == 0)
         return number(value.real(), digits);
     const QString imaginary = number(std::abs(value.imag()), digits);
@@ -382,7 +384,8 @@ void OutlookWindow::saveAnalysis()
     const QString path = prompts_.chooseFileToSave(this, tr("Analysis.txt"));
     if (path.isEmpty())
         return;
-    const Result<void> saved = replaceFile(QFile::encodeName(path).toStdString(), analysisFileText(*outlook_, {{}, *matrix_, initial_}));
+    const Result<void> saved = replaceFile(QFile::encodeName(path).toStdString(),
+                                           analysisFileText(*outlook_, {{}, *matrix_, initial_}));
     if (!saved)
         prompts_.report(this, tr("The analysis was not saved. %1 Choose another folder or file name and save "
                                  "again.")
