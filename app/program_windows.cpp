@@ -130,7 +130,7 @@ void ProgramWindows::openDataTable()
 void ProgramWindows::openOutlook()
 {
     ui::OutlookWindow& window = outlook.get();
-    window.showMatrix(main_->model().matrix());
+    window.showMatrix(main_->model().matrix(), history_.step(0).counts);
     window.show();
     main_->hide();
 }

@@ -31,6 +31,15 @@ public:
         text_ += "\r\n";
     }
 
+    void addText(const char* key, const std::string& text)
+    {
+        const bool quoted = text.find(',') != std::string::npos;
+        text_ += key;
+        text_ += quoted ? ",\"" : ",";
+        text_ += text;
+        text_ += quoted ? "\"\r\n" : "\r\n";
+    }
+
     std::string take() { return std::move(text_); }
 
 private:
@@ -40,7 +49,7 @@ private:
 
 }  // namespace
 
-std::string analysisFileText(const LongTermOutlook& o)
+std::string analysisFileText(const LongTermOutlook& o, const AnalysisSource& source)
 {
     const std::size_t classes = static_cast<std::size_t>(o.classes);
     const std::size_t survivals = classes == 0 ? 0 : classes - 1;
@@ -60,6 +69,10 @@ std::string analysisFileText(const LongTermOutlook& o)
     lines.add("sensitivity_survival", o.sensitivitySurvival, survivals);
     lines.add("elasticity_fecundity", o.elasticityFecundity, classes);
     lines.add("elasticity_survival", o.elasticitySurvival, survivals);
+    lines.addText("title", source.title);
+    lines.add("fecundity", source.matrix.fecundity, classes);
+    lines.add("survival", source.matrix.survival, survivals);
+    lines.add("initial_numbers", source.initial, classes);
     return lines.take();
 }
 

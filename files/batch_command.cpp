@@ -85,7 +85,7 @@ Result<void> runBatchProjection(const std::string& dataFileName)
     const BatchResultNames names = batchResultNames(dataFileName);
     const std::string structure = ageStructureText(*projected);
     const std::string distribution = ageDistributionText(*projected);
-    const std::string analysis = analysisFileText(*outlook);
+    const std::string analysis = analysisFileText(*outlook, {read->title, read->matrix, read->initial});
     if (std::optional<WriteFailure> failed = replaceFiles({{names.ageStructure, structure},
                                                            {names.ageDistribution, distribution},
                                                            {names.analysis, analysis}}))

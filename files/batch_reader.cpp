@@ -223,13 +223,14 @@ public:
         return static_cast<int>(*value);
     }
 
-    // A label's text is never used, so anything goes, an empty line too.
+    // Anything goes in a label, an empty line too.
     // Blank lines before a label are skipped as anywhere else, unless a
     // number follows them: then the first of them stood where the label
     // belongs and is an empty label, and the number is the next field. (A
     // label written as a bare number after a blank line is read as that
     // number; a label holds words.)
-    Result<void> label(const std::string& what)
+    // `text`, when given, receives the label as read.
+    Result<void> label(const std::string& what, std::string* text = nullptr)
     {
         if (fields_.emptyLineAhead()) {
             FieldReader ahead = fields_;
@@ -243,6 +244,8 @@ public:
         Result<DataField> read = field(what);
         if (!read)
             return read.error();
+        if (text != nullptr)
+            *text = read.value().text;
         return {};
     }
 
@@ -273,8 +276,9 @@ Result<BatchData> readBatchData(std::string_view text)
 {
     DataReader reader(text);
 
-    if (Result<void> title = reader.label("the title"); !title)
-        return title.error();
+    std::string title;
+    if (Result<void> read = reader.label("the title", &title); !read)
+        return read.error();
     const Result<int> lastAge =
         reader.wholeNumber("the highest age index n", 0, kBatchLastAge,
                            "a whole number from 0 to " + std::to_string(kBatchLastAge) + " (at most " +
@@ -283,6 +287,7 @@ Result<BatchData> readBatchData(std::string_view text)
         return lastAge.error();
     const int classes = *lastAge + 1;
     BatchData data;
+    data.title = std::move(title);
 
     if (Result<void> label = reader.label("the label before the fecundities"); !label)
         return label.error();

@@ -1,6 +1,7 @@
 // Reads a batch data file into the matrix, initial numbers and number of steps that one run projects.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,10 +16,11 @@ inline constexpr int kBatchLastAge = kMaxAgeClasses - 1;
 // step further.
 inline constexpr int kBatchLastStep = kBatchLastAge - 1;
 
-// What one data file asks for. Its title and labels are never used, so they
-// are not kept; neither is P(n), which the file gives but which would carry
-// the last class past the matrix.
+// What one data file asks for. Its labels are never used, so they are not
+// kept; neither is P(n), which the file gives but which would carry the last
+// class past the matrix. The title goes into the analysis file.
 struct BatchData {
+    std::string title;
     LeslieMatrix matrix;          // n + 1 classes
     std::vector<double> initial;  // X(0, 0..n)
     int lastStep = 0;             // T; a negative T asks for no step at all

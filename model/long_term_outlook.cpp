@@ -3,6 +3,7 @@
 #include <Eigen/Eigenvalues>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <numeric>
 #include <string>
@@ -145,26 +146,82 @@ double generationTimeNearOne(const std::vector<double>& logMaternity, double r)
     return sum / 2;
 }
 
-// The eigenvalues of the classes up to the last one that reproduces; the
-// classes after it only add zeros. Scaled by the stable distribution the
-// matrix becomes D^-1 A D / λ: a companion matrix whose first row holds
-// F(j) l(j) λ^-(j+1), adding up to 1, with ones below the diagonal. It is
-// already upper Hessenberg, which is where the real Schur form starts.
-std::vector<std::complex<double>> scaledEigenvalues(const std::vector<double>& logMaternity, double x, int last)
+// The coefficients T(k) = Σ_{j >= k} F(j) l(j) λ^-(j+1) of the characteristic
+// polynomial of the scaled matrix D^-1 A D / λ divided by (z - 1), up to the
+// last class that reproduces; the classes after it only add zeros. The scaled
+// matrix is a companion matrix whose first row holds F(j) l(j) λ^-(j+1),
+// adding up to 1, so its polynomial z^m - Σ φ(j) z^(m-1-j) has the root 1,
+// and the quotient's coefficients are the tail sums: sums of positive terms.
+// Working on the quotient instead of the whole matrix keeps the other roots
+// accurate even when they are many orders of magnitude smaller than λ; the
+// tails are summed as logarithms so that a tiny tail does not vanish.
+std::vector<double> deflatedCoefficients(const std::vector<double>& logMaternity, double x, int last)
 {
-    const int size = last + 1;
-    Eigen::MatrixXd companion = Eigen::MatrixXd::Zero(size, size);
-    for (int j = 0; j < size; ++j)
-        companion(0, j) = std::exp(logMaternity[j] - (j + 1) * x);
-    for (int j = 1; j < size; ++j)
-        companion(j, j - 1) = 1;
+    std::vector<double> tail(static_cast<std::size_t>(last) + 1);
+    tail[0] = 1;
+    double largest = -HUGE_VAL;
+    double sum = 0;
+    for (int j = last; j >= 1; --j) {
+        const double logTerm = logMaternity[j] - (j + 1) * x;
+        if (logTerm > largest) {
+            sum = sum * std::exp(largest - logTerm) + 1;
+            largest = logTerm;
+        } else if (logTerm != -HUGE_VAL) {
+            sum += std::exp(logTerm - largest);
+        }
+        tail[j] = sum == 0 ? 0 : std::exp(largest + std::log(sum));
+    }
+    return tail;
+}
 
+// Diagonal similarity by powers of 2 until each row and column carry weights
+// of one size (Parlett and Reinsch), so the eigenvalues of a companion matrix
+// with coefficients of very different sizes come out to full relative
+// precision. It keeps the matrix upper Hessenberg.
+void balance(Eigen::MatrixXd& a)
+{
+    const Eigen::Index size = a.rows();
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (Eigen::Index i = 0; i < size; ++i) {
+            double column = 0;
+            double row = 0;
+            for (Eigen::Index j = 0; j < size; ++j) {
+                if (j != i) {
+                    column += std::abs(a(j, i));
+                    row += std::abs(a(i, j));
+                }
+            }
+            if (column == 0 || row == 0)
+                continue;
+            const double before = column + row;
+            double factor = 1;
+            while (column < row / 2 && factor < 0x1p500) {
+                factor *= 2;
+                column *= 4;
+            }
+            while (column >= row * 2 && factor > 0x1p-500) {
+                factor /= 2;
+                column /= 4;
+            }
+            if ((column + row) / factor < 0.95 * before) {
+                changed = true;
+                a.row(i) /= factor;
+                a.col(i) *= factor;
+            }
+        }
+    }
+}
+
+std::vector<std::complex<double>> schurEigenvalues(const Eigen::MatrixXd& hessenberg)
+{
+    const Eigen::Index size = hessenberg.rows();
     Eigen::RealSchur<Eigen::MatrixXd> schur(size);
-    schur.computeFromHessenberg(companion, Eigen::MatrixXd::Identity(size, size), false);
+    schur.computeFromHessenberg(hessenberg, Eigen::MatrixXd::Identity(size, size), false);
     const Eigen::MatrixXd& t = schur.matrixT();
     std::vector<std::complex<double>> roots;
-    roots.reserve(size);
-    for (int i = 0; i < size; ++i) {
+    roots.reserve(static_cast<std::size_t>(size));
+    for (Eigen::Index i = 0; i < size; ++i) {
         if (i + 1 < size && t(i + 1, i) != 0) {
             // A 2 x 2 block holds a pair of complex conjugate roots.
             const double mean = (t(i, i) + t(i + 1, i + 1)) / 2;
@@ -186,20 +243,94 @@ std::vector<std::complex<double>> scaledEigenvalues(const std::vector<double>& l
     return roots;
 }
 
-// Dominant root first (the one nearest 1 on the scaled matrix), then by
-// falling modulus, a root with a positive imaginary part before its conjugate.
-void orderRoots(std::vector<std::complex<double>>& roots)
+// Refines all roots of the monic polynomial together by the Aberth-Ehrlich
+// iteration in extended precision, starting from the eigen-solver's roots.
+// Those can be off in their leading digits when many roots crowd a circle,
+// and a root refined on its own could then settle on a neighbour's; refined
+// together, each is pushed away from the others. A real start is moved off
+// the axis by a trace, so that two real starts can still become a pair.
+// The roots come back in conjugate pairs, and as they were if they do not.
+void refineRoots(const std::vector<double>& coefficients, std::vector<std::complex<double>>& roots)
 {
-    const auto dominant = std::min_element(roots.begin(), roots.end(), [](auto a, auto b) {
-        return std::abs(a - 1.0) < std::abs(b - 1.0);
-    });
-    std::iter_swap(roots.begin(), dominant);
-    roots.front() = 1.0;
-    std::stable_sort(roots.begin() + 1, roots.end(), [](auto a, auto b) {
+    using Wide = std::complex<long double>;
+    std::vector<Wide> z;
+    for (const std::complex<double>& root : roots)
+        z.emplace_back(root.real(), root.imag() == 0 ? 1e-9L * std::abs(root) : root.imag());
+    const long double precision = 8 * std::numeric_limits<long double>::epsilon();
+    for (int iteration = 0; iteration < 200; ++iteration) {
+        std::vector<Wide> next = z;
+        bool moved = false;
+        for (std::size_t i = 0; i < z.size(); ++i) {
+            Wide value = 1;
+            Wide derivative = 0;
+            for (std::size_t k = 1; k < coefficients.size(); ++k) {
+                derivative = derivative * z[i] + value;
+                value = value * z[i] + static_cast<long double>(coefficients[k]);
+            }
+            if (value == Wide(0) || derivative == Wide(0))
+                continue;
+            const Wide ratio = value / derivative;
+            Wide repulsion = 0;
+            for (std::size_t k = 0; k < z.size(); ++k) {
+                if (k != i && z[k] != z[i])
+                    repulsion += Wide(1) / (z[i] - z[k]);
+            }
+            const Wide step = ratio / (Wide(1) - ratio * repulsion);
+            next[i] = z[i] - step;
+            moved = moved || std::abs(step) > precision * std::abs(z[i]);
+        }
+        if (!std::all_of(next.begin(), next.end(), [](const Wide& w) {
+                return std::isfinite(w.real()) && std::isfinite(w.imag());
+            }))
+            return;
+        z = std::move(next);
+        if (!moved)
+            break;
+    }
+    // A root this close to the axis is real to the double's precision.
+    std::vector<std::complex<double>> refined;
+    std::size_t above = 0;
+    std::size_t below = 0;
+    for (const Wide& w : z) {
+        const std::complex<double> root(static_cast<double>(w.real()), static_cast<double>(w.imag()));
+        if (std::abs(root.imag()) <= 1e-12 * std::abs(root)) {
+            refined.emplace_back(root.real(), 0);
+        } else if (root.imag() > 0) {
+            refined.insert(refined.end(), {root, std::conj(root)});
+            ++above;
+        } else {
+            ++below;
+        }
+    }
+    if (above == below)
+        roots = std::move(refined);
+}
+
+// Every eigenvalue of the scaled matrix: 1 first, then the roots of the
+// deflated polynomial by falling modulus, a root with a positive imaginary
+// part before its conjugate.
+std::vector<std::complex<double>> scaledEigenvalues(const std::vector<double>& logMaternity, double x, int last)
+{
+    std::vector<std::complex<double>> roots;
+    const std::vector<double> t = deflatedCoefficients(logMaternity, x, last);
+    const Eigen::Index degree = last;
+    if (degree > 0) {
+        Eigen::MatrixXd companion = Eigen::MatrixXd::Zero(degree, degree);
+        for (Eigen::Index k = 0; k < degree; ++k)
+            companion(0, k) = -t[static_cast<std::size_t>(k) + 1];
+        for (Eigen::Index k = 1; k < degree; ++k)
+            companion(k, k - 1) = 1;
+        balance(companion);
+        roots = schurEigenvalues(companion);
+        refineRoots(t, roots);
+    }
+    std::stable_sort(roots.begin(), roots.end(), [](auto a, auto b) {
         if (std::abs(a) != std::abs(b))
             return std::abs(a) > std::abs(b);
         return a.imag() > b.imag();
     });
+    roots.insert(roots.begin(), 1.0);
+    return roots;
 }
 
 // Tiny survival with tiny λ can push reproductive values past the largest
@@ -223,6 +354,54 @@ std::optional<double> LongTermOutlook::doublingOrHalvingTime() const
     if (!growthExponent || *growthExponent == 0)
         return std::nullopt;
     return std::numbers::ln2 / std::abs(*growthExponent);
+}
+
+bool LongTermOutlook::alternates() const
+{
+    return settles() && eigenvalues.size() > 1 && eigenvalues[1].imag() == 0 && eigenvalues[1].real() < 0;
+}
+
+bool startHasFutureBreeders(const LeslieMatrix& matrix, std::span<const double> initial)
+{
+    // From the oldest class down: a class leads to young when it has young or
+    // survives into a class that leads to them.
+    bool leadsToYoung = false;
+    for (int j = matrix.classes() - 1; j >= 0; --j) {
+        leadsToYoung = matrix.fecundity[j] > 0 ||
+                       (leadsToYoung && j < static_cast<int>(matrix.survival.size()) && matrix.survival[j] > 0);
+        if (leadsToYoung && j < static_cast<int>(initial.size()) && initial[j] > 0)
+            return true;
+    }
+    return false;
+}
+
+bool onlyYoungestClassBreeds(const LeslieMatrix& matrix)
+{
+    return !matrix.fecundity.empty() && matrix.fecundity[0] > 0 &&
+           std::all_of(matrix.fecundity.begin() + 1, matrix.fecundity.end(), [](double f) { return f == 0; });
+}
+
+int decimalsFor(double value, int significantDigits, int fewestDecimals)
+{
+    if (value == 0 || !std::isfinite(value))
+        return fewestDecimals;
+    const int leading = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    return std::clamp(significantDigits - 1 - leading, fewestDecimals, 20);
+}
+
+int dampingRatioDecimals(double dampingRatio)
+{
+    return std::max(2, decimalsFor(dampingRatio - 1, 2, 0));
+}
+
+double intervalsToShrinkTenfold(double dampingRatio)
+{
+    return std::log(10.0) / std::log(dampingRatio);
+}
+
+int nearestPowerOfTen(double factor)
+{
+    return static_cast<int>(std::lround(std::log10(factor)));
 }
 
 Result<LongTermOutlook> analyseLongTerm(const LeslieMatrix& matrix)
@@ -276,8 +455,7 @@ Result<LongTermOutlook> analyseLongTerm(const LeslieMatrix& matrix)
     else
         outlook.generationTime = std::log(outlook.netReproductiveRate) / x;
 
-    std::vector<std::complex<double>> scaled = scaledEigenvalues(logPhi, x, last);
-    orderRoots(scaled);
+    const std::vector<std::complex<double>> scaled = scaledEigenvalues(logPhi, x, last);
     for (const std::complex<double>& root : scaled)
         outlook.eigenvalues.push_back(root * lambda);
     outlook.eigenvalues.resize(matrix.classes(), 0.0);

@@ -3,6 +3,7 @@
 
 #include <complex>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "model/leslie_matrix.h"
@@ -40,10 +41,39 @@ struct LongTermOutlook {
     // ln 2 / |r|: the intervals to double (λ > 1) or halve (λ < 1); none for λ = 0 or 1.
     std::optional<double> doublingOrHalvingTime() const;
     bool settles() const { return period == 1; }
+    // The subdominant root is real and negative: the numbers step above and
+    // below the stable path in turn while they settle.
+    bool alternates() const;
 };
 
 // Refuses a matrix with no class or more than 101, lists of the wrong
 // lengths, a negative or non-finite entry, or a survival rate above 1.
 Result<LongTermOutlook> analyseLongTerm(const LeslieMatrix& matrix);
+
+// Whether some individual of `initial` (one count per class) is in a class
+// from which a class with young is ever reached. When none is, the start
+// dies out within the matrix's classes of intervals, whatever λ is.
+bool startHasFutureBreeders(const LeslieMatrix& matrix, std::span<const double> initial);
+
+// Every other fecundity is 0: the only young come from the youngest class.
+bool onlyYoungestClassBreeds(const LeslieMatrix& matrix);
+
+// Decimals that show `value` to at least `significantDigits` digits and never
+// fewer than `fewestDecimals`: 22.0 %, 0.15 %, 0.0041 %.
+int decimalsFor(double value, int significantDigits, int fewestDecimals);
+
+// Decimals for a damping ratio: two, or as many as its excess over 1 needs to
+// show two digits, so that a ratio close to 1 never reads as 1.00.
+int dampingRatioDecimals(double dampingRatio);
+
+// Intervals the differences from the stable distribution take to shrink to a
+// tenth; more than kSlowSettling counts as very slow settling.
+double intervalsToShrinkTenfold(double dampingRatio);
+inline constexpr double kSlowSettling = 50;
+
+// A factor too large to read as a number (λ of 1000 or more) is told as the
+// power of ten nearest to it.
+int nearestPowerOfTen(double factor);
+
 
 }  // namespace dalvo

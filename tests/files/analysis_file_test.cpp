@@ -39,11 +39,14 @@ const std::vector<std::string> kKeys = {
     "period_of_imprimitivity", "damping_ratio",  "oscillation_period",
     "net_reproductive_rate",   "generation_time", "stable_distribution",
     "reproductive_values",     "sensitivity_fecundity", "sensitivity_survival",
-    "elasticity_fecundity",    "elasticity_survival"};
+    "elasticity_fecundity",    "elasticity_survival",  "title",
+    "fecundity",               "survival",             "initial_numbers"};
 
 struct FileCase {
     std::string name;
     LeslieMatrix matrix;
+    std::string title;
+    std::vector<double> initial;
     // Expected fields after the key: "" for an empty field, "*" for any number,
     // "~x" for a number within 1e-9 of x.
     std::vector<std::vector<std::string>> values;
@@ -54,26 +57,38 @@ TEST(AnalysisFile, LinesKeysAndEmptyFields)
     const std::vector<FileCase> cases = {
         {"settles, four classes",
          {{0, 1.5, 2, 0.7}, {0.3, 0.8, 0.6}},
+         "Owl, 1990",
+         {10, 0, 2.5, 1e-9},
          {{"4"}, {"~1.01147450491"}, {"*"}, {"1"}, {"*"}, {"*"}, {"1.0308"}, {"*"},
           {"*", "*", "*", "*"}, {"1", "*", "*", "*"}, {"*", "*", "*", "*"}, {"*", "*", "*"},
-          {"0", "*", "*", "*"}, {"*", "*", "*"}}},
-        {"dies out",
+          {"0", "*", "*", "*"}, {"*", "*", "*"}, {"\"Owl", " 1990\""}, {"0", "1.5", "2", "0.7"},
+          {"0.3", "0.8", "0.6"}, {"10", "0", "2.5", "1E-09"}}},
+        {"dies out, without a start",
          {{0, 0, 0}, {0.5, 0.5}},
+         "\"Quoted\" words",
+         {},
          {{"3"}, {"0"}, {""}, {""}, {""}, {""}, {"0"}, {""},
-          {"", "", ""}, {"", "", ""}, {"", "", ""}, {"", ""}, {"", "", ""}, {"", ""}}},
+          {"", "", ""}, {"", "", ""}, {"", "", ""}, {"", ""}, {"", "", ""}, {"", ""}, {"\"Quoted\" words"},
+          {"0", "0", "0"}, {"0.5", "0.5"}, {"", "", ""}}},
         {"one class",
          {{2}, {}},
-         {{"1"}, {"2"}, {"*"}, {"1"}, {""}, {""}, {"2"}, {"1"}, {"1"}, {"1"}, {"*"}, {}, {"1"}, {}}},
+         "",
+         {3},
+         {{"1"}, {"2"}, {"*"}, {"1"}, {""}, {""}, {"2"}, {"1"}, {"1"}, {"1"}, {"*"}, {}, {"1"}, {}, {""}, {"2"},
+          {}, {"3"}}},
         {"imprimitive",
          {{0, 0, 2}, {0.3, 0.6}},
+         "Beetles",
+         {1, 1, 1},
          {{"3"}, {"*"}, {"*"}, {"3"}, {""}, {""}, {"0.36"}, {"*"},
-          {"*", "*", "*"}, {"*", "*", "*"}, {"*", "*", "*"}, {"*", "*"}, {"*", "*", "*"}, {"*", "*"}}},
+          {"*", "*", "*"}, {"*", "*", "*"}, {"*", "*", "*"}, {"*", "*"}, {"*", "*", "*"}, {"*", "*"}, {"Beetles"},
+          {"0", "0", "2"}, {"0.3", "0.6"}, {"1", "1", "1"}}},
     };
     for (const FileCase& c : cases) {
         SCOPED_TRACE(c.name);
         const Result<LongTermOutlook> outlook = analyseLongTerm(c.matrix);
         ASSERT_TRUE(outlook);
-        const auto lines = fieldsOf(analysisFileText(*outlook));
+        const auto lines = fieldsOf(analysisFileText(*outlook, {c.title, c.matrix, c.initial}));
         ASSERT_EQ(lines.size(), kKeys.size());
         for (std::size_t i = 0; i < kKeys.size(); ++i) {
             ASSERT_FALSE(lines[i].empty());
@@ -87,7 +102,9 @@ TEST(AnalysisFile, LinesKeysAndEmptyFields)
                     EXPECT_NE(values[k].find_first_of("0123456789"), std::string::npos) << kKeys[i];
                 else
                     EXPECT_EQ(values[k], c.values[i][k]) << kKeys[i] << " " << k;
-                EXPECT_EQ(values[k].find(' '), std::string::npos);
+                if (kKeys[i] != "title") {
+                    EXPECT_EQ(values[k].find(' '), std::string::npos);
+                }
             }
         }
     }

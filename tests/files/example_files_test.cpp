@@ -138,7 +138,7 @@ TEST(ExampleFilesTest, TheLightBulbCommandWritesOneLinePerStepForEachExample)
 
         const std::string analysis = readBytes(folder.file(stem + "-Analysis.txt"));
         const std::vector<std::string> analysisLines = crlfLines(analysis);
-        ASSERT_EQ(analysisLines.size(), 14u) << example.file;
+        ASSERT_EQ(analysisLines.size(), 18u) << example.file;
         EXPECT_EQ(analysisLines[0], "classes," + std::to_string(example.lastAge + 1)) << example.file;
         EXPECT_EQ(analysisLines[1].rfind("lambda," + example.lambdaDigits, 0), 0u)
             << example.file << ": " << analysisLines[1];

@@ -110,6 +110,56 @@ TEST(LongTermOutlook, SpecialMatrices)
     }
 }
 
+struct EdgeCase {
+    std::string name;
+    LeslieMatrix matrix;
+    double lambda;
+    int period;
+    double dampingRatio;  // λ / |λ2|
+    double oscillationPeriod;  // 2π / |arg λ2|
+};
+
+// Reference values from the characteristic polynomial's roots worked out to
+// 60 digits by an arbitrary-precision polynomial root finder, outside this
+// program, from the same binary values of the entries.
+TEST(LongTermOutlook, SubdominantRootStaysAccurateWhenTheEntriesSpanManyOrdersOfMagnitude)
+{
+    const std::vector<EdgeCase> cases = {
+        {"huge fecundities", {std::vector<double>(4, 1e6), {1, 1, 1}}, 1000001.0, 1, 1000001.25000034375,
+         3.99999936338112473},
+        {"huge fecundities, tiny survival", {std::vector<double>(4, 1e6), {1e-9, 1e-9, 1e-9}}, 1000000.000000001, 1,
+         1000000000000001.19, 3.99999999999999936},
+        {"every entry tiny", {std::vector<double>(4, 1e-9), {1e-9, 1e-9, 1e-9}}, 1.92756197548292542e-9, 1, 2.3556376366826397,
+         3.77533179184423083},
+        {"the default matrix", {{0, 1, 2, 1}, {0.5, 1, 0.5}}, 1.21977495564459986, 1, 1.43529353618452327,
+         2.91700827666470455},
+        {"two classes, λ2 just below λ", {{1e-9, 1e6}, {1e-9}}, 0.0316227771016837983, 1, 1.0000000316227771, 2},
+        {"entries from 1e-9 to 1e6", {{1e-9, 1e6, 1e-3, 5e2, 1e-9, 2e5}, {1e-3, 0.9, 1e-9, 0.5, 1e-6}},
+         31.6227766026338008, 1, 1.00000000006008328, 2},
+        {"twelve classes",
+         {{0, 0, 0.5, 1, 2, 3, 3, 2, 1, 0.5, 0.2, 0.1}, {0.9, 0.8, 0.85, 0.9, 0.95, 0.9, 0.8, 0.7, 0.6, 0.5, 0.4}},
+         1.37396090444845241, 1, 1.28725711124350018, 6.02064581230318325},
+        {"ten classes, settling very slowly", {{0, 0, 0, 0, 0, 0, 0, 0, 0.5, 1e-9}, std::vector<double>(9, 1)},
+         0.925874712509512651, 1, 1.00000000005615244, 9.00000000198887693},
+        {"huge and tiny, period 2", {{0, 1e6, 0, 1e6}, {1e-9, 1, 1e-9}}, 0.031622792413052331, 2, 0, 0},
+    };
+    for (const EdgeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result<LongTermOutlook> result = analyseLongTerm(c.matrix);
+        ASSERT_TRUE(result) << result.error().message;
+        EXPECT_NEAR(result->lambda, c.lambda, 1e-9 * c.lambda);
+        EXPECT_EQ(result->period, c.period);
+        if (c.period > 1) {
+            EXPECT_FALSE(result->dampingRatio);
+            continue;
+        }
+        ASSERT_TRUE(result->dampingRatio && result->oscillationPeriod);
+        EXPECT_NEAR(*result->dampingRatio, c.dampingRatio, 1e-9 * c.dampingRatio);
+        EXPECT_NEAR(*result->oscillationPeriod, c.oscillationPeriod, 1e-9 * c.oscillationPeriod);
+        EXPECT_NEAR(std::abs(result->eigenvalues[1]), c.lambda / c.dampingRatio, 1e-9 * c.lambda / c.dampingRatio);
+    }
+}
+
 TEST(LongTermOutlook, GenerationTimeIsContinuousThroughLambdaOne)
 {
     // With F = (0, f, f) and P = (1, 1), λ = 1 at f = 0.5, where the mean age

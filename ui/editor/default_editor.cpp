@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/lenient_read.h"
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
 #include "ui/common/controls.h"
@@ -59,6 +60,22 @@ QLineEdit* makeEditableCell(QWidget* parent, int x, int y, int width, const QFon
     return cell;
 }
 
+QString survivalRefusal()
+{
+    return DefaultEditor::tr("Survival rate must be <=1. Press Try Again to enter new data.");
+}
+
+// A negative number of young cannot be projected, so it is refused like a
+// survival rate above 1; unreadable texts pass, as they count 0.
+bool hasNegativeFecundity(const std::array<std::string, 16>& m1, const NumberLocale& locale)
+{
+    for (int cell = 0; cell < 4; ++cell) {
+        if (readLeniently(m1[cell], locale) < 0)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 DefaultEditor::DefaultEditor(NumberLocale locale, QWidget* parent)
@@ -85,7 +102,7 @@ void DefaultEditor::buildMessageRow()
     setTextColour(mottoLabel_, colours::yellow);
     setBackground(mottoLabel_, colours::green);
 
-    survivalMessage_ = new QLabel(tr("Survival rate must be <=1. Press Try Again to enter new data."), this);
+    survivalMessage_ = new QLabel(survivalRefusal(), this);
     survivalMessage_->setGeometry(twipRect(720, 360, 3612, 612));
     survivalMessage_->setFont(sansSerifFont(10.8));
     survivalMessage_->setWordWrap(true);
@@ -185,6 +202,12 @@ void DefaultEditor::goBack()
 {
     const EditorTexts current = texts();
     if (firstRefusedSurvivalRate(current.m1, locale_)) {
+        survivalMessage_->setText(survivalRefusal());
+        showSurvivalMessage();
+        return;
+    }
+    if (hasNegativeFecundity(current.m1, locale_)) {
+        survivalMessage_->setText(tr("Fecundity must be >=0. Press Try Again to enter new data."));
         showSurvivalMessage();
         return;
     }

@@ -7,7 +7,10 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
+#include <complex>
+#include <iterator>
 #include <utility>
 
 #include "files/analysis_file.h"
@@ -35,6 +38,8 @@ QTableWidget* makeGrid(QWidget* parent, int rows, int columns, const QRect& plac
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab moves on to the next control instead of round the cells forever.
+    grid->setTabKeyNavigation(false);
     return grid;
 }
 
@@ -60,21 +65,23 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
 {
     setObjectName(QStringLiteral("outlookWindow"));
     setWindowTitle(tr("Long-term outlook"));
-    makeFixedSizeWindow(this, 10200, 8520);
+    makeFixedSizeWindow(this, 10200, 10560);
 
     lambdaLabel_ = makeSentence(this, QStringLiteral("lambdaLabel"), 180, 360);
     growthLabel_ = makeSentence(this, QStringLiteral("growthLabel"), 600, 600);
-    settlingLabel_ = makeSentence(this, QStringLiteral("settlingLabel"), 1260, 840);
-    reproductionLabel_ = makeSentence(this, QStringLiteral("reproductionLabel"), 2160, 360);
+    startLabel_ = makeSentence(this, QStringLiteral("startLabel"), 1260, 360);
+    settlingLabel_ = makeSentence(this, QStringLiteral("settlingLabel"), 1680, 840);
+    secondRootLabel_ = makeSentence(this, QStringLiteral("secondRootLabel"), 2580, 600);
+    reproductionLabel_ = makeSentence(this, QStringLiteral("reproductionLabel"), 3240, 600);
 
-    byAgeCaption_ = makeLabel(this, QStringLiteral("byAgeCaption"), tr("By age"), 240, 2640, 3960, 300, 11);
-    byAgeTable_ = makeGrid(this, kClasses, 2, twipRect(240, 2940, 3960, 2160));
+    byAgeCaption_ = makeLabel(this, QStringLiteral("byAgeCaption"), tr("By age"), 240, 3960, 3960, 300, 11);
+    byAgeTable_ = makeGrid(this, kClasses, 2, twipRect(240, 4260, 3960, 2160));
     byAgeTable_->setObjectName(QStringLiteral("byAgeTable"));
     byAgeTable_->setHorizontalHeaderLabels({tr("Stable\ndistribution"), tr("Reproductive\nvalue")});
     byAgeTable_->setAccessibleName(tr("Stable age distribution and reproductive values"));
 
-    meaningLabel_ = makeSentence(this, QStringLiteral("meaningLabel"), 5280, 2160);
-    meaningLabel_->setGeometry(twipRect(240, 5340, 3960, 2400));
+    meaningLabel_ = makeSentence(this, QStringLiteral("meaningLabel"), 6600, 2160);
+    meaningLabel_->setGeometry(twipRect(240, 6660, 3960, 2400));
     meaningLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     meaningLabel_->setFont(timesFont(10));
     meaningLabel_->setText(tr("The sensitivity of λ to an entry of the matrix says how much λ changes when that "
@@ -83,14 +90,14 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
                               "part of a Leslie matrix."));
 
     sensitivityCaption_ = makeLabel(this, QStringLiteral("sensitivityCaption"),
-                                    tr("Sensitivity of λ to each entry of the matrix"), 4440, 2640, 5520, 300, 11);
-    sensitivityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 2940, 5520, 2160));
+                                    tr("Sensitivity of λ to each entry of the matrix"), 4440, 3960, 5520, 300, 11);
+    sensitivityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 4260, 5520, 2160));
     sensitivityGrid_->setObjectName(QStringLiteral("sensitivityGrid"));
     sensitivityGrid_->setAccessibleName(tr("Sensitivities of lambda"));
 
     elasticityCaption_ = makeLabel(this, QStringLiteral("elasticityCaption"),
-                                   tr("Elasticity of λ (the elasticities add up to 1)"), 4440, 5280, 5520, 300, 11);
-    elasticityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 5580, 5520, 2160));
+                                   tr("Elasticity of λ (the elasticities add up to 1)"), 4440, 6600, 5520, 300, 11);
+    elasticityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 6900, 5520, 2160));
     elasticityGrid_->setObjectName(QStringLiteral("elasticityGrid"));
     elasticityGrid_->setAccessibleName(tr("Elasticities of lambda"));
 
@@ -103,12 +110,14 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
         grid->setVerticalHeaderLabels(ages);
     }
 
-    printButton_ = makeButton(this, QStringLiteral("outlookPrintButton"), tr("Print this page"), {}, 240, 7860,
+    sourceLabel_ = makeSentence(this, QStringLiteral("sourceLabel"), 9180, 600);
+
+    printButton_ = makeButton(this, QStringLiteral("outlookPrintButton"), tr("Print this page"), {}, 240, 9900,
                               3012, 495);
     saveButton_ = makeButton(this, QStringLiteral("outlookSaveButton"), tr("Save"), tr("Save the analysis (Ctrl+S)"),
-                             3600, 7860, 3012, 495);
+                             3600, 9900, 3012, 495);
     goBackButton_ = makeButton(this, QStringLiteral("outlookGoBackButton"), tr("Go back"),
-                               tr("Back to the main window (Esc)"), 6948, 7860, 3012, 495);
+                               tr("Back to the main window (Esc)"), 6948, 9900, 3012, 495);
 
     printer_ = new PagePrinter(prompts_, this);
     connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
@@ -118,6 +127,9 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
     connect(save, &QShortcut::activated, this, &OutlookWindow::saveAnalysis);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &OutlookWindow::backToMainRequested);
+
+    for (QLabel* caption : {byAgeCaption_, sensitivityCaption_, elasticityCaption_})
+        captions_.emplace_back(caption, caption->text());
 
     centreOnScreen(this);
     goBackButton_->setFocus();
@@ -133,10 +145,15 @@ QString OutlookWindow::fixed(double value, int decimals) const
     return toQString(formatFixed(value, decimals, locale_));
 }
 
-void OutlookWindow::showMatrix(const Result<LeslieMatrix>& matrix)
+void OutlookWindow::showMatrix(const Result<LeslieMatrix>& matrix, std::span<const double> initial)
 {
     clearNumbers();
     outlook_.reset();
+    matrix_.reset();
+    if (matrix)
+        matrix_ = *matrix;
+    initial_.assign(initial.begin(), initial.end());
+    showSource();
     Result<LongTermOutlook> outlook = matrix ? analyseLongTerm(*matrix) : Result<LongTermOutlook>(matrix.error());
     if (!outlook) {
         lambdaLabel_->setText(tr("The long-term outlook cannot be worked out."));
@@ -147,8 +164,12 @@ void OutlookWindow::showMatrix(const Result<LeslieMatrix>& matrix)
     outlook_ = *outlook;
     saveButton_->setEnabled(true);
     showSentences(*outlook_);
-    if (outlook_->diesOut())
+    if (outlook_->diesOut()) {
+        byAgeCaption_->setText(tr("By age: empty, as λ = 0"));
+        sensitivityCaption_->setText(tr("Sensitivity of λ: empty, as λ = 0"));
+        elasticityCaption_->setText(tr("Elasticity of λ: empty, as λ = 0"));
         return;
+    }
     fillByAge(*outlook_);
     fillMatrixGrid(sensitivityGrid_, outlook_->sensitivityFecundity, outlook_->sensitivitySurvival);
     fillMatrixGrid(elasticityGrid_, outlook_->elasticityFecundity, outlook_->elasticitySurvival);
@@ -167,39 +188,163 @@ void OutlookWindow::showSentences(const LongTermOutlook& o)
 
     const double r = *o.growthExponent;
     lambdaLabel_->setText(tr("λ = %1, and r = ln λ = %2").arg(number(o.lambda, 6), number(r, 6)));
-    const QString percent = fixed(o.percentChangePerInterval(), 1);
+    showGrowth(o);
+    if (matrix_ && !initial_.empty() && !startHasFutureBreeders(*matrix_, initial_))
+        startLabel_->setText(tr("But no one in this start will ever have young, so this start dies out within "
+                                "%1 intervals, whatever λ says.")
+                                 .arg(o.classes));
+    showSettling(o);
+    showSecondRoot(o);
+
+    const QString r0 = number(o.netReproductiveRate, 6);
+    reproductionLabel_->setText(tr("Net reproductive rate R0 = %1; generation time %2 intervals. Each newborn "
+                                   "leaves on average %1 newborns in its life, and in one generation time the "
+                                   "population changes by the factor R0.")
+                                    .arg(r0, fixed(*o.generationTime, 2)));
+}
+
+void OutlookWindow::showGrowth(const LongTermOutlook& o)
+{
+    const double percent = o.percentChangePerInterval();
+    const QString percentText = fixed(percent, decimalsFor(percent, 2, 1));
     const QString timesToDoubleOrHalve = fixed(o.doublingOrHalvingTime().value_or(0), 1);
-    if (o.lambda > 1)
+    if (o.lambda >= 1000) {
+        // Words for the powers of ten a student can picture; beyond them the power itself.
+        static const char* const kPowers[] = {
+            QT_TR_NOOP("a thousand"),         QT_TR_NOOP("ten thousand"),     QT_TR_NOOP("a hundred thousand"),
+            QT_TR_NOOP("a million"),          QT_TR_NOOP("ten million"),      QT_TR_NOOP("a hundred million"),
+            QT_TR_NOOP("a billion"),          QT_TR_NOOP("ten billion"),      QT_TR_NOOP("a hundred billion"),
+            QT_TR_NOOP("a trillion"),         QT_TR_NOOP("ten trillion"),     QT_TR_NOOP("a hundred trillion")};
+        const int power = nearestPowerOfTen(o.lambda);
+        const QString factor = power - 3 < static_cast<int>(std::size(kPowers))
+                                   ? tr(kPowers[power - 3])
+                                   : tr("ten to the power %1").arg(power);
+        growthLabel_->setText(tr("In the long run the population multiplies by about %1 each time interval.")
+                                  .arg(factor));
+    } else if (o.lambda >= 2) {
+        growthLabel_->setText(tr("In the long run the population multiplies by about %1 each time interval.")
+                                  .arg(number(o.lambda, 2)));
+    } else if (o.lambda > 1) {
         growthLabel_->setText(tr("In the long run the population grows by %1 % per time interval and doubles "
                                  "every %2 intervals.")
-                                  .arg(percent, timesToDoubleOrHalve));
-    else if (o.lambda < 1)
+                                  .arg(percentText, timesToDoubleOrHalve));
+    } else if (o.lambda > 0.5) {
         growthLabel_->setText(tr("In the long run the population shrinks by %1 % per time interval and halves "
-                                 "every %2 intervals.")
-                                  .arg(percent, timesToDoubleOrHalve));
-    else
+                                 "every %2 intervals: it dies out.")
+                                  .arg(percentText, timesToDoubleOrHalve));
+    } else if (o.lambda < 1) {
+        const double left = o.lambda * 100;
+        growthLabel_->setText(tr("In the long run the population shrinks to about %1 % of its size each time "
+                                 "interval: it dies out.")
+                                  .arg(fixed(left, decimalsFor(left, 2, 1))));
+    } else {
         growthLabel_->setText(tr("In the long run the population keeps its size."));
+    }
+}
 
-    if (!o.settles())
-        settlingLabel_->setText(tr("The numbers cycle with period %1: the growth rate and the age distribution "
-                                   "never settle but repeat every %1 intervals, while the population changes on "
-                                   "average by the factor λ each interval.")
-                                    .arg(*o.period));
-    else if (o.dampingRatio && o.oscillationPeriod)
-        settlingLabel_->setText(tr("Differences from the stable distribution shrink by a factor %1 each interval; "
-                                   "they swing with a period of about %2 intervals.")
-                                    .arg(fixed(*o.dampingRatio, 2), fixed(*o.oscillationPeriod, 1)));
-    else if (o.dampingRatio)
-        settlingLabel_->setText(tr("Differences from the stable distribution shrink by a factor %1 each interval, "
-                                   "without swinging.")
-                                    .arg(fixed(*o.dampingRatio, 2)));
+void OutlookWindow::showSettling(const LongTermOutlook& o)
+{
+    QString text;
+    if (!o.settles()) {
+        text = tr("The numbers cycle with period %1: the growth rate and the age distribution never settle but "
+                  "repeat every %1 intervals, while the population changes on average by the factor λ each "
+                  "interval.")
+                   .arg(*o.period);
+    } else if (o.dampingRatio && o.alternates()) {
+        text = tr("Differences from the stable distribution shrink by a factor %1 each interval; the numbers "
+                  "alternate up and down from one interval to the next while they settle.")
+                   .arg(dampingRatio(*o.dampingRatio));
+    } else if (o.dampingRatio && o.oscillationPeriod) {
+        text = tr("Differences from the stable distribution shrink by a factor %1 each interval; they swing with "
+                  "a period of about %2 intervals.")
+                   .arg(dampingRatio(*o.dampingRatio), fixed(*o.oscillationPeriod, 1));
+    } else if (o.dampingRatio) {
+        text = tr("Differences from the stable distribution shrink by a factor %1 each interval, without "
+                  "swinging.")
+                   .arg(dampingRatio(*o.dampingRatio));
+    } else if (matrix_ && onlyYoungestClassBreeds(*matrix_)) {
+        text = tr("Only the youngest class has young, so the age distribution is stable after at most %1 "
+                  "intervals, whatever the start.")
+                   .arg(o.classes);
+    } else {
+        text = tr("Only the youngest class has young that ever reach an age to count, so the age distribution is "
+                  "stable after at most %1 intervals, whatever the start.")
+                   .arg(o.classes);
+    }
+    if (o.dampingRatio && o.settles() && intervalsToShrinkTenfold(*o.dampingRatio) > kSlowSettling)
+        text += QLatin1Char(' ') + tr("That is very slow: the differences take about %1 intervals to shrink to a "
+                                      "tenth.")
+                                       .arg(number(intervalsToShrinkTenfold(*o.dampingRatio), 2));
+    settlingLabel_->setText(text);
+}
+
+void OutlookWindow::showSecondRoot(const LongTermOutlook& o)
+{
+    if (o.eigenvalues.size() < 2) {
+        secondRootLabel_->setText(tr("The matrix has no eigenvalue besides λ."));
+        return;
+    }
+    // Digits enough for λ / |λ2| to be worked out again from what is shown.
+    const int digits = o.dampingRatio ? std::clamp(dampingRatioDecimals(*o.dampingRatio) + 3, 6, 15) : 6;
+    const std::complex<double> second = o.eigenvalues[1];
+    const QString modulus = number(std::abs(second), digits);
+    if (o.dampingRatio)
+        secondRootLabel_->setText(tr("The next largest eigenvalue is λ2 = %1, with |λ2| = %2; the damping ratio "
+                                     "is λ\u00a0/\u00a0|λ2| = %3\u00a0/\u00a0%2 = %4.")
+                                      .arg(complexNumber(second, digits), modulus, number(o.lambda, digits),
+                                           dampingRatio(*o.dampingRatio)));
+    else if (!o.settles())
+        secondRootLabel_->setText(tr("The next largest eigenvalue is λ2 = %1, with |λ2| = %2 = λ: nothing damps "
+                                     "the cycle.")
+                                      .arg(complexNumber(second, digits), modulus));
     else
-        settlingLabel_->setText(tr("Only the youngest class has young, so the age distribution is stable after at "
-                                   "most %1 intervals, whatever the start.")
-                                    .arg(o.classes));
+        secondRootLabel_->setText(tr("Every other eigenvalue is 0."));
+}
 
-    reproductionLabel_->setText(tr("Net reproductive rate R0 = %1; generation time %2 intervals.")
-                                    .arg(number(o.netReproductiveRate, 6), fixed(*o.generationTime, 2)));
+void OutlookWindow::showSource()
+{
+    if (!matrix_)
+        return;
+    const QString f = list(matrix_->fecundity);
+    const QString p = list(matrix_->survival);
+    if (initial_.empty())
+        sourceLabel_->setText(tr("Worked out from the matrix with F = (%1) and P = (%2).").arg(f, p));
+    else
+        sourceLabel_->setText(tr("Worked out from the matrix with F = (%1) and P = (%2), for the start "
+                                 "N(0) = (%3).")
+                                  .arg(f, p, list(initial_)));
+}
+
+// Digits enough that a ratio near 1 does not read as 1, and no more than a
+// double holds for a very large one.
+QString OutlookWindow::dampingRatio(double ratio) const
+{
+    if (ratio >= 1e6)
+        return number(ratio, 7);
+    return fixed(ratio, dampingRatioDecimals(ratio));
+}
+
+// A part too small to show among `digits` digits of the modulus shows as 0:
+// its digits would be rounding noise.
+QString OutlookWindow::complexNumber(std::complex<double> value, int digits) const
+{
+    const double unseen = std::abs(value) * std::pow(10.0, -digits);
+    value = {std::abs(value.real()) < unseen ? 0 : value.real(),
+             std::abs(value.imag()) < unseen ? 0 : value.imag()};
+    if (value.imag() == 0)
+        return number(value.real(), digits);
+    const QString imaginary = number(std::abs(value.imag()), digits);
+    return value.imag() > 0 ? tr("%1 + %2i").arg(number(value.real(), digits), imaginary)
+                            : tr("%1 − %2i").arg(number(value.real(), digits), imaginary);
+}
+
+// Separated by semicolons where a comma is the decimal separator.
+QString OutlookWindow::list(const std::vector<double>& values) const
+{
+    QStringList texts;
+    for (double value : values)
+        texts << toQString(formatGeneral(value, locale_));
+    return texts.join(locale_.decimalSeparator == "," ? QStringLiteral("; ") : QStringLiteral(", "));
 }
 
 void OutlookWindow::fillByAge(const LongTermOutlook& o)
@@ -223,8 +368,11 @@ void OutlookWindow::fillMatrixGrid(QTableWidget* grid, const std::vector<double>
 
 void OutlookWindow::clearNumbers()
 {
-    for (QLabel* label : {lambdaLabel_, growthLabel_, settlingLabel_, reproductionLabel_})
+    for (QLabel* label : {lambdaLabel_, growthLabel_, startLabel_, settlingLabel_, secondRootLabel_,
+                          reproductionLabel_, sourceLabel_})
         label->clear();
+    for (const auto& [caption, text] : captions_)
+        caption->setText(text);
     for (QTableWidget* grid : {byAgeTable_, sensitivityGrid_, elasticityGrid_})
         grid->clearContents();
 }
@@ -236,7 +384,8 @@ void OutlookWindow::saveAnalysis()
     const QString path = prompts_.chooseFileToSave(this, tr("Analysis.txt"));
     if (path.isEmpty())
         return;
-    const Result<void> saved = replaceFile(QFile::encodeName(path).toStdString(), analysisFileText(*outlook_));
+    const Result<void> saved = replaceFile(QFile::encodeName(path).toStdString(),
+                                           analysisFileText(*outlook_, {{}, *matrix_, initial_}));
     if (!saved)
         prompts_.report(this, tr("The analysis was not saved. %1 Choose another folder or file name and save "
                                  "again.")

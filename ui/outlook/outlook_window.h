@@ -1,7 +1,12 @@
 // The "Long-term outlook" window: where the run of the main window's matrix settles, and why.
 #pragma once
 
+#include <QString>
+#include <complex>
 #include <optional>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "model/leslie_matrix.h"
 #include "model/long_term_outlook.h"
@@ -24,8 +29,10 @@ public:
     OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* parent = nullptr);
 
     // Works the outlook out afresh; a matrix it cannot analyse is explained
-    // in words and leaves every number blank.
-    void showMatrix(const Result<LeslieMatrix>& matrix);
+    // in words and leaves every number blank. `initial` is N(0) of the run,
+    // shown beside the matrix and checked for individuals that will ever
+    // have young; without it neither is said.
+    void showMatrix(const Result<LeslieMatrix>& matrix, std::span<const double> initial = {});
 
     PagePrinter& pagePrinter() { return *printer_; }
 
@@ -35,6 +42,13 @@ signals:
 private:
     void saveAnalysis();
     void showSentences(const LongTermOutlook& outlook);
+    void showGrowth(const LongTermOutlook& outlook);
+    void showSettling(const LongTermOutlook& outlook);
+    void showSecondRoot(const LongTermOutlook& outlook);
+    void showSource();
+    QString dampingRatio(double ratio) const;
+    QString complexNumber(std::complex<double> value, int digits) const;
+    QString list(const std::vector<double>& values) const;
     void fillByAge(const LongTermOutlook& outlook);
     void fillMatrixGrid(QTableWidget* grid, const std::vector<double>& fecundity,
                         const std::vector<double>& survival);
@@ -45,12 +59,17 @@ private:
     Prompts& prompts_;
     NumberLocale locale_;
     std::optional<LongTermOutlook> outlook_;
+    std::optional<LeslieMatrix> matrix_;
+    std::vector<double> initial_;
     PagePrinter* printer_ = nullptr;
 
     QLabel* lambdaLabel_ = nullptr;
     QLabel* growthLabel_ = nullptr;
+    QLabel* startLabel_ = nullptr;
     QLabel* settlingLabel_ = nullptr;
+    QLabel* secondRootLabel_ = nullptr;
     QLabel* reproductionLabel_ = nullptr;
+    QLabel* sourceLabel_ = nullptr;
     QLabel* byAgeCaption_ = nullptr;
     QLabel* meaningLabel_ = nullptr;
     QTableWidget* byAgeTable_ = nullptr;
@@ -61,6 +80,8 @@ private:
     QPushButton* printButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* goBackButton_ = nullptr;
+    // The grids' captions as built; a matrix whose grids stay empty says why in them.
+    std::vector<std::pair<QLabel*, QString>> captions_;
 };
 
 }  // namespace dalvo::ui

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -106,14 +109,15 @@ TEST_F(OutlookWindowTest, SaveWritesTheAnalysisFileWhereTheStudentChose)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("default.txt"));
-    window->showMatrix(kDefaultMatrix);
+    window->showMatrix(kDefaultMatrix, std::vector<double>{10, 0, 0, 0});
     prompts.fileNames = {path};
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("classes,4\r\nlambda,1.21977")) << bytes.left(40).toStdString();
-    EXPECT_EQ(bytes.count("\r\n"), 14);
+    EXPECT_EQ(bytes.count("\r\n"), 18);
+    EXPECT_TRUE(bytes.endsWith("title,\r\nfecundity,0,1,2,1\r\nsurvival,0.5,1,0.5\r\ninitial_numbers,10,0,0,0\r\n"));
     EXPECT_TRUE(prompts.reports.isEmpty());
 
     // Cancelled: nothing written, nothing said.
@@ -126,6 +130,77 @@ TEST_F(OutlookWindowTest, SaveWritesTheAnalysisFileWhereTheStudentChose)
     QTest::mouseClick(window->findChild<QPushButton*>("outlookSaveButton"), Qt::LeftButton);
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports.front().startsWith(QStringLiteral("The analysis was not saved.")));
+}
+
+struct SentenceCase {
+    const char* name;
+    LeslieMatrix matrix;
+    std::vector<double> initial;
+    const char* label;
+    QString says;  // empty: the label says nothing
+};
+
+// Reference digits for the default matrix come from its characteristic
+// polynomial solved to 60 digits outside this program.
+const std::vector<SentenceCase> kSentenceCases = {
+    {"λ2", kDefaultMatrix, {10, 0, 0, 0}, "secondRootLabel", "-0.467997 + 0.709375i, with |λ2| = 0.849844"},
+    {"R0", kDefaultMatrix, {}, "reproductionLabel", "Each newborn leaves on average 1.75 newborns"},
+    {"source", kDefaultMatrix, {10, 0, 0, 0}, "sourceLabel", "P = (0.5, 1, 0.5), for the start N(0) = (10, 0, 0, 0)."},
+    {"breeders ahead", {{1.2, 0, 0, 0}, {0.5, 1, 0.5}}, {10, 0, 0, 0}, "startLabel", ""},
+    {"no future breeders", {{1.2, 0, 0, 0}, {0.5, 1, 0.5}}, {0, 10, 10, 10}, "startLabel", "start dies out within 4"},
+    {"youngest only", {{1.2, 0, 0, 0}, {0.5, 1, 0.5}}, {}, "settlingLabel", "Only the youngest class has young, so"},
+    {"older young unreached", {{1.2, 0, 3, 0}, {0.5, 0, 0.5}}, {}, "settlingLabel", "has young that ever reach"},
+    {"tiny growth", {{1.00004, 0, 0, 0}, {0.5, 1, 0.5}}, {}, "growthLabel", "grows by 0.0040 % per time"},
+    {"huge growth", {{1e6, 1e6, 1e6, 1e6}, {1e-9, 1e-9, 1e-9}}, {}, "growthLabel", "by about a million each"},
+    {"slow settling", {{0, 0, 0.5, 1e-6}, {1, 1, 1}}, {}, "settlingLabel", "by a factor 1.0000013 each interval"},
+    {"slow settling said", {{0, 0, 0.5, 1e-6}, {1, 1, 1}}, {}, "settlingLabel", "That is very slow"},
+    {"negative real λ2", {{0.5, 1, 0, 0}, {0.5, 1, 1}}, {}, "settlingLabel", "alternate up and down"},
+    {"shrinking", {{0, 0.5, 0.5, 0.5}, {0.5, 0.5, 0.5}}, {}, "growthLabel", "it dies out"},
+    {"λ = 0", {{0, 0, 0, 0}, {0.5, 1, 0.5}}, {}, "byAgeCaption", "By age: empty, as λ = 0"},
+};
+
+TEST_F(OutlookWindowTest, SentencesSayWhatTheNumbersMean)
+{
+    for (const SentenceCase& c : kSentenceCases) {
+        SCOPED_TRACE(c.name);
+        window->showMatrix(c.matrix, c.initial);
+        EXPECT_TRUE(c.says.isEmpty() ? text(c.label).isEmpty() : text(c.label).contains(c.says))
+            << text(c.label).toStdString();
+    }
+}
+
+TEST_F(OutlookWindowTest, EveryTextFitsItsControlInBothLocales)
+{
+    for (const char* separator : {".", ","}) {
+        OutlookWindow shown(prompts, NumberLocale{separator});
+        for (const SentenceCase& c : kSentenceCases) {
+            shown.showMatrix(c.matrix, c.initial);
+            for (const QLabel* label : shown.findChildren<QLabel*>()) {
+                const QFontMetrics metrics(label->font());
+                const int needed = label->wordWrap() ? label->heightForWidth(label->width())
+                                                     : metrics.horizontalAdvance(label->text());
+                EXPECT_LE(needed, label->wordWrap() ? label->height() : label->width())
+                    << separator << " " << c.name << " " << label->objectName().toStdString();
+            }
+        }
+        for (const QPushButton* button : shown.findChildren<QPushButton*>())
+            EXPECT_LE(button->sizeHint().width(), button->width()) << button->objectName().toStdString();
+    }
+}
+
+TEST_F(OutlookWindowTest, TabLeavesTheTablesAndReachesEveryButton)
+{
+    window->showMatrix(kDefaultMatrix);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QSet<QString> reached;
+    for (int press = 0; press < 12; ++press) {
+        QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    for (const char* control : {"byAgeTable", "sensitivityGrid", "elasticityGrid", "outlookPrintButton",
+                                "outlookSaveButton", "outlookGoBackButton"})
+        EXPECT_TRUE(reached.contains(control)) << control;
 }
 
 TEST_F(OutlookWindowTest, EscapeAndGoBackReturnToTheMainWindow)
