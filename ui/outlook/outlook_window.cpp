@@ -135,9 +135,25 @@ QString OutlookWindow::fixed(double value, int decimals) const
 
 void OutlookWindow::showMatrix(const Result<LeslieMatrix>& matrix)
 {
+    showOutlook(matrix ? analyseLongTerm(*matrix) : Result<LongTermOutlook>(matrix.error()));
+}
+
+void OutlookWindow::follow(const StepwiseRun& run)
+{
+    auto showRun = [this](const StepwiseRun& changed) {
+        if (changed.matrixGeneration() == shownGeneration_)
+            return;
+        shownGeneration_ = changed.matrixGeneration();
+        showOutlook(changed.outlook());
+    };
+    showRun(run);
+    watch_ = run.subscribe(showRun);
+}
+
+void OutlookWindow::showOutlook(const Result<LongTermOutlook>& outlook)
+{
     clearNumbers();
     outlook_.reset();
-    Result<LongTermOutlook> outlook = matrix ? analyseLongTerm(*matrix) : Result<LongTermOutlook>(matrix.error());
     if (!outlook) {
         lambdaLabel_->setText(tr("The long-term outlook cannot be worked out."));
         growthLabel_->setText(toQString(outlook.error().message));

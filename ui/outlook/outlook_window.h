@@ -7,6 +7,7 @@
 #include "model/long_term_outlook.h"
 #include "model/number_text.h"
 #include "model/result.h"
+#include "model/stepwise_run.h"
 #include "ui/common/secondary_window.h"
 
 class QLabel;
@@ -26,6 +27,8 @@ public:
     // Works the outlook out afresh; a matrix it cannot analyse is explained
     // in words and leaves every number blank.
     void showMatrix(const Result<LeslieMatrix>& matrix);
+    // Shows the outlook of `run`'s matrix, and again whenever the matrix changes.
+    void follow(const StepwiseRun& run);
 
     PagePrinter& pagePrinter() { return *printer_; }
 
@@ -33,6 +36,7 @@ signals:
     void backToMainRequested();
 
 private:
+    void showOutlook(const Result<LongTermOutlook>& outlook);
     void saveAnalysis();
     void showSentences(const LongTermOutlook& outlook);
     void fillByAge(const LongTermOutlook& outlook);
@@ -45,6 +49,8 @@ private:
     Prompts& prompts_;
     NumberLocale locale_;
     std::optional<LongTermOutlook> outlook_;
+    int shownGeneration_ = -1;
+    StepwiseRun::Subscription watch_;
     PagePrinter* printer_ = nullptr;
 
     QLabel* lambdaLabel_ = nullptr;
