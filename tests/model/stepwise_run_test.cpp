@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -338,6 +340,89 @@ TEST(StepwiseRunTest, NewRunRejectsWhatItCannotStartFromWithoutWriting)
     EXPECT_FALSE(run.model.startNewRun({{1, 2}, {0.5}}, {10, 0, 0, 0}).ok());
     EXPECT_TRUE(historyBefore == *run.history);
     EXPECT_EQ(shownFields(run.model, run.locale), fieldsBefore);
+}
+
+// Every change tells each subscriber once; a refused operation or one that
+// changes nothing tells no one.
+TEST(StepwiseRunTest, SubscribersHearOfEachChangeOnce)
+{
+    LeslieMatrix otherMatrix = defaultMatrix();
+    otherMatrix.fecundity[3] = 4;
+    const struct Case {
+        const char* name;
+        std::function<Result<void>(StepwiseRun&)> operation;
+        bool succeeds;
+        int notices;
+    } cases[] = {
+        {"project", [](StepwiseRun& r) { return r.project(); }, true, 1},
+        {"transit", [](StepwiseRun& r) { r.transit(); return Result<void>(); }, true, 1},
+        {"load", [](StepwiseRun& r) { return r.load(); }, true, 1},
+        {"a new run", [](StepwiseRun& r) { return r.startNewRun(defaultMatrix(), {1, 2, 3, 4}); }, true, 1},
+        {"another matrix", [&](StepwiseRun& r) { return r.setMatrix(otherMatrix); }, true, 1},
+        {"the same matrix", [](StepwiseRun& r) { return r.setMatrix(defaultMatrix()); }, true, 0},
+        {"a matrix of other classes", [](StepwiseRun& r) { return r.setMatrix({{1, 1}, {0.5}}); }, false, 0},
+        {"a new run of mismatched N(0)", [](StepwiseRun& r) { return r.startNewRun({{2}, {}}, {1, 1}); }, false, 0},
+        {"a new run too large to add up", [](StepwiseRun& r) { return r.startNewRun(defaultMatrix(), {1E308, 1E308, 0, 0}); }, false, 0},
+        {"a projection that dies out",
+         [](StepwiseRun& r) {
+             EXPECT_TRUE(r.startNewRun({{0, 0}, {0}}, {0, 1}).ok());
+             return Result<void>(r.project());
+         },
+         false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DefaultRun run;
+        int first = 0;
+        int second = 0;
+        const StepwiseRun::Subscription a = run.model.subscribe([&](const StepwiseRun&) { ++first; });
+        StepwiseRun::Subscription b = run.model.subscribe([&](const StepwiseRun&) { ++second; });
+        EXPECT_EQ(c.operation(run.model).ok(), c.succeeds);
+        EXPECT_EQ(first, c.notices);
+        EXPECT_EQ(second, c.notices);
+        b.end();
+        run.model.transit();
+        EXPECT_EQ(first, c.notices + 1);
+        EXPECT_EQ(second, c.notices) << "an ended subscription hears nothing more";
+    }
+}
+
+TEST(StepwiseRunTest, ASubscriptionMayOutliveItsRun)
+{
+    StepwiseRun::Subscription kept;
+    {
+        StepwiseRun run;
+        kept = run.subscribe([](const StepwiseRun&) { FAIL() << "the run is gone"; });
+    }
+    kept.end();
+}
+
+// One individual walks through the classes of a cyclic matrix, one class a
+// step, whatever the number of classes; the outlook is worked out once.
+TEST(StepwiseRunTest, RunsOfOneToHundredAndOneClasses)
+{
+    for (int classes : {1, 4, kMaxAgeClasses}) {
+        SCOPED_TRACE(classes);
+        LeslieMatrix cycle{std::vector<double>(classes), std::vector<double>(classes - 1, 1.0)};
+        cycle.fecundity.back() = 1;
+        std::vector<double> initial(classes);
+        initial[0] = 1;
+        StepwiseRun run;
+        ASSERT_TRUE(run.startNewRun(cycle, initial).ok());
+        ASSERT_TRUE(run.outlook().ok());
+        EXPECT_NEAR(run.outlook()->lambda, 1, 1e-9);
+        const LongTermOutlook* firstOutlook = &run.outlook().value();
+        const int steps = std::min(classes + 2, 12);
+        for (int t = 1; t <= steps; ++t) {
+            ASSERT_TRUE(run.project().ok()) << "step " << t;
+            run.transit();
+            const StepNumbers& step = run.history().step(t);
+            ASSERT_EQ(static_cast<int>(step.counts.size()), classes);
+            EXPECT_EQ(step.total, 1);
+            EXPECT_EQ(step.counts[static_cast<std::size_t>(t % classes)], 1) << "step " << t;
+        }
+        EXPECT_EQ(&run.outlook().value(), firstOutlook);
+    }
 }
 
 }  // namespace
