@@ -37,11 +37,11 @@ ProgramWindows::ProgramWindows(ui::Prompts& prompts, QObject* parent)
       dedication([this] { return buildDedication(); }, [this] { endProgram(); }),
       outlook(backToMainOnClose(&ProgramWindows::buildOutlook)),
       prompts_(prompts),
-      main_(std::make_unique<ui::MainWindow>(history_, prompts_)),
+      main_(std::make_unique<ui::MainWindow>(run_, prompts_)),
       backdrop_(std::make_unique<ui::BackdropWindow>()),
       title_(std::make_unique<ui::TitleWindow>())
 {
-    fileCommands_ = new ui::FileCommands(history_, prompts_, main_.get());
+    fileCommands_ = new ui::FileCommands(run_.history(), prompts_, main_.get());
     for (QWidget* window : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(backdrop_.get()),
                             static_cast<QWidget*>(title_.get())})
         ui::nameControlsForScreenReaders(window);
@@ -130,26 +130,8 @@ void ProgramWindows::openDataTable()
 void ProgramWindows::openOutlook()
 {
     ui::OutlookWindow& window = outlook.get();
-    window.showMatrix(main_->model().matrix(), history_.step(0).counts);
     window.show();
     main_->hide();
-}
-
-std::optional<LongTermOutlook> ProgramWindows::outlookOfMatrix() const
-{
-    Result<LongTermOutlook> outlook = analyseLongTerm(main_->model().matrix());
-    if (!outlook)
-        return std::nullopt;
-    return *outlook;
-}
-
-// A new run is the only way the matrix changes.
-void ProgramWindows::showMatrixWhereItIsAnalysed()
-{
-    if (ui::OutlookWindow* shown = outlook.existing())
-        shown->showMatrix(main_->model().matrix());
-    if (ui::ChartWindow* chart = charts.existing())
-        chart->setOutlook(outlookOfMatrix());
 }
 
 ui::HowToWindow* ProgramWindows::buildHowTo()
@@ -190,22 +172,20 @@ ui::QuizWindow* ProgramWindows::buildQuiz()
 
 ui::DefaultEditor* ProgramWindows::buildEditor()
 {
-    auto* window = new ui::DefaultEditor(main_->model().locale());
-    connect(window, &ui::DefaultEditor::defaultsAccepted, this,
-            [this, window](std::array<std::string, 16> matrix, std::array<std::string, 4> initial) {
-                window->hide();
-                showMain();
-                main_->startNewRun(matrix, initial);
-                showMatrixWhereItIsAnalysed();
-            });
+    auto* window = new ui::DefaultEditor(main_->locale());
+    connect(window, &ui::DefaultEditor::defaultsAccepted, this, [this, window](const NewRun& run) {
+        window->hide();
+        showMain();
+        main_->startNewRun(run.matrix, run.initial);
+    });
     connect(window, &ui::DefaultEditor::quitRequested, this, [this, window] { showAbout(window); });
     return window;
 }
 
 ui::ChartWindow* ProgramWindows::buildCharts()
 {
-    auto* window = new ui::ChartWindow(history_, prompts_);
-    window->setOutlook(outlookOfMatrix());
+    auto* window = new ui::ChartWindow(run_.history(), prompts_);
+    window->follow(run_);
     connect(window, &ui::ChartWindow::goBackRequested, this, [this, window] {
         showMain();
         window->hide();
@@ -216,7 +196,7 @@ ui::ChartWindow* ProgramWindows::buildCharts()
 
 ui::TableWindow* ProgramWindows::buildDataTable()
 {
-    auto* window = new ui::TableWindow(AgeColumns::Numbers, history_, main_->model().locale(), prompts_);
+    auto* window = new ui::TableWindow(AgeColumns::Numbers, run_.history(), main_->locale(), prompts_);
     connect(window, &ui::TableWindow::otherTableRequested, this, [this, window] {
         ui::TableWindow& next = ageDistribution.get();
         next.fillFromRun();
@@ -229,7 +209,7 @@ ui::TableWindow* ProgramWindows::buildDataTable()
 
 ui::TableWindow* ProgramWindows::buildAgeDistribution()
 {
-    auto* window = new ui::TableWindow(AgeColumns::Proportions, history_, main_->model().locale(), prompts_);
+    auto* window = new ui::TableWindow(AgeColumns::Proportions, run_.history(), main_->locale(), prompts_);
     connect(window, &ui::TableWindow::backToMainRequested, this,
             [this, window] { backToMain(window); });
     connect(window, &ui::TableWindow::otherTableRequested, this, [this, window] {
@@ -264,7 +244,8 @@ ui::DedicationWindow* ProgramWindows::buildDedication()
 
 ui::OutlookWindow* ProgramWindows::buildOutlook()
 {
-    auto* window = new ui::OutlookWindow(prompts_, main_->model().locale());
+    auto* window = new ui::OutlookWindow(prompts_, main_->locale());
+    window->follow(run_);
     connect(window, &ui::OutlookWindow::backToMainRequested, this, [this, window] { backToMain(window); });
     return window;
 }

@@ -3,11 +3,10 @@
 
 #include <QObject>
 #include <memory>
-#include <optional>
 
 #include "app/window_slot.h"
 #include "model/history.h"
-#include "model/long_term_outlook.h"
+#include "model/stepwise_run.h"
 #include "ui/common/prompts.h"
 
 namespace dalvo::ui {
@@ -52,8 +51,9 @@ public:
     ui::BackdropWindow& backdrop() { return *backdrop_; }
     ui::TitleWindow& titleScreen() { return *title_; }
     ui::FileCommands& fileCommands() { return *fileCommands_; }
-    // The one history of the run: the main window writes it, every other window reads it.
-    const History& history() const { return history_; }
+    // The one run of the program: the main window steps it, every other window reads it.
+    const StepwiseRun& run() const { return run_; }
+    const History& history() const { return run_.history(); }
 
     WindowSlot<ui::HowToWindow> howTo;
     WindowSlot<ui::IntroductionWindow> introduction;
@@ -100,13 +100,11 @@ private:
     void openCharts();
     void openDataTable();
     void openOutlook();
-    std::optional<LongTermOutlook> outlookOfMatrix() const;
-    void showMatrixWhereItIsAnalysed();
     void endProgram();
 
     ui::DialogPrompts dialogPrompts_;
     ui::Prompts& prompts_;
-    History history_;
+    StepwiseRun run_;
     std::unique_ptr<ui::MainWindow> main_;
     std::unique_ptr<ui::BackdropWindow> backdrop_;
     std::unique_ptr<ui::TitleWindow> title_;

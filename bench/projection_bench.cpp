@@ -4,32 +4,36 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "model/number_text.h"
 
 namespace {
 
-using dalvo::History;
-using dalvo::MainFormModel;
+using dalvo::StepwiseRun;
 
-
+// With as many windows watching as the program can have open at once (the
+// main window, the charts and the outlook), each doing nothing: what the
+// change notification itself costs.
 void BM_ProjectionStep(benchmark::State& state)
 {
-    auto history = std::make_unique<History>();
-    MainFormModel model(*history, {});
-    (void)model.load();
+    auto run = std::make_unique<StepwiseRun>();
+    std::vector<StepwiseRun::Subscription> watchers;
+    for (int k = 0; k < state.range(0); ++k)
+        watchers.push_back(run->subscribe([](const StepwiseRun& changed) { benchmark::DoNotOptimize(&changed); }));
+    (void)run->load();
     for (auto _ : state) {
-        if (history->stepCount() == dalvo::kLastStep) {
+        if (run->history().stepCount() == dalvo::kLastStep) {
             state.PauseTiming();
-            (void)model.startNewRun(dalvo::defaultMatrix(), dalvo::kDefaultInitial);
+            (void)run->startNewRun(dalvo::defaultMatrix(), dalvo::defaultInitial());
             state.ResumeTiming();
         }
-        benchmark::DoNotOptimize(model.projectOnce());
-        model.transit();
+        benchmark::DoNotOptimize(run->project());
+        run->transit();
     }
 }
-BENCHMARK(BM_ProjectionStep);
+BENCHMARK(BM_ProjectionStep)->Arg(0)->Arg(3);
 
 // What no step can avoid: the 4 x 4 product, and formatting and reading back
 // the ten values the window shows (N(t+1), its total, the growth rate, and
@@ -62,16 +66,15 @@ BENCHMARK(BM_ProjectionStepFloor);
 
 void BM_ThousandStepsWithTransitions(benchmark::State& state)
 {
-    auto history = std::make_unique<History>();
-    MainFormModel model(*history, {});
-    (void)model.load();
+    auto run = std::make_unique<StepwiseRun>();
+    (void)run->load();
     for (auto _ : state) {
-        (void)model.startNewRun(dalvo::defaultMatrix(), dalvo::kDefaultInitial);
+        (void)run->startNewRun(dalvo::defaultMatrix(), dalvo::defaultInitial());
         for (int step = 0; step < dalvo::kLastStep; ++step) {
-            benchmark::DoNotOptimize(model.projectOnce());
-            model.transit();
+            benchmark::DoNotOptimize(run->project());
+            run->transit();
         }
-        benchmark::DoNotOptimize(history->step(dalvo::kLastStep).total);
+        benchmark::DoNotOptimize(run->history().step(dalvo::kLastStep).total);
     }
 }
 BENCHMARK(BM_ThousandStepsWithTransitions)->Unit(benchmark::kMillisecond);

@@ -40,7 +40,7 @@ void appendValue(std::string& text, double value, ExportPrecision precision, int
 
 bool stepIsFinite(const StepNumbers& step)
 {
-    for (int i = 0; i < kAgeClasses; ++i) {
+    for (std::size_t i = 0; i < step.counts.size(); ++i) {
         if (!std::isfinite(step.counts[i]) || !std::isfinite(step.proportions[i]))
             return false;
     }
@@ -60,6 +60,10 @@ Result<std::string> exportText(const History& history, ExportPrecision precision
         // A value that is not a number would make the file unreadable to a
         // spreadsheet; the run never records one, so this only guards.
         const StepNumbers& step = history.step(t);
+        // The file's columns are those of the four-class run.
+        if (step.counts.size() != kAgeClasses)
+            return Error{"The run has " + std::to_string(step.counts.size()) +
+                         " age classes; a run file holds four, so the run was not saved."};
         if (!stepIsFinite(step)) {
             return Error{"Step " + std::to_string(t) +
                          " of the run holds a value that is not a number, so the run was not saved."};

@@ -1,22 +1,22 @@
 #include "model/default_values.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <string>
 #include <utility>
 
 #include "model/lenient_read.h"
-#include "model/main_form_model.h"
+#include "model/matrix_grid.h"
+#include "model/stepwise_run.h"
 
 namespace dalvo {
 
 namespace {
 
-std::string matrixCellName(int index)
+std::string matrixCellName(MatrixCell cell)
 {
-    return "The number in row " + std::to_string(index / 4 + 1) + ", column " +
-           std::to_string(index % 4 + 1) + " of the matrix";
+    return "The number in row " + std::to_string(cell.row + 1) + ", column " + std::to_string(cell.column + 1) +
+           " of the matrix";
 }
 
 std::string initialCellName(int age)
@@ -48,18 +48,21 @@ std::optional<std::string> writtenBack(std::string_view text, const NumberLocale
 
 bool isEditableCell(int index)
 {
-    return (index >= 0 && index < 4) ||
-           std::find(kSurvivalCells.begin(), kSurvivalCells.end(), index) != kSurvivalCells.end();
+    if (index < 0 || index >= kGridCells)
+        return false;
+    const MatrixCell cell = MatrixCell::atIndex(index);
+    return cell.isFecundity() || cell.isSurvival();
 }
 
 EditorTexts designTexts(const NumberLocale& locale)
 {
     const LeslieMatrix matrix = defaultMatrix();
+    const std::vector<double> initial = defaultInitial();
     EditorTexts texts;
-    for (std::size_t i = 0; i < texts.m1.size(); ++i)
-        texts.m1[i] = formatGeneral(matrixCell(matrix, static_cast<int>(i) / 4, static_cast<int>(i) % 4), locale);
+    for (MatrixCell cell : gridCells())
+        texts.m1[static_cast<std::size_t>(cell.index())] = formatGeneral(matrixCell(matrix, cell), locale);
     for (std::size_t i = 0; i < texts.n0.size(); ++i)
-        texts.n0[i] = formatGeneral(kDefaultInitial[i], locale);
+        texts.n0[i] = formatGeneral(initial[i], locale);
     return texts;
 }
 
@@ -83,7 +86,7 @@ Result<EditorTexts> normalise(const EditorTexts& texts, const NumberLocale& loca
     for (std::size_t i = 0; i < texts.m1.size(); ++i) {
         std::optional<std::string> written = writtenBack(texts.m1[i], locale);
         if (!written)
-            return tooLarge(matrixCellName(static_cast<int>(i)));
+            return tooLarge(matrixCellName(MatrixCell::atIndex(static_cast<int>(i))));
         normalised.m1[i] = std::move(*written);
     }
     double total = 0;
@@ -104,16 +107,20 @@ Result<EditorTexts> normalise(const EditorTexts& texts, const NumberLocale& loca
 
 Result<NewRun> newRunFrom(const EditorTexts& texts, const NumberLocale& locale)
 {
-    NewRun run{{std::vector<double>(4), std::vector<double>(3)}, {}};
-    for (int cell : {0, 1, 2, 3, 4, 9, 14}) {
-        const Result<double> value = parseNumber(texts.m1[cell], locale);
+    NewRun run{{std::vector<double>(kAgeClasses), std::vector<double>(kAgeClasses - 1)},
+               std::vector<double>(kAgeClasses)};
+    for (MatrixCell cell : gridCells()) {
+        const std::string& text = texts.m1[static_cast<std::size_t>(cell.index())];
+        if (!cell.isFecundity() && !cell.isSurvival())
+            continue;
+        const Result<double> value = parseNumber(text, locale);
         if (!value)
-            return Error{"The matrix cell in row " + std::to_string(cell / 4 + 1) + ", column " +
-                         std::to_string(cell % 4 + 1) + " is \"" + texts.m1[cell] +
+            return Error{"The matrix cell in row " + std::to_string(cell.row + 1) + ", column " +
+                         std::to_string(cell.column + 1) + " is \"" + text +
                          "\", which is not a number. Enter a number and try again."};
-        setMatrixCell(run.matrix, cell / 4, cell % 4, *value);
+        setMatrixCell(run.matrix, cell, *value);
     }
-    for (int age = 0; age < 4; ++age) {
+    for (int age = 0; age < kAgeClasses; ++age) {
         const Result<double> value = parseNumber(texts.n0[age], locale);
         if (!value)
             return Error{"The initial population of age class " + std::to_string(age) + " is \"" +

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/leslie_matrix.h"
 #include "model/number_text.h"
@@ -49,7 +50,7 @@ Result<EditorTexts> normalise(const EditorTexts& texts, const NumberLocale& loca
 // fecundities and three survival rates) and N(0), as numbers.
 struct NewRun {
     LeslieMatrix matrix;
-    std::array<double, 4> initial{};
+    std::vector<double> initial;
 };
 
 // Reads the editor's texts; fails, naming the cell, on a text that is not a number.

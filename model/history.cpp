@@ -1,14 +1,17 @@
 #include "model/history.h"
 
+#include <utility>
+
 namespace dalvo {
 
-StepNumbers stepNumbersOf(const std::array<double, kAgeClasses>& counts)
+StepNumbers stepNumbersOf(std::span<const double> counts)
 {
     StepNumbers step;
-    step.counts = counts;
+    step.counts.assign(counts.begin(), counts.end());
     for (double count : counts)
         step.total += count;
-    for (int age = 0; age < kAgeClasses; ++age)
+    step.proportions.resize(counts.size());
+    for (std::size_t age = 0; age < counts.size(); ++age)
         step.proportions[age] = step.total == 0 ? 0 : counts[age] / step.total;
     return step;
 }
@@ -21,23 +24,24 @@ History::History()
     steps_.emplace_back();
 }
 
-void History::restart(const StepNumbers& stepZero)
+void History::restart(StepNumbers stepZero)
 {
-    steps_.assign(1, stepZero);
+    steps_.clear();
+    steps_.push_back(std::move(stepZero));
     changes_.clear();
     growthRates_.clear();
 }
 
-void History::replaceStepZero(const StepNumbers& stepZero)
+void History::replaceStepZero(StepNumbers stepZero)
 {
-    steps_.front() = stepZero;
+    steps_.front() = std::move(stepZero);
 }
 
-bool History::append(const StepNumbers& next, double change, float growthRate)
+bool History::append(StepNumbers next, double change, float growthRate)
 {
     if (isFull())
         return false;
-    steps_.push_back(next);
+    steps_.push_back(std::move(next));
     changes_.push_back(change);
     growthRates_.push_back(growthRate);
     return true;

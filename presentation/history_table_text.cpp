@@ -33,6 +33,8 @@ std::string historyTableText(const History& history, AgeColumns ages, int t, int
     const StepNumbers& step = history.step(t);
     if (column < kTotalColumn) {
         const auto age = static_cast<std::size_t>(column - 1);
+        if (age >= step.counts.size())
+            return {};
         return ages == AgeColumns::Numbers ? rounded(step.counts[age], kNumberDecimals, locale)
                                            : rounded(step.proportions[age], kProportionDecimals, locale);
     }

@@ -1,28 +1,28 @@
 #include "presentation/main_fields.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace dalvo {
 
-MainFields shownFields(const MainFormModel& model)
+MainFields shownFields(const StepwiseRun& run, const NumberLocale& locale)
 {
-    const NumberLocale& locale = model.locale();
     auto text = [&](std::optional<double> value) { return value ? formatGeneral(*value, locale) : std::string(); };
     auto step = [](std::optional<int> value) { return value ? std::to_string(*value) : std::string(); };
 
     MainFields fields;
-    for (int row = 0; row < kAgeClasses; ++row)
-        for (int column = 0; column < kAgeClasses; ++column)
-            fields.matrixCells[4 * row + column] = formatGeneral(matrixCell(model.matrix(), row, column), locale);
-    for (int age = 0; age < kAgeClasses; ++age) {
-        fields.now[age] = formatGeneral(model.now()[age], locale);
-        fields.next[age] = model.next() ? formatGeneral((*model.next())[age], locale) : std::string();
+    for (MatrixCell cell : gridCells())
+        fields.matrixCells[static_cast<std::size_t>(cell.index())] = formatGeneral(matrixCell(run.matrix(), cell), locale);
+    const std::size_t shownClasses = std::min<std::size_t>(kAgeClasses, run.now().size());
+    for (std::size_t age = 0; age < shownClasses; ++age) {
+        fields.now[age] = formatGeneral(run.now()[age], locale);
+        fields.next[age] = run.next() ? formatGeneral((*run.next())[age], locale) : std::string();
     }
-    fields.nowTotal = text(model.nowTotal());
-    fields.nextTotal = text(model.nextTotal());
-    fields.growthRate = text(model.growthRate());
-    fields.nowStep = step(model.nowStep());
-    fields.nextStep = step(model.nextStep());
+    fields.nowTotal = text(run.nowTotal());
+    fields.nextTotal = text(run.nextTotal());
+    fields.growthRate = text(run.growthRate());
+    fields.nowStep = step(run.nowStep());
+    fields.nextStep = step(run.nextStep());
     return fields;
 }
 

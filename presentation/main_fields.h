@@ -1,30 +1,34 @@
-// The texts the main window shows for the model's numbers: where numbers become text for the student.
+// The texts the main window shows for its run's numbers: where numbers become text for the student.
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "model/main_form_model.h"
+#include "model/matrix_grid.h"
+#include "model/number_text.h"
+#include "model/stepwise_run.h"
 
 namespace dalvo {
 
 struct MainFields {
-    // Element 4r + c is the cell in row r, column c: row 0 holds the
-    // fecundities, cells 4, 9 and 14 the survival rates, every other cell 0.
-    std::array<std::string, 16> matrixCells;
-    std::array<std::string, 4> now;   // N(t)
-    std::array<std::string, 4> next;  // N(t + 1), empty until projected
+    // Listed row by row as the grid's cells are: row 0 holds the
+    // fecundities, the cells below the diagonal the survival rates, every
+    // other cell 0.
+    std::array<std::string, kGridCells> matrixCells;
+    std::array<std::string, kAgeClasses> now;   // N(t)
+    std::array<std::string, kAgeClasses> next;  // N(t + 1), empty until projected
     std::string nowTotal;
     std::string nextTotal;
     std::string growthRate;
     std::string nowStep;   // t
     std::string nextStep;  // t + 1
 
+    const std::string& cell(MatrixCell at) const { return matrixCells[static_cast<std::size_t>(at.index())]; }
     bool operator==(const MainFields&) const = default;
 };
 
-// Every number in the general format with the model's decimal separator;
-// what is not known yet is empty.
-MainFields shownFields(const MainFormModel& model);
+// The first four classes of `run`, every number in the general format with
+// the locale's decimal separator; what is not known yet is empty.
+MainFields shownFields(const StepwiseRun& run, const NumberLocale& locale);
 
 }  // namespace dalvo

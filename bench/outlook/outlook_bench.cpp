@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "ui/common/prompts.h"
 #include "ui/outlook/outlook_window.h"
 

@@ -6,7 +6,7 @@
 
 #include "model/history.h"
 #include "ui/common/prompts.h"
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "ui/tables/table_window.h"
 
 namespace {
@@ -22,16 +22,15 @@ using dalvo::ui::TableWindow;
 // steps it.
 std::unique_ptr<History> defaultRun(int projections)
 {
-    auto history = std::make_unique<History>();
-    dalvo::MainFormModel model(*history, {});
-    if (!model.load().ok())
-        return history;
-    for (int k = 0; k < projections; ++k) {
-        if (!model.projectOnce().ok())
-            break;
-        model.transit();
+    dalvo::StepwiseRun run;
+    if (run.load().ok()) {
+        for (int k = 0; k < projections; ++k) {
+            if (!run.project().ok())
+                break;
+            run.transit();
+        }
     }
-    return history;
+    return std::make_unique<History>(run.history());
 }
 
 // Runs the pending layouts and paints the whole window, as its first

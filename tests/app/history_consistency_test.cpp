@@ -7,7 +7,7 @@
 #include <limits>
 #include <memory>
 
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "support/default_run.h"
 #include "support/history_rows.h"
 

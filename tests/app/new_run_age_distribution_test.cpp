@@ -54,7 +54,7 @@ TEST_F(NewRunAgeDistributionTest, StepZeroShowsTheNewInitialPopulation)
         QStringList stepZero;
     };
     auto number = [this](double value) {
-        return QString::fromStdString(formatGeneral(value, windows.mainWindow().model().locale()));
+        return QString::fromStdString(formatGeneral(value, windows.mainWindow().locale()));
     };
     const std::vector<Case> cases = {
         {"two classes", {"0", "5", "5", "0"}, {"0", number(0.5), number(0.5), "0"}},

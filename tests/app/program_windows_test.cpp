@@ -86,7 +86,7 @@ QString lambdaText(QWidget& outlook)
 
 TEST_F(ProgramWindowsTest, TheOutlookButtonAndCtrlLOpenTheOutlookOfTheMatrixShown)
 {
-    const QString point = QString::fromStdString(windows.mainWindow().model().locale().decimalSeparator);
+    const QString point = QString::fromStdString(windows.mainWindow().locale().decimalSeparator);
     const QString defaultLambda = QStringLiteral("λ = 1") + point + QStringLiteral("21977");
     struct Case {
         const char* name;
@@ -155,7 +155,7 @@ TEST_F(ProgramWindowsTest, TheGrowthRateChartDrawsLambdaOfTheMatrixShown)
     projectFourSteps();
     click("frmForm1", "Command4");
     click("dalvofig", "Command2");
-    const QString separator = QString::fromStdString(windows.mainWindow().model().locale().decimalSeparator);
+    const QString separator = QString::fromStdString(windows.mainWindow().locale().decimalSeparator);
     EXPECT_EQ(lambdaGuide(), QStringLiteral("λ = 1") + separator + QStringLiteral("21977"));
     click("dalvofig", "Command6");
 

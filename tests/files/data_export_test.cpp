@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/default_values.h"
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "support/default_run.h"
 #include "presentation/main_fields.h"
 #include "tests/files/scratch_folder.h"
@@ -27,7 +27,7 @@ void startFrom(DefaultRun& run, const std::array<std::string, 4>& initial)
 {
     auto localised = [&](std::string text) {
         if (const auto point = text.find('.'); point != std::string::npos)
-            text.replace(point, 1, run.model.locale().decimalSeparator);
+            text.replace(point, 1, run.locale.decimalSeparator);
         return text;
     };
     std::array<std::string, 16> matrix{"0", "1", "2", "1", "0.5", "0", "0",   "0",
@@ -37,7 +37,7 @@ void startFrom(DefaultRun& run, const std::array<std::string, 4>& initial)
         text = localised(text);
     for (std::string& text : numbers)
         text = localised(text);
-    const Result<NewRun> parsed = newRunFrom({matrix, numbers}, run.model.locale());
+    const Result<NewRun> parsed = newRunFrom({matrix, numbers}, run.locale);
     ASSERT_TRUE(parsed.ok());
     ASSERT_TRUE(run.model.startNewRun(parsed->matrix, parsed->initial).ok());
 }
@@ -156,7 +156,7 @@ TEST(DataExportTest, ACommaLocaleRunStillWritesPeriodsAndTenColumns)
 {
     DefaultRun run(NumberLocale{","});
     run.project(4);
-    ASSERT_EQ(shownFields(run.model).now[2], "2,5") << "the run itself shows commas";
+    ASSERT_EQ(shownFields(run.model, run.locale).now[2], "2,5") << "the run itself shows commas";
     const std::string text = exported(*run.history, ExportPrecision::Full);
     const std::vector<std::string> lines = crlfLines(text);
     ASSERT_EQ(lines.size(), 6u);

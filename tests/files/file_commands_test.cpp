@@ -112,9 +112,10 @@ protected:
     };
 
     QTemporaryDir folder;
-    std::unique_ptr<History> history = std::make_unique<History>();
+    StepwiseRun run;
+    const History* history = &run.history();
     AnsweringPrompts prompts{*this};
-    MainWindow window{*history, prompts};
+    MainWindow window{run, prompts};
     FileCommands* commands = new FileCommands(*history, prompts, &window);
     std::deque<QString> answers;
     QStringList asked;

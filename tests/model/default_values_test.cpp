@@ -9,7 +9,7 @@
 
 #include "model/history.h"
 #include "model/lenient_read.h"
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "presentation/main_fields.h"
 
 namespace dalvo {
@@ -43,10 +43,9 @@ TEST(DefaultValues, DesignTextsAreTheMainWindowsOwnInTheRegionalForm)
         EXPECT_EQ(texts.m1, expected);
         EXPECT_EQ(texts.n0, (std::array<std::string, 4>{"10", "0", "0", "0"}));
 
-        History history;
-        const MainFormModel model(history, c.locale);
-        EXPECT_EQ(texts.m1, shownFields(model).matrixCells);
-        EXPECT_EQ(texts.n0, shownFields(model).now);
+        const StepwiseRun run;
+        EXPECT_EQ(texts.m1, shownFields(run, c.locale).matrixCells);
+        EXPECT_EQ(texts.n0, shownFields(run, c.locale).now);
     }
 }
 
@@ -230,18 +229,18 @@ TEST(DefaultValues, NormalisedTextsStartANewRunInTheMainWindowsModel)
         const Result<EditorTexts> normalised = normalise(texts, c.locale);
         ASSERT_TRUE(normalised.ok());
 
-        History history;
-        MainFormModel model(history, c.locale);
+        StepwiseRun model;
+        const History& history = model.history();
         ASSERT_TRUE(model.load().ok());
         const Result<NewRun> run = newRunFrom(*normalised, c.locale);
         ASSERT_TRUE(run.ok());
         ASSERT_TRUE(model.startNewRun(run->matrix, run->initial).ok());
-        EXPECT_EQ(shownFields(model).nowTotal, c.total1);
-        EXPECT_EQ(shownFields(model).matrixCells[0], c.m0);
-        EXPECT_EQ(shownFields(model).now, normalised.value().n0);
-        EXPECT_EQ(shownFields(model).nowStep, "0");
+        EXPECT_EQ(shownFields(model, c.locale).nowTotal, c.total1);
+        EXPECT_EQ(shownFields(model, c.locale).matrixCells[0], c.m0);
+        EXPECT_EQ(shownFields(model, c.locale).now, normalised.value().n0);
+        EXPECT_EQ(shownFields(model, c.locale).nowStep, "0");
         EXPECT_EQ(history.stepCount(), 0);
-        EXPECT_TRUE(model.projectOnce().ok());
+        EXPECT_TRUE(model.project().ok());
         EXPECT_EQ(history.stepCount(), 1);
     }
 }

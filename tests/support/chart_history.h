@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "model/history.h"
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "support/default_run.h"
 #include "support/history_rows.h"
 

@@ -9,7 +9,8 @@
 
 #include "model/history.h"
 #include "model/long_term_outlook.h"
-#include "model/main_form_model.h"
+#include "model/number_text.h"
+#include "model/stepwise_run.h"
 
 namespace dalvo {
 
@@ -18,13 +19,15 @@ namespace dalvo {
 // N(3) = (10, 2.5, 0, 2.5), N(4) = (5, 5, 2.5, 0).
 inline constexpr std::array<double, 5> kDefaultRunTotals{10, 5, 10, 15, 12.5};
 
-// A model over a history of its own, loaded as the main window loads it;
-// each projection is Project, then Transit.
+// A run loaded as the main window loads it, with the locale a window would
+// show it in; each projection is Project, then Transit.
 struct DefaultRun {
-    std::unique_ptr<History> history = std::make_unique<History>();
-    MainFormModel model;
+    std::unique_ptr<StepwiseRun> owned = std::make_unique<StepwiseRun>();
+    StepwiseRun& model = *owned;
+    const History* history = &owned->history();
+    NumberLocale locale;
 
-    explicit DefaultRun(int projections = 0, NumberLocale locale = {}) : model(*history, std::move(locale))
+    explicit DefaultRun(int projections = 0, NumberLocale numbers = {}) : locale(std::move(numbers))
     {
         EXPECT_TRUE(model.load().ok());
         project(projections);
@@ -34,7 +37,7 @@ struct DefaultRun {
     void project(int count)
     {
         for (int k = 0; k < count; ++k) {
-            const Result<void> step = model.projectOnce();
+            const Result<void> step = model.project();
             ASSERT_TRUE(step.ok()) << "step " << k + 1 << ": " << step.error().message;
             model.transit();
         }
@@ -46,7 +49,7 @@ struct DefaultRun {
 inline std::unique_ptr<History> defaultRunHistory(int projections)
 {
     DefaultRun run(projections);
-    return std::move(run.history);
+    return std::make_unique<History>(run.model.history());
 }
 
 // An outlook that settles on `lambda`, with a stable distribution whose

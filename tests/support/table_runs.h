@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "model/history.h"
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "support/default_run.h"
 #include "ui/common/twips.h"
 

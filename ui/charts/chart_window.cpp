@@ -129,6 +129,19 @@ void ChartWindow::setOutlook(std::optional<LongTermOutlook> outlook)
     redraw();
 }
 
+void ChartWindow::follow(const StepwiseRun& run)
+{
+    auto takeOutlook = [this](const StepwiseRun& changed) {
+        if (changed.matrixGeneration() == outlookGeneration_)
+            return;
+        outlookGeneration_ = changed.matrixGeneration();
+        const Result<LongTermOutlook>& outlook = changed.outlook();
+        setOutlook(outlook ? std::optional<LongTermOutlook>(*outlook) : std::nullopt);
+    };
+    takeOutlook(run);
+    watch_ = run.subscribe(takeOutlook);
+}
+
 void ChartWindow::graph()
 {
     draw(&graphAgeStructureChart);

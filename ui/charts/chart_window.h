@@ -6,6 +6,7 @@
 #include "model/history.h"
 #include "model/long_term_outlook.h"
 #include "model/number_text.h"
+#include "model/stepwise_run.h"
 #include "presentation/chart_description.h"
 #include "ui/charts/chart_renderer.h"
 #include "ui/common/prompts.h"
@@ -44,6 +45,10 @@ public:
     // be analysed.
     void setOutlook(std::optional<LongTermOutlook> outlook);
 
+    // Takes its outlook from `run`, and a new one whenever the run's matrix
+    // changes; `run` is the one whose history the window was built on.
+    void follow(const StepwiseRun& run);
+
     const ChartDescription& shownChart() const { return shown_; }
     ChartRenderer& renderer() { return renderer_; }
     QChartView* chartView() const { return chartView_; }
@@ -68,6 +73,8 @@ private:
     NumberLocale locale_;
     std::optional<LongTermOutlook> outlook_;
     ChartOfRun current_ = nullptr;
+    int outlookGeneration_ = -1;
+    StepwiseRun::Subscription watch_;
     ChartDescription shown_;
 
     QChartView* chartView_ = nullptr;

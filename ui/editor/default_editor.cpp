@@ -221,7 +221,12 @@ void DefaultEditor::goBack()
         showNumber(matrixCells_[i], toQString(written.m1[i]));
     for (std::size_t i = 0; i < initialCells_.size(); ++i)
         showNumber(initialCells_[i], toQString(written.n0[i]));
-    emit defaultsAccepted(written.m1, written.n0);
+    const Result<NewRun> run = newRunFrom(written, locale_);
+    if (!run) {
+        showProblem(this, toQString(run.error().message));
+        return;
+    }
+    emit defaultsAccepted(*run);
 }
 
 // The message stays until "Try again", even across a later successful

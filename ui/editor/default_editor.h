@@ -23,10 +23,10 @@ public:
     EditorTexts texts() const;
 
 signals:
-    // "Go Back" passed: the editor's texts are normalised and these are
-    // they. The program hides the editor, shows the main window and starts
-    // the new run there.
-    void defaultsAccepted(std::array<std::string, 16> matrix, std::array<std::string, 4> initial);
+    // "Go Back" passed: the editor's texts are normalised and `run` holds
+    // their numbers. The program hides the editor, shows the main window and
+    // starts the new run there.
+    void defaultsAccepted(dalvo::NewRun run);
     // "Quit": the program leaves through the about screen.
     void quitRequested();
 

@@ -12,7 +12,6 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "model/default_values.h"
 #include "presentation/main_fields.h"
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
@@ -61,8 +60,8 @@ QString guideNotice()
 
 }  // namespace
 
-MainWindow::MainWindow(History& history, Prompts& prompts, QWidget* parent)
-    : QWidget(parent), model_(history, numberLocaleOfSystem())
+MainWindow::MainWindow(StepwiseRun& run, Prompts& prompts, QWidget* parent)
+    : QWidget(parent), run_(run), locale_(numberLocaleOfSystem())
 {
     setWindowTitle(tr("Dalvo-Leslie Matrix"));
     setWindowIcon(applicationIcon());
@@ -82,7 +81,8 @@ MainWindow::MainWindow(History& history, Prompts& prompts, QWidget* parent)
     buildBatchButton();
     nameControls();
 
-    mirrorModel();
+    mirrorRun();
+    watch_ = run_.subscribe([this](const StepwiseRun&) { mirrorRun(); });
 }
 
 void MainWindow::buildTitleBand()
@@ -133,7 +133,7 @@ void MainWindow::buildMatrixFrame()
             else if (c == r - 1)
                 setTextColour(cell, colours::blue);
             cell->setAccessibleName(tr("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
-            matrixCells_[4 * r + c] = cell;
+            matrixCells_[static_cast<std::size_t>(MatrixCell{r, c}.index())] = cell;
         }
     }
     for (int i = 0; i < 4; ++i) {
@@ -163,7 +163,7 @@ void MainWindow::buildMatrixFrame()
     projectArrow_->setAlignment(Qt::AlignCenter);
     projectArrow_->setToolTip(tr("Calculate the age structure for next time interval"));
     projectArrow_->setCursor(pointingHandCursor());
-    connect(projectArrow_, &ClickableLabel::clicked, this, &MainWindow::projectOnce);
+    connect(projectArrow_, &ClickableLabel::clicked, this, &MainWindow::project);
 
     transitArrow_ = new ClickableLabel(matrixFrame_);
     transitArrow_->setGeometry(twipRect(6960, 3480, 780, 636));
@@ -248,7 +248,7 @@ void MainWindow::buildActionFrame()
                                   howToButton_, printButton_, introButton_})
         withHand->setCursor(pointingHandCursor());
 
-    connect(projectButton_, &QPushButton::clicked, this, &MainWindow::projectOnce);
+    connect(projectButton_, &QPushButton::clicked, this, &MainWindow::project);
     connect(transitButton_, &QPushButton::clicked, this, &MainWindow::transit);
     connect(howToButton_, &QPushButton::clicked, this, &MainWindow::howToRequested);
     connect(introButton_, &QPushButton::clicked, this, &MainWindow::introductionRequested);
@@ -307,7 +307,7 @@ void MainWindow::nameControls()
         {quitButton_, QStringLiteral("Command3")},
         {batchButton_, QStringLiteral("Command12")},
     };
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < kGridCells; ++i)
         names.push_back({matrixCells_[i], QStringLiteral("m(%1)").arg(i)});
     for (int i = 0; i < 4; ++i) {
         names.push_back({nowFields_[i], QStringLiteral("n1(%1)").arg(i)});
@@ -318,58 +318,35 @@ void MainWindow::nameControls()
 
 void MainWindow::load()
 {
-    const Result<void> loaded = model_.load();
+    const Result<void> loaded = run_.load();
     guideLabel_->setText(guideNotice());
     editionLabel_->setText(editionNotice(QDate::currentDate().year()));
     tickClock();
-    mirrorModel();
     centreOnScreen(this);
     projectButton_->setFocus();
     if (!loaded)
         showProblem(this, toQString(loaded.error().message));
 }
 
-void MainWindow::recordStepZero()
+void MainWindow::project()
 {
-    const Result<void> done = model_.recordStepZero();
-    mirrorModel();
-    if (!done)
-        showProblem(this, toQString(done.error().message));
-}
-
-void MainWindow::projectOnce()
-{
-    const Result<void> done = model_.projectOnce();
+    const Result<void> done = run_.project();
     if (!done) {
         showProblem(this, toQString(done.error().message));
         return;
     }
-    mirrorModel();
     transitButton_->setFocus();
 }
 
 void MainWindow::transit()
 {
-    model_.transit();
-    mirrorModel();
+    run_.transit();
     projectButton_->setFocus();
 }
 
-// The editor's texts become numbers here, at the edge of the window.
-Result<void> MainWindow::startRunFromTexts(const std::array<std::string, 16>& matrix,
-                                           const std::array<std::string, 4>& initial)
+void MainWindow::startNewRun(const LeslieMatrix& matrix, const std::vector<double>& initial)
 {
-    const Result<NewRun> run = newRunFrom({matrix, initial}, model_.locale());
-    if (!run)
-        return run.error();
-    return model_.startNewRun(run->matrix, run->initial);
-}
-
-void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
-                             const std::array<std::string, 4>& initial)
-{
-    const Result<void> started = startRunFromTexts(matrix, initial);
-    mirrorModel();
+    const Result<void> started = run_.startNewRun(matrix, initial);
     if (!started) {
         showProblem(this, toQString(started.error().message));
         return;
@@ -377,24 +354,23 @@ void MainWindow::startNewRun(const std::array<std::string, 16>& matrix,
     projectButton_->setFocus();
 }
 
-void MainWindow::setMatrixCell(int index, const QString& text)
+void MainWindow::setMatrixCell(MatrixCell cell, const QString& text)
 {
-    const Result<double> value = parseNumber(text.toStdString(), model_.locale());
-    LeslieMatrix matrix = model_.matrix();
-    if (!value || !dalvo::setMatrixCell(matrix, index / 4, index % 4, *value))
+    const Result<double> value = parseNumber(text.toStdString(), locale_);
+    LeslieMatrix matrix = run_.matrix();
+    if (!value || !dalvo::setMatrixCell(matrix, cell, *value))
         return;
-    model_.setMatrix(matrix);
-    mirrorModel();
+    (void)run_.setMatrix(matrix);
 }
 
-// Copies the model's texts and control states into the widgets; the widgets
+// Copies the run's texts and control states into the widgets; the widgets
 // hold no state of their own.
-void MainWindow::mirrorModel()
+void MainWindow::mirrorRun()
 {
-    const MainFields fields = shownFields(model_);
-    for (int i = 0; i < 16; ++i)
-        showNumber(matrixCells_[i], toQString(fields.matrixCells[i]));
-    for (int i = 0; i < 4; ++i) {
+    const MainFields fields = shownFields(run_, locale_);
+    for (MatrixCell cell : gridCells())
+        showNumber(matrixCells_[static_cast<std::size_t>(cell.index())], toQString(fields.cell(cell)));
+    for (int i = 0; i < kAgeClasses; ++i) {
         showNumber(nowFields_[i], toQString(fields.now[i]));
         showNumber(nextFields_[i], toQString(fields.next[i]));
     }
@@ -404,14 +380,14 @@ void MainWindow::mirrorModel()
     showNumber(nowStep_, toQString(fields.nowStep));
     showNumber(nextStep_, toQString(fields.nextStep));
 
-    const bool readyToProject = model_.actionState() == ActionState::ReadyToProject;
+    const bool readyToProject = run_.actionState() == ActionState::ReadyToProject;
     projectButton_->setEnabled(readyToProject);
     transitButton_->setEnabled(!readyToProject);
     projectArrow_->setVisible(readyToProject);
     projectArrow_->setEnabled(readyToProject);
     transitArrow_->setVisible(!readyToProject);
     transitArrow_->setEnabled(!readyToProject);
-    graphButton_->setEnabled(model_.graphEnabled());
+    graphButton_->setEnabled(run_.graphEnabled());
 }
 
 void MainWindow::tickClock()

@@ -5,8 +5,9 @@
 #include <QWidget>
 #include <array>
 
-#include "model/history.h"
-#include "model/main_form_model.h"
+#include "model/matrix_grid.h"
+#include "model/number_text.h"
+#include "model/stepwise_run.h"
 
 class QGroupBox;
 class QLabel;
@@ -23,28 +24,29 @@ class Prompts;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    MainWindow(History& history, Prompts& prompts, QWidget* parent = nullptr);
+    // Shows `run` and everything that happens to it; `run` outlives the window.
+    MainWindow(StepwiseRun& run, Prompts& prompts, QWidget* parent = nullptr);
 
     // Window loading: the ready-to-project state, step 0 recorded from the
     // design-time N(0), and the two notices filled in.
     void load();
 
-    // Records step 0 from N(t) as it stands.
-    void recordStepZero();
     // One step N(t+1) = M x N(t); "Transit" takes the focus.
-    void projectOnce();
+    void project();
     // N(t+1) becomes N(t); "Project" takes the focus.
     void transit();
 
     // A program write of a matrix cell; a changed text runs the
     // matrix-change handler.
-    void setMatrixCell(int index, const QString& text);
+    void setMatrixCell(MatrixCell cell, const QString& text);
 
-    // A new run at step 0 from the default-values editor's normalised texts,
-    // with "Project" given the focus.
-    void startNewRun(const std::array<std::string, 16>& matrix, const std::array<std::string, 4>& initial);
+    // A new run at step 0 from the default-values editor's numbers, with
+    // "Project" given the focus.
+    void startNewRun(const LeslieMatrix& matrix, const std::vector<double>& initial);
 
-    const MainFormModel& model() const { return model_; }
+    const StepwiseRun& run() const { return run_; }
+    // The decimal separator the window writes its numbers with.
+    const NumberLocale& locale() const { return locale_; }
     PagePrinter& pagePrinter() { return *printer_; }
 
 signals:
@@ -65,8 +67,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Result<void> startRunFromTexts(const std::array<std::string, 16>& matrix,
-                                   const std::array<std::string, 4>& initial);
     void buildTitleBand();
     void buildMatrixFrame();
     void buildResultRows();
@@ -75,10 +75,12 @@ private:
     void buildOutlookButton();
     void nameControls();
 
-    void mirrorModel();
+    void mirrorRun();
     void tickClock();
 
-    MainFormModel model_;
+    StepwiseRun& run_;
+    NumberLocale locale_;
+    StepwiseRun::Subscription watch_;
     PagePrinter* printer_ = nullptr;
 
     ClickableLabel* titleLabel_ = nullptr;
@@ -87,7 +89,7 @@ private:
     QTimer* clockTimer_ = nullptr;
 
     QGroupBox* matrixFrame_ = nullptr;
-    std::array<QLineEdit*, 16> matrixCells_{};
+    std::array<QLineEdit*, kGridCells> matrixCells_{};
     std::array<QLineEdit*, 4> nowFields_{};
     QLabel* equalsSign_ = nullptr;
     std::array<QLineEdit*, 4> nextFields_{};

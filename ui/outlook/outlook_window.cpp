@@ -147,14 +147,36 @@ QString OutlookWindow::fixed(double value, int decimals) const
 
 void OutlookWindow::showMatrix(const Result<LeslieMatrix>& matrix, std::span<const double> initial)
 {
+    keepSource(matrix ? std::optional<LeslieMatrix>(*matrix) : std::nullopt, initial);
+    showOutlook(matrix ? analyseLongTerm(*matrix) : Result<LongTermOutlook>(matrix.error()));
+}
+
+void OutlookWindow::keepSource(std::optional<LeslieMatrix> matrix, std::span<const double> initial)
+{
+    matrix_ = std::move(matrix);
+    initial_.assign(initial.begin(), initial.end());
+}
+
+void OutlookWindow::follow(const StepwiseRun& run)
+{
+    // A new step changes neither the matrix nor N(0), so it leaves the page as it is.
+    auto showRun = [this](const StepwiseRun& changed) {
+        const std::vector<double>& initial = changed.history().step(0).counts;
+        if (changed.matrixGeneration() == shownGeneration_ && initial == initial_)
+            return;
+        shownGeneration_ = changed.matrixGeneration();
+        keepSource(changed.matrix(), initial);
+        showOutlook(changed.outlook());
+    };
+    showRun(run);
+    watch_ = run.subscribe(showRun);
+}
+
+void OutlookWindow::showOutlook(const Result<LongTermOutlook>& outlook)
+{
     clearNumbers();
     outlook_.reset();
-    matrix_.reset();
-    if (matrix)
-        matrix_ = *matrix;
-    initial_.assign(initial.begin(), initial.end());
     showSource();
-    Result<LongTermOutlook> outlook = matrix ? analyseLongTerm(*matrix) : Result<LongTermOutlook>(matrix.error());
     if (!outlook) {
         lambdaLabel_->setText(tr("The long-term outlook cannot be worked out."));
         growthLabel_->setText(toQString(outlook.error().message));

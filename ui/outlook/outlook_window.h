@@ -12,6 +12,7 @@
 #include "model/long_term_outlook.h"
 #include "model/number_text.h"
 #include "model/result.h"
+#include "model/stepwise_run.h"
 #include "ui/common/secondary_window.h"
 
 class QLabel;
@@ -33,6 +34,8 @@ public:
     // shown beside the matrix and checked for individuals that will ever
     // have young; without it neither is said.
     void showMatrix(const Result<LeslieMatrix>& matrix, std::span<const double> initial = {});
+    // Shows the outlook of `run`'s matrix and N(0), and again whenever either changes.
+    void follow(const StepwiseRun& run);
 
     PagePrinter& pagePrinter() { return *printer_; }
 
@@ -40,6 +43,8 @@ signals:
     void backToMainRequested();
 
 private:
+    void keepSource(std::optional<LeslieMatrix> matrix, std::span<const double> initial);
+    void showOutlook(const Result<LongTermOutlook>& outlook);
     void saveAnalysis();
     void showSentences(const LongTermOutlook& outlook);
     void showGrowth(const LongTermOutlook& outlook);
@@ -61,6 +66,8 @@ private:
     std::optional<LongTermOutlook> outlook_;
     std::optional<LeslieMatrix> matrix_;
     std::vector<double> initial_;
+    int shownGeneration_ = -1;
+    StepwiseRun::Subscription watch_;
     PagePrinter* printer_ = nullptr;
 
     QLabel* lambdaLabel_ = nullptr;

@@ -32,20 +32,13 @@ const NumberLocale kComma{","};
 
 using Edits = std::vector<std::pair<QString, QString>>;
 
-struct Accepted {
-    std::array<std::string, 16> matrix;
-    std::array<std::string, 4> initial;
-};
-
 // Drives one editor through its widgets, as the student does.
 class EditorDriver {
 public:
     explicit EditorDriver(DefaultEditor* editor) : editor_(editor)
     {
         QObject::connect(editor, &DefaultEditor::defaultsAccepted,
-                         [this](std::array<std::string, 16> matrix, std::array<std::string, 4> initial) {
-                             accepted.push_back({std::move(matrix), std::move(initial)});
-                         });
+                         [this](const NewRun& run) { accepted.push_back(run); });
     }
 
     template <class T = QWidget>
@@ -87,7 +80,7 @@ public:
                !control("Command3")->isVisible() && !control("Command3")->isEnabled();
     }
 
-    std::vector<Accepted> accepted;
+    std::vector<NewRun> accepted;
 
 private:
     DefaultEditor* editor_;
@@ -294,10 +287,8 @@ TEST_F(DefaultEditorTest, GoBackNormalisesAndHandsOverEveryText)
     EXPECT_EQ(driver.texts("m1", 16), matrix);
     EXPECT_EQ(driver.texts("n0", 4), initial);
     ASSERT_EQ(driver.accepted.size(), 1u);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(QString::fromStdString(driver.accepted[0].matrix[i]), matrix[i]) << i;
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(QString::fromStdString(driver.accepted[0].initial[i]), initial[i]) << i;
+    EXPECT_EQ(driver.accepted[0].matrix, (LeslieMatrix{{2.5, 0, 1, 16}, {1, 0.25, -1E-05}}));
+    EXPECT_EQ(driver.accepted[0].initial, (std::vector<double>{20, 0, 300, 4}));
 }
 
 // The student reads back every number at its right magnitude, as typed and

@@ -29,14 +29,13 @@ protected:
     {
         main.load();
         showActive(&main);
-        editor = new DefaultEditor(main.model().locale());
-        QObject::connect(editor, &DefaultEditor::defaultsAccepted,
-                         [this](std::array<std::string, 16> matrix, std::array<std::string, 4> initial) {
-                             editor->hide();
-                             main.show();
-                             main.activateWindow();
-                             main.startNewRun(matrix, initial);
-                         });
+        editor = new DefaultEditor(main.locale());
+        QObject::connect(editor, &DefaultEditor::defaultsAccepted, [this](const NewRun& run) {
+            editor->hide();
+            main.show();
+            main.activateWindow();
+            main.startNewRun(run.matrix, run.initial);
+        });
         QObject::connect(editor, &SecondaryWindow::closeBoxUsed, [this] { main.show(); });
     }
     void TearDown() override { delete editor.data(); }
@@ -80,9 +79,10 @@ protected:
         }
     }
 
-    std::unique_ptr<History> history = std::make_unique<History>();
+    StepwiseRun run;
+    const History* history = &run.history();
     ScriptedPrompts prompts;
-    MainWindow main{*history, prompts};
+    MainWindow main{run, prompts};
     QPointer<DefaultEditor> editor;
 };
 
@@ -97,7 +97,7 @@ TEST_F(GoBackToMainWindowTest, GoBackAtOnceRestartsFromTheDefaults)
 
         EXPECT_FALSE(editor->isVisible());
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-        const QString half = toQString(formatGeneral(0.5, main.model().locale()));
+        const QString half = toQString(formatGeneral(0.5, main.locale()));
         EXPECT_EQ(mainTexts("m", 16),
                   QStringList({"0", "1", "2", "1", half, "0", "0", "0", "0", "1", "0", "0", "0", "0", half, "0"}));
         EXPECT_EQ(mainTexts("n1", 4), QStringList({"10", "0", "0", "0"}));
@@ -121,7 +121,7 @@ TEST_F(GoBackToMainWindowTest, GoBackAtOnceRestartsFromTheDefaults)
 TEST_F(GoBackToMainWindowTest, RefusedSurvivalRateKeepsTheMainWindowHiddenAndUntouched)
 {
     projectAndTransit(2);
-    const MainFields before = shownFields(main.model());
+    const MainFields before = shownFields(main.run(), main.locale());
     openEditor();
     type("m1(9)", "1.0001");
 
@@ -131,13 +131,13 @@ TEST_F(GoBackToMainWindowTest, RefusedSurvivalRateKeepsTheMainWindowHiddenAndUnt
     EXPECT_FALSE(main.isVisible());
     EXPECT_TRUE(editor->findChild<QWidget*>("Command3")->hasFocus());
     EXPECT_TRUE(editor->findChild<QWidget*>("Label1")->isVisible());
-    EXPECT_TRUE(shownFields(main.model()) == before);
+    EXPECT_TRUE(shownFields(main.run(), main.locale()) == before);
     EXPECT_EQ(history->stepCount(), 2);
 }
 
 TEST_F(GoBackToMainWindowTest, AcceptedCellsReachTheMainWindow)
 {
-    const bool periodLocale = main.model().locale().decimalSeparator == ".";
+    const bool periodLocale = main.locale().decimalSeparator == ".";
     struct Case {
         const char* name;
         const char* cell;
@@ -199,7 +199,7 @@ TEST_F(GoBackToMainWindowTest, AfterTenStepsGoBackStartsANewRunAtStepZero)
 TEST_F(GoBackToMainWindowTest, CloseBoxWritesNothingAndTheNextEditorStartsAfresh)
 {
     projectAndTransit(3);
-    const MainFields before = shownFields(main.model());
+    const MainFields before = shownFields(main.run(), main.locale());
     openEditor();
     type("m1(0)", "4");
     type("n0(0)", "99");
@@ -209,12 +209,12 @@ TEST_F(GoBackToMainWindowTest, CloseBoxWritesNothingAndTheNextEditorStartsAfresh
 
     EXPECT_TRUE(editor.isNull());
     EXPECT_TRUE(main.isVisible());
-    EXPECT_TRUE(shownFields(main.model()) == before);
+    EXPECT_TRUE(shownFields(main.run(), main.locale()) == before);
     EXPECT_EQ(history->stepCount(), 3);
 
-    DefaultEditor reopened(main.model().locale());
-    EXPECT_EQ(reopened.texts(), designTexts(main.model().locale()));
-    EXPECT_EQ(reopened.texts().m1, shownFields(main.model()).matrixCells);
+    DefaultEditor reopened(main.locale());
+    EXPECT_EQ(reopened.texts(), designTexts(main.locale()));
+    EXPECT_EQ(reopened.texts().m1, shownFields(main.run(), main.locale()).matrixCells);
 }
 
 }  // namespace

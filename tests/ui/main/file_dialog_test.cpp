@@ -50,8 +50,9 @@ TEST(FileDialogTest, NoCompletionListOutlivesTheDialog)
         void report(QWidget*, const QString& message) override { reports << message; }
         QStringList reports;
     } prompts;
-    auto history = std::make_unique<History>();
-    MainWindow window(*history, prompts);
+    StepwiseRun run;
+    const History* history = &run.history();
+    MainWindow window(run, prompts);
     window.load();
     window.show();
     window.activateWindow();

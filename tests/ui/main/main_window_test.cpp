@@ -15,6 +15,7 @@
 #include <QTest>
 #include <memory>
 
+#include "model/default_values.h"
 #include "tests/ui/common/number_in_view.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_printer.h"
@@ -51,7 +52,7 @@ protected:
     }
     void click(const QString& name) { input::click(control(name)); }
     // Numbers as the window writes them under the locale the test runs in.
-    QString number(double value) const { return toQString(formatGeneral(value, window.model().locale())); }
+    QString number(double value) const { return toQString(formatGeneral(value, window.locale())); }
     QStringList numbers(std::initializer_list<double> values) const
     {
         QStringList result;
@@ -60,9 +61,10 @@ protected:
         return result;
     }
 
-    std::unique_ptr<History> history = std::make_unique<History>();
+    StepwiseRun run;
+    const History* history = &run.history();
     ScriptedPrompts prompts;
-    MainWindow window{*history, prompts};
+    MainWindow window{run, prompts};
 };
 
 TEST_F(MainWindowTest, StartState)
@@ -147,7 +149,7 @@ TEST_F(MainWindowTest, ProjectAndTransitAlternateWithFocus)
 // 64.365234375 may not appear as "4.365234375", nor 1.2E+87 as "E+87".
 TEST_F(MainWindowTest, EveryNumberShowsItsSignWholePartAndExponent)
 {
-    const QString separator = toQString(window.model().locale().decimalSeparator);
+    const QString separator = toQString(window.locale().decimalSeparator);
     const QList<QLineEdit*> fields = window.findChildren<QLineEdit*>();
     ASSERT_EQ(fields.size(), 16 + 4 + 4 + 5);
     auto expectAllInView = [&] {
@@ -187,7 +189,9 @@ TEST_F(MainWindowTest, EveryNumberShowsItsSignWholePartAndExponent)
         std::array<std::string, 4> initial;
         toArray(run.matrix, matrix);
         toArray(run.initial, initial);
-        window.startNewRun(matrix, initial);
+        const Result<NewRun> numbers = newRunFrom({matrix, initial}, window.locale());
+        ASSERT_TRUE(numbers.ok());
+        window.startNewRun(numbers->matrix, numbers->initial);
         ASSERT_EQ(history->stepCount(), 0);
         expectAllInView();
         for (int step : run.checkedSteps) {
@@ -195,7 +199,7 @@ TEST_F(MainWindowTest, EveryNumberShowsItsSignWholePartAndExponent)
             while (history->stepCount() < step) {
                 if (history->stepCount() > 0)
                     window.transit();
-                window.projectOnce();
+                window.project();
             }
             ASSERT_EQ(history->stepCount(), step);
             expectAllInView();
@@ -269,7 +273,7 @@ TEST_F(MainWindowTest, TabSkipsTheMatrixAndCurrentVector)
 TEST_F(MainWindowTest, MatrixChangeHandler)
 {
     click("Command1");
-    window.setMatrixCell(1, "3");
+    window.setMatrixCell(MatrixCell{0, 1}, "3");
     EXPECT_EQ(text("m(1)"), "3");
     EXPECT_EQ(texts("n2", 4), QStringList({"", "", "", ""}));
     EXPECT_EQ(text("total2"), "");
@@ -290,7 +294,7 @@ TEST_F(MainWindowTest, FailedStepShowsAMessageAndChangesNothing)
 {
     // Without the one survival rate that N(0) = 10, 0, 0, 0 needs, the
     // population dies out at once.
-    window.setMatrixCell(4, "0");
+    window.setMatrixCell(MatrixCell{1, 0}, "0");
 
     click("Command1");
 

@@ -39,7 +39,7 @@ TEST(HistoryTableModelTest, IsASnapshotThatLaterChangesOfTheRunDoNotReach)
     };
     const std::vector<Case> cases = {
         {"three more projections", [](DefaultRun& run) { run.project(3); }},
-        {"a new run from step 0", [](DefaultRun& run) { run.history->restart(stepNumbersOf({7, 7, 7, 7})); }},
+        {"a new run from step 0", [](DefaultRun& run) { ASSERT_TRUE(run.model.startNewRun(defaultMatrix(), {7, 7, 7, 7}).ok()); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,8 +1,10 @@
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 
 #include <cmath>
 #include <string>
 #include <utility>
+
+#include "model/number_text.h"
 
 namespace dalvo {
 
@@ -17,6 +19,13 @@ Error tooLarge(int step)
                  kNewRunHint};
 }
 
+bool hasLeslieShape(const LeslieMatrix& matrix)
+{
+    const int classes = matrix.classes();
+    return classes >= 1 && classes <= kMaxAgeClasses &&
+           static_cast<int>(matrix.survival.size()) == classes - 1;
+}
+
 }  // namespace
 
 LeslieMatrix defaultMatrix()
@@ -24,37 +33,33 @@ LeslieMatrix defaultMatrix()
     return {{0, 1, 2, 1}, {0.5, 1, 0.5}};
 }
 
-double matrixCell(const LeslieMatrix& matrix, int row, int column)
+std::vector<double> defaultInitial()
 {
-    if (row == 0)
-        return matrix.fecundity.at(column);
-    return row == column + 1 ? matrix.survival.at(column) : 0.0;
+    return {10, 0, 0, 0};
 }
 
-bool setMatrixCell(LeslieMatrix& matrix, int row, int column, double value)
+StepwiseRun::StepwiseRun() : matrix_(defaultMatrix()), now_(defaultInitial()) {}
+
+const Result<LongTermOutlook>& StepwiseRun::outlook() const
 {
-    if (row == 0 && column >= 0 && column < matrix.classes())
-        matrix.fecundity[column] = value;
-    else if (row == column + 1 && column >= 0 && column < static_cast<int>(matrix.survival.size()))
-        matrix.survival[column] = value;
-    else
-        return false;
-    return true;
+    if (!outlook_)
+        outlook_.emplace(analyseLongTerm(matrix_));
+    return *outlook_;
 }
 
-MainFormModel::MainFormModel(History& history, NumberLocale locale)
-    : history_(history), locale_(std::move(locale)), matrix_(defaultMatrix())
+Result<void> StepwiseRun::load()
 {
-}
-
-Result<void> MainFormModel::load()
-{
+    Result<StepZero> zero = computeStepZero();
+    if (!zero)
+        return zero.error();
+    keepStepZero(*zero);
     actionState_ = ActionState::ReadyToProject;
     graphEnabled_ = false;
-    return recordStepZero();
+    notify();
+    return {};
 }
 
-Result<MainFormModel::StepZero> MainFormModel::computeStepZero() const
+Result<StepwiseRun::StepZero> StepwiseRun::computeStepZero() const
 {
     const StepNumbers numbers = stepNumbersOf(now_);
     if (!std::isfinite(numbers.total))
@@ -65,23 +70,14 @@ Result<MainFormModel::StepZero> MainFormModel::computeStepZero() const
     return StepZero{numbers, shownValue(numbers.total)};
 }
 
-void MainFormModel::keepStepZero(const StepZero& zero)
+void StepwiseRun::keepStepZero(const StepZero& zero)
 {
     history_.replaceStepZero(zero.numbers);
     nowTotal_ = zero.shownTotal;
     nowStep_ = 0;
 }
 
-Result<void> MainFormModel::recordStepZero()
-{
-    Result<StepZero> zero = computeStepZero();
-    if (!zero)
-        return zero.error();
-    keepStepZero(*zero);
-    return {};
-}
-
-Result<void> MainFormModel::projectOnce()
+Result<void> StepwiseRun::project()
 {
     if (history_.isFull())
         return Error{"The run has reached step " + std::to_string(kLastStep) +
@@ -99,16 +95,15 @@ Result<void> MainFormModel::projectOnce()
     }
     const int t = history_.stepCount() + 1;
 
-    AgeVector product{};
-    project(matrix_, now_, product);
-    AgeVector shown{};
-    for (int age = 0; age < kAgeClasses; ++age) {
-        if (!std::isfinite(product[age]))
+    std::vector<double> shown(now_.size());
+    dalvo::project(matrix_, now_, shown);
+    for (double& value : shown) {
+        if (!std::isfinite(value))
             return tooLarge(t);
         // The history keeps what the student sees, not the unrounded product.
-        shown[age] = shownValue(product[age]);
+        value = shownValue(value);
     }
-    const StepNumbers numbers = stepNumbersOf(shown);
+    StepNumbers numbers = stepNumbersOf(shown);
     if (!std::isfinite(numbers.total))
         return tooLarge(t);
     if (numbers.total == 0)
@@ -133,28 +128,30 @@ Result<void> MainFormModel::projectOnce()
     // Everything is known; from here on nothing can fail.
     if (startsRun)
         keepStepZero(*zero);
-    history_.append(numbers, change, growth);
-    next_ = shown;
+    history_.append(std::move(numbers), change, growth);
+    next_ = std::move(shown);
     nextTotal_ = shownNextTotal;
     growthRate_ = shownGrowth;
     nextStep_ = t;
     if (t > 3)
         graphEnabled_ = true;
     actionState_ = ActionState::ReadyToTransit;
+    notify();
     return {};
 }
 
-void MainFormModel::transit()
+void StepwiseRun::transit()
 {
     if (next_)
-        now_ = *next_;
+        now_ = std::move(*next_);
     nowTotal_ = nextTotal_;
     clearNext();
     nowStep_ = history_.stepCount();
     actionState_ = ActionState::ReadyToProject;
+    notify();
 }
 
-void MainFormModel::clearNext()
+void StepwiseRun::clearNext()
 {
     next_.reset();
     nextTotal_.reset();
@@ -162,37 +159,88 @@ void MainFormModel::clearNext()
     nextStep_.reset();
 }
 
-void MainFormModel::setMatrix(const LeslieMatrix& matrix)
+void StepwiseRun::newMatrix(const LeslieMatrix& matrix)
+{
+    matrix_ = matrix;
+    outlook_.reset();
+    ++matrixGeneration_;
+}
+
+Result<void> StepwiseRun::setMatrix(const LeslieMatrix& matrix)
 {
     if (matrix == matrix_)
-        return;
-    matrix_ = matrix;
+        return {};
+    if (!hasLeslieShape(matrix) || matrix.classes() != classes())
+        return Error{"A run keeps its number of age classes; start a new run for another."};
+    newMatrix(matrix);
     next_.reset();
     nextTotal_.reset();
     growthRate_.reset();
     actionState_ = ActionState::ReadyToProject;
+    notify();
+    return {};
 }
 
-Result<void> MainFormModel::startNewRun(const LeslieMatrix& matrix, const AgeVector& initial)
+Result<void> StepwiseRun::startNewRun(const LeslieMatrix& matrix, const std::vector<double>& initial)
 {
-    if (matrix.classes() != kAgeClasses || static_cast<int>(matrix.survival.size()) != kAgeClasses - 1)
-        return Error{"The main window projects a matrix of four age classes only."};
-    const StepNumbers zero = stepNumbersOf(initial);
+    if (!hasLeslieShape(matrix) || static_cast<int>(initial.size()) != matrix.classes())
+        return Error{"A run needs a matrix of 1 to 101 age classes and an initial population of as many."};
+    StepNumbers zero = stepNumbersOf(initial);
     if (!std::isfinite(zero.total))
         return Error{"The initial population is too large to add up. Enter smaller numbers and try again."};
 
-    matrix_ = matrix;
+    if (matrix != matrix_)
+        newMatrix(matrix);
     now_ = initial;
     clearNext();
     // The tables, the charts and the export read step 0's age distribution
     // before the first projection records step 0 again, so the previous
     // run's must not stay behind. With no individuals every class holds 0.
-    history_.restart(zero);
     nowTotal_ = shownValue(zero.total);
+    history_.restart(std::move(zero));
     nowStep_ = 0;
     actionState_ = ActionState::ReadyToProject;
     graphEnabled_ = false;
+    notify();
     return {};
+}
+
+StepwiseRun::Subscription StepwiseRun::subscribe(Listener listener) const
+{
+    const int id = listeners_->nextId++;
+    listeners_->entries.emplace_back(id, std::move(listener));
+    return Subscription(listeners_, id);
+}
+
+// By index, so that a listener may end a subscription (its own or another's)
+// while the run is telling them.
+void StepwiseRun::notify() const
+{
+    const std::vector<std::pair<int, Listener>>& entries = listeners_->entries;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const int id = entries[i].first;
+        entries[i].second(*this);
+        if (i < entries.size() && entries[i].first != id)
+            --i;
+    }
+}
+
+StepwiseRun::Subscription& StepwiseRun::Subscription::operator=(Subscription&& other) noexcept
+{
+    if (this != &other) {
+        end();
+        listeners_ = std::move(other.listeners_);
+        id_ = std::exchange(other.id_, -1);
+    }
+    return *this;
+}
+
+void StepwiseRun::Subscription::end()
+{
+    if (const std::shared_ptr<Listeners> listeners = listeners_.lock())
+        std::erase_if(listeners->entries, [this](const auto& entry) { return entry.first == id_; });
+    listeners_.reset();
+    id_ = -1;
 }
 
 }  // namespace dalvo

@@ -1,11 +1,13 @@
-#include "model/main_form_model.h"
+#include "model/stepwise_run.h"
 #include "support/default_run.h"
 #include "presentation/main_fields.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,10 +22,10 @@ std::array<std::string, 16> defaultMatrixTexts()
     return {"0", "1", "2", "1", "0.5", "0", "0", "0", "0", "1", "0", "0", "0", "0", "0.5", "0"};
 }
 
-TEST(MainFormModelTest, StartStateRecordsStepZeroFromTheDefaults)
+TEST(StepwiseRunTest, StartStateRecordsStepZeroFromTheDefaults)
 {
     DefaultRun run;
-    const MainFields f = shownFields(run.model);
+    const MainFields f = shownFields(run.model, run.locale);
     EXPECT_EQ(f.matrixCells, defaultMatrixTexts());
     EXPECT_EQ(f.now, (Texts4{"10", "0", "0", "0"}));
     EXPECT_EQ(f.next, (Texts4{"", "", "", ""}));
@@ -46,7 +48,7 @@ TEST(MainFormModelTest, StartStateRecordsStepZeroFromTheDefaults)
     EXPECT_EQ(h.step(0).total, 10);
 }
 
-TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
+TEST(StepwiseRunTest, FourProjectionsFromTheDefaults)
 {
     struct Expected {
         Texts4 next;
@@ -76,10 +78,10 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
         const int t = static_cast<int>(k) + 1;
         if (k > 0)
             run.model.transit();
-        ASSERT_TRUE(run.model.projectOnce().ok());
+        ASSERT_TRUE(run.model.project().ok());
 
         const Expected& e = steps[k];
-        const MainFields f = shownFields(run.model);
+        const MainFields f = shownFields(run.model, run.locale);
         EXPECT_EQ(f.next, e.next);
         EXPECT_EQ(f.nextTotal, e.nextTotal);
         EXPECT_EQ(f.growthRate, e.shownGrowthRate);
@@ -103,14 +105,14 @@ TEST(MainFormModelTest, FourProjectionsFromTheDefaults)
     }
 }
 
-TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
+TEST(StepwiseRunTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
 {
     DefaultRun run;
-    ASSERT_TRUE(run.model.projectOnce().ok());
+    ASSERT_TRUE(run.model.project().ok());
     const History before = *run.history;
     run.model.transit();
 
-    const MainFields f = shownFields(run.model);
+    const MainFields f = shownFields(run.model, run.locale);
     EXPECT_EQ(f.now, (Texts4{"0", "5", "0", "0"}));
     EXPECT_EQ(f.next, (Texts4{"", "", "", ""}));
     EXPECT_EQ(f.nowTotal, "5");
@@ -122,7 +124,7 @@ TEST(MainFormModelTest, TransitionMovesNextVectorIntoCurrentAndKeepsHistory)
     EXPECT_TRUE(before == *run.history);
 }
 
-TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
+TEST(StepwiseRunTest, HistoryStoresTheDisplayedValue)
 {
     DefaultRun run;
     LeslieMatrix matrix = defaultMatrix();
@@ -130,33 +132,33 @@ TEST(MainFormModelTest, HistoryStoresTheDisplayedValue)
     ASSERT_TRUE(run.model.startNewRun(matrix, {3, 0, 0, 0}).ok());
     ASSERT_NE(0.1 * 3, 0.3);  // the product itself carries a 17th digit
 
-    ASSERT_TRUE(run.model.projectOnce().ok());
-    EXPECT_EQ(shownFields(run.model).next[1], "0.3");
+    ASSERT_TRUE(run.model.project().ok());
+    EXPECT_EQ(shownFields(run.model, run.locale).next[1], "0.3");
     EXPECT_EQ(run.history->step(1).counts[1], 0.3);
     EXPECT_EQ(run.history->step(1).total, 0.3);
 }
 
-TEST(MainFormModelTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
+TEST(StepwiseRunTest, GrowthRateShownIsTheQuotientOfTheShownTotals)
 {
     DefaultRun run;
     LeslieMatrix matrix = defaultMatrix();
     matrix.fecundity[0] = 0.1;
     ASSERT_TRUE(run.model.startNewRun(matrix, {3, 0, 0, 0}).ok());
-    ASSERT_TRUE(run.model.projectOnce().ok());
+    ASSERT_TRUE(run.model.project().ok());
     // N(1) = 0.3, 1.5: the total shown is "1.8", so the rate is 1.8 / 3.
-    EXPECT_EQ(shownFields(run.model).nextTotal, "1.8");
-    EXPECT_EQ(shownFields(run.model).growthRate, formatGeneral(1.8 / 3, {}));
+    EXPECT_EQ(shownFields(run.model, run.locale).nextTotal, "1.8");
+    EXPECT_EQ(shownFields(run.model, run.locale).growthRate, formatGeneral(1.8 / 3, {}));
     EXPECT_EQ(run.history->growthRate(0), static_cast<float>(run.history->step(1).total / 3));
 }
 
-TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
+TEST(StepwiseRunTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
 {
     DefaultRun run;
     for (int k = 0; k < 3; ++k)
         run.step();
     ASSERT_TRUE(run.model.startNewRun(defaultMatrix(), {20, 0, 0, 0}).ok());
 
-    const MainFields f = shownFields(run.model);
+    const MainFields f = shownFields(run.model, run.locale);
     EXPECT_EQ(run.history->stepCount(), 0);
     EXPECT_EQ(f.nowTotal, "20");
     EXPECT_EQ(f.nowStep, "0");
@@ -164,15 +166,15 @@ TEST(MainFormModelTest, NewRunRecordsStepZeroInFullAtTheFirstProjection)
     EXPECT_EQ(f.nextStep, "");
     EXPECT_FALSE(run.model.graphEnabled());
 
-    ASSERT_TRUE(run.model.projectOnce().ok());
-    EXPECT_EQ(shownFields(run.model).next, (Texts4{"0", "10", "0", "0"}));
+    ASSERT_TRUE(run.model.project().ok());
+    EXPECT_EQ(shownFields(run.model, run.locale).next, (Texts4{"0", "10", "0", "0"}));
     EXPECT_EQ(run.history->step(0).counts[0], 20);
     EXPECT_EQ(run.history->step(0).total, 20);
     EXPECT_EQ(run.history->step(0).proportions[0], 1);
     EXPECT_EQ(run.history->stepCount(), 1);
 }
 
-TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
+TEST(StepwiseRunTest, MatrixChangeClearsNextVectorAndReturnsToProject)
 {
     struct Case {
         const char* name;
@@ -189,15 +191,15 @@ TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DefaultRun run;
-        ASSERT_TRUE(run.model.projectOnce().ok());
+        ASSERT_TRUE(run.model.project().ok());
         const History before = *run.history;
-        const MainFields fieldsBefore = shownFields(run.model);
+        const MainFields fieldsBefore = shownFields(run.model, run.locale);
 
         LeslieMatrix matrix = run.model.matrix();
         c.change(matrix);
-        run.model.setMatrix(matrix);
+        ASSERT_TRUE(run.model.setMatrix(matrix).ok());
 
-        const MainFields f = shownFields(run.model);
+        const MainFields f = shownFields(run.model, run.locale);
         EXPECT_EQ(f.matrixCells[c.cell], c.text);
         EXPECT_TRUE(before == *run.history);
         EXPECT_EQ(f.now, fieldsBefore.now);
@@ -216,33 +218,33 @@ TEST(MainFormModelTest, MatrixChangeClearsNextVectorAndReturnsToProject)
     }
 }
 
-TEST(MainFormModelTest, EveryEntryOfTheMatrixTakesPartInTheProduct)
+TEST(StepwiseRunTest, EveryEntryOfTheMatrixTakesPartInTheProduct)
 {
     DefaultRun run;
     ASSERT_TRUE(run.model.startNewRun({{0.5, 1, 2, 1}, {0.25, 1, 0.5}}, {1, 2, 3, 4}).ok());
-    ASSERT_TRUE(run.model.projectOnce().ok());
+    ASSERT_TRUE(run.model.project().ok());
     // Births: 0.5*1 + 1*2 + 2*3 + 1*4 = 12.5; survivors 0.25*1, 1*2, 0.5*3.
-    EXPECT_EQ(shownFields(run.model).next, (Texts4{"12.5", "0.25", "2", "1.5"}));
-    EXPECT_EQ(shownFields(run.model).nextTotal, "16.25");
+    EXPECT_EQ(shownFields(run.model, run.locale).next, (Texts4{"12.5", "0.25", "2", "1.5"}));
+    EXPECT_EQ(shownFields(run.model, run.locale).nextTotal, "16.25");
 }
 
-TEST(MainFormModelTest, CommaLocaleShowsAndReadsCommas)
+TEST(StepwiseRunTest, CommaLocaleShowsAndReadsCommas)
 {
     DefaultRun run(NumberLocale{","});
-    EXPECT_EQ(shownFields(run.model).matrixCells[4], "0,5");
-    EXPECT_EQ(shownFields(run.model).matrixCells[14], "0,5");
+    EXPECT_EQ(shownFields(run.model, run.locale).matrixCells[4], "0,5");
+    EXPECT_EQ(shownFields(run.model, run.locale).matrixCells[14], "0,5");
     for (int k = 0; k < 3; ++k)
         run.step();
-    ASSERT_TRUE(run.model.projectOnce().ok());
-    EXPECT_EQ(shownFields(run.model).next, (Texts4{"5", "5", "2,5", "0"}));
-    EXPECT_EQ(shownFields(run.model).nextTotal, "12,5");
-    EXPECT_EQ(shownFields(run.model).growthRate, "0,833333333333333");
+    ASSERT_TRUE(run.model.project().ok());
+    EXPECT_EQ(shownFields(run.model, run.locale).next, (Texts4{"5", "5", "2,5", "0"}));
+    EXPECT_EQ(shownFields(run.model, run.locale).nextTotal, "12,5");
+    EXPECT_EQ(shownFields(run.model, run.locale).growthRate, "0,833333333333333");
     EXPECT_EQ(run.history->step(4).total, 12.5);
 }
 
 // A failed step leaves the history, every field and every control state as
 // it was, and says what went wrong.
-TEST(MainFormModelTest, FailedProjectionChangesNothing)
+TEST(StepwiseRunTest, FailedProjectionChangesNothing)
 {
     struct Case {
         const char* name;
@@ -283,7 +285,7 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
          [](DefaultRun& r) {
              for (int k = 0; k < kLastStep; ++k)
                  r.step();
-             ASSERT_TRUE(r.model.projectOnce().ok() == false);
+             ASSERT_TRUE(r.model.project().ok() == false);
          },
          "step 1000"},
     };
@@ -295,49 +297,120 @@ TEST(MainFormModelTest, FailedProjectionChangesNothing)
         if (HasFatalFailure())
             return;
         const History historyBefore = *run.history;
-        const MainFields fieldsBefore = shownFields(run.model);
+        const MainFields fieldsBefore = shownFields(run.model, run.locale);
         const ActionState stateBefore = run.model.actionState();
         const bool graphBefore = run.model.graphEnabled();
 
-        const Result<void> result = run.model.projectOnce();
+        const Result<void> result = run.model.project();
 
         ASSERT_FALSE(result.ok());
         EXPECT_NE(result.error().message.find(c.messagePart), std::string::npos) << result.error().message;
         EXPECT_NE(result.error().message.find("Change default values"), std::string::npos);
         EXPECT_TRUE(historyBefore == *run.history);
-        EXPECT_EQ(shownFields(run.model), fieldsBefore);
+        EXPECT_EQ(shownFields(run.model, run.locale), fieldsBefore);
         EXPECT_EQ(run.model.actionState(), stateBefore);
         EXPECT_EQ(run.model.graphEnabled(), graphBefore);
     }
 }
 
-TEST(MainFormModelTest, RunStopsAtTheLastKeptStep)
+TEST(StepwiseRunTest, RunStopsAtTheLastKeptStep)
 {
     DefaultRun run;
     LeslieMatrix matrix = defaultMatrix();
     matrix.survival[0] = 1;  // the total cycles but never dies out
-    run.model.setMatrix(matrix);
+    ASSERT_TRUE(run.model.setMatrix(matrix).ok());
     for (int k = 0; k < kLastStep; ++k)
         run.step();
     EXPECT_EQ(run.history->stepCount(), kLastStep);
     EXPECT_GT(run.history->step(kLastStep).total, 0);
-    EXPECT_EQ(shownFields(run.model).nowStep, "1000");
-    EXPECT_FALSE(run.model.projectOnce().ok());
+    EXPECT_EQ(shownFields(run.model, run.locale).nowStep, "1000");
+    EXPECT_FALSE(run.model.project().ok());
     EXPECT_EQ(run.history->stepCount(), kLastStep);
 }
 
-TEST(MainFormModelTest, NewRunRejectsWhatItCannotStartFromWithoutWriting)
+TEST(StepwiseRunTest, NewRunRejectsWhatItCannotStartFromWithoutWriting)
 {
     DefaultRun run;
-    ASSERT_TRUE(run.model.projectOnce().ok());
+    ASSERT_TRUE(run.model.project().ok());
     const History historyBefore = *run.history;
-    const MainFields fieldsBefore = shownFields(run.model);
+    const MainFields fieldsBefore = shownFields(run.model, run.locale);
     LeslieMatrix matrix = defaultMatrix();
     matrix.fecundity[0] = 7;
     EXPECT_FALSE(run.model.startNewRun(matrix, {1E+308, 1E+308, 0, 0}).ok());
     EXPECT_FALSE(run.model.startNewRun({{1, 2}, {0.5}}, {10, 0, 0, 0}).ok());
     EXPECT_TRUE(historyBefore == *run.history);
-    EXPECT_EQ(shownFields(run.model), fieldsBefore);
+    EXPECT_EQ(shownFields(run.model, run.locale), fieldsBefore);
+}
+
+// Every change tells each subscriber once; a refused operation or one that
+// changes nothing tells no one.
+TEST(StepwiseRunTest, SubscribersHearOfEachChangeOnce)
+{
+    LeslieMatrix otherMatrix = defaultMatrix();
+    otherMatrix.fecundity[3] = 4;
+    const struct Case {
+        const char* name;
+        std::function<Result<void>(StepwiseRun&)> operation;
+        bool succeeds;
+        int notices;
+    } cases[] = {
+        {"project", [](StepwiseRun& r) { return r.project(); }, true, 1},
+        {"transit", [](StepwiseRun& r) { r.transit(); return Result<void>(); }, true, 1},
+        {"load", [](StepwiseRun& r) { return r.load(); }, true, 1},
+        {"a new run", [](StepwiseRun& r) { return r.startNewRun(defaultMatrix(), {1, 2, 3, 4}); }, true, 1},
+        {"another matrix", [&](StepwiseRun& r) { return r.setMatrix(otherMatrix); }, true, 1},
+        {"the same matrix", [](StepwiseRun& r) { return r.setMatrix(defaultMatrix()); }, true, 0},
+        {"a matrix of other classes", [](StepwiseRun& r) { return r.setMatrix({{1, 1}, {0.5}}); }, false, 0},
+        {"a new run of mismatched N(0)", [](StepwiseRun& r) { return r.startNewRun({{2}, {}}, {1, 1}); }, false, 0},
+        {"a new run too large to add up", [](StepwiseRun& r) { return r.startNewRun(defaultMatrix(), {1E308, 1E308, 0, 0}); }, false, 0},
+        {"a projection that dies out",
+         [](StepwiseRun& r) {
+             EXPECT_TRUE(r.startNewRun({{0, 0}, {0}}, {0, 1}).ok());
+             return Result<void>(r.project());
+         },
+         false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DefaultRun run;
+        int first = 0, second = 0;
+        const StepwiseRun::Subscription a = run.model.subscribe([&](const StepwiseRun&) { ++first; });
+        StepwiseRun::Subscription b = run.model.subscribe([&](const StepwiseRun&) { ++second; });
+        EXPECT_EQ(c.operation(run.model).ok(), c.succeeds);
+        EXPECT_EQ(first, c.notices);
+        EXPECT_EQ(second, c.notices);
+        b.end();
+        run.model.transit();
+        EXPECT_EQ(first, c.notices + 1);
+        EXPECT_EQ(second, c.notices) << "an ended subscription hears nothing more";
+    }
+}
+
+// One individual walks through the classes of a cyclic matrix, one class a
+// step, whatever the number of classes; the outlook is worked out once.
+TEST(StepwiseRunTest, RunsOfOneToHundredAndOneClasses)
+{
+    for (int classes : {1, 4, kMaxAgeClasses}) {
+        SCOPED_TRACE(classes);
+        LeslieMatrix cycle{std::vector<double>(classes), std::vector<double>(classes - 1, 1.0)};
+        cycle.fecundity.back() = 1;
+        std::vector<double> initial(classes);
+        initial[0] = 1;
+        StepwiseRun run;
+        ASSERT_TRUE(run.startNewRun(cycle, initial).ok() && run.outlook().ok());
+        EXPECT_NEAR(run.outlook()->lambda, 1, 1e-9);
+        const LongTermOutlook* firstOutlook = &run.outlook().value();
+        const int steps = std::min(classes + 2, 12);
+        for (int t = 1; t <= steps; ++t) {
+            ASSERT_TRUE(run.project().ok()) << "step " << t;
+            run.transit();
+            const StepNumbers& step = run.history().step(t);
+            ASSERT_EQ(static_cast<int>(step.counts.size()), classes);
+            EXPECT_EQ(step.total, 1);
+            EXPECT_EQ(step.counts[static_cast<std::size_t>(t % classes)], 1) << "step " << t;
+        }
+        EXPECT_EQ(&run.outlook().value(), firstOutlook);
+    }
 }
 
 }  // namespace
