@@ -11,7 +11,7 @@
 #include "presentation/main_fields.h"
 #include "model/number_text.h"
 #include "ui/common/messages.h"
-#include "ui/editor/default_editor.h"
+#include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
 #include "support/scripted_prompts.h"
 
@@ -29,8 +29,8 @@ protected:
     {
         main.load();
         showActive(&main);
-        editor = new DefaultEditor(main.model().locale());
-        QObject::connect(editor, &DefaultEditor::defaultsAccepted,
+        editor = new NewRunEditor(main.model().locale());
+        QObject::connect(editor, &NewRunEditor::defaultsAccepted,
                          [this](std::array<std::string, 16> matrix, std::array<std::string, 4> initial) {
                              editor->hide();
                              main.show();
@@ -83,7 +83,7 @@ protected:
     std::unique_ptr<History> history = std::make_unique<History>();
     ScriptedPrompts prompts;
     MainWindow main{*history, prompts};
-    QPointer<DefaultEditor> editor;
+    QPointer<NewRunEditor> editor;
 };
 
 TEST_F(GoBackToMainWindowTest, GoBackAtOnceRestartsFromTheDefaults)
@@ -212,7 +212,7 @@ TEST_F(GoBackToMainWindowTest, CloseBoxWritesNothingAndTheNextEditorStartsAfresh
     EXPECT_TRUE(shownFields(main.model()) == before);
     EXPECT_EQ(history->stepCount(), 3);
 
-    DefaultEditor reopened(main.model().locale());
+    NewRunEditor reopened(main.model().locale());
     EXPECT_EQ(reopened.texts(), designTexts(main.model().locale()));
     EXPECT_EQ(reopened.texts().m1, shownFields(main.model()).matrixCells);
 }

@@ -1,4 +1,4 @@
-#include "ui/editor/default_editor.h"
+#include "ui/editor/new_run_editor.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -61,7 +61,7 @@ QLineEdit* makeEditableCell(QWidget* parent, int x, int y, int width, const QFon
 
 }  // namespace
 
-DefaultEditor::DefaultEditor(NumberLocale locale, QWidget* parent)
+NewRunEditor::NewRunEditor(NumberLocale locale, QWidget* parent)
     : SecondaryWindow(parent), locale_(std::move(locale))
 {
     setWindowTitle(tr("Change default values"));
@@ -76,7 +76,7 @@ DefaultEditor::DefaultEditor(NumberLocale locale, QWidget* parent)
     centreOnScreen(this);
 }
 
-void DefaultEditor::buildMessageRow()
+void NewRunEditor::buildMessageRow()
 {
     mottoLabel_ = new QLabel(tr("明辨是非，格物致知。"), this);
     mottoLabel_->setGeometry(twipRect(240, 360, 6372, 612));
@@ -98,10 +98,10 @@ void DefaultEditor::buildMessageRow()
     tryAgainButton_->setFont(sansSerifFont(7.8));
     tryAgainButton_->hide();
     tryAgainButton_->setEnabled(false);
-    connect(tryAgainButton_, &QPushButton::clicked, this, &DefaultEditor::tryAgain);
+    connect(tryAgainButton_, &QPushButton::clicked, this, &NewRunEditor::tryAgain);
 }
 
-void DefaultEditor::buildGrid()
+void NewRunEditor::buildGrid()
 {
     const EditorTexts design = designTexts(locale_);
 
@@ -140,18 +140,18 @@ void DefaultEditor::buildGrid()
     bracketLines_->lower();
 }
 
-void DefaultEditor::buildButtons()
+void NewRunEditor::buildButtons()
 {
     goBackButton_ = makeButton(this, tr("Go Back"), {}, 1320, 4800, 1815, 495);
     goBackButton_->setCursor(pointingHandCursor());
-    connect(goBackButton_, &QPushButton::clicked, this, &DefaultEditor::goBack);
+    connect(goBackButton_, &QPushButton::clicked, this, &NewRunEditor::goBack);
 
     quitButton_ = makeButton(this, tr("Quit"), {}, 3840, 4800, 1815, 495);
     quitButton_->setCursor(pointingHandCursor());
-    connect(quitButton_, &QPushButton::clicked, this, &DefaultEditor::quitRequested);
+    connect(quitButton_, &QPushButton::clicked, this, &NewRunEditor::quitRequested);
 }
 
-void DefaultEditor::nameControls()
+void NewRunEditor::nameControls()
 {
     std::vector<ControlName> names = {
         {this, QStringLiteral("dalvo3")},
@@ -169,7 +169,7 @@ void DefaultEditor::nameControls()
     ui::nameControls(names);
 }
 
-EditorTexts DefaultEditor::texts() const
+EditorTexts NewRunEditor::texts() const
 {
     EditorTexts current;
     for (std::size_t i = 0; i < matrixCells_.size(); ++i)
@@ -181,7 +181,7 @@ EditorTexts DefaultEditor::texts() const
 
 // A refused survival rate or an unusable number leaves every text as typed,
 // so that the student sees what to correct.
-void DefaultEditor::goBack()
+void NewRunEditor::goBack()
 {
     const EditorTexts current = texts();
     if (firstRefusedSurvivalRate(current.m1, locale_)) {
@@ -203,7 +203,7 @@ void DefaultEditor::goBack()
 
 // The message stays until "Try again", even across a later successful
 // "Go Back" and the next visit.
-void DefaultEditor::showSurvivalMessage()
+void NewRunEditor::showSurvivalMessage()
 {
     mottoLabel_->hide();
     survivalMessage_->show();
@@ -212,7 +212,7 @@ void DefaultEditor::showSurvivalMessage()
     tryAgainButton_->setFocus();
 }
 
-void DefaultEditor::tryAgain()
+void NewRunEditor::tryAgain()
 {
     survivalMessage_->hide();
     tryAgainButton_->setEnabled(false);

@@ -1,4 +1,4 @@
-// The default-values editor: where the student enters a matrix and N(0) and starts a new run.
+// The editor of a new run ("Change default values"): where the student enters a matrix and N(0) and starts the run.
 #pragma once
 
 #include <array>
@@ -14,10 +14,10 @@ class QPushButton;
 
 namespace dalvo::ui {
 
-class DefaultEditor : public SecondaryWindow {
+class NewRunEditor : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit DefaultEditor(NumberLocale locale, QWidget* parent = nullptr);
+    explicit NewRunEditor(NumberLocale locale, QWidget* parent = nullptr);
 
     // The texts of the matrix and N(0) cells as they stand.
     EditorTexts texts() const;

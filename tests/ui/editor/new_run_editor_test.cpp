@@ -1,4 +1,4 @@
-#include "ui/editor/default_editor.h"
+#include "ui/editor/new_run_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -39,9 +39,9 @@ struct Accepted {
 // Drives one editor through its widgets, as the student does.
 class EditorDriver {
 public:
-    explicit EditorDriver(DefaultEditor* editor) : editor_(editor)
+    explicit EditorDriver(NewRunEditor* editor) : editor_(editor)
     {
-        QObject::connect(editor, &DefaultEditor::defaultsAccepted,
+        QObject::connect(editor, &NewRunEditor::defaultsAccepted,
                          [this](std::array<std::string, 16> matrix, std::array<std::string, 4> initial) {
                              accepted.push_back({std::move(matrix), std::move(initial)});
                          });
@@ -91,7 +91,7 @@ public:
     std::vector<Accepted> accepted;
 
 private:
-    DefaultEditor* editor_;
+    NewRunEditor* editor_;
 };
 
 void showActive(QWidget* window)
@@ -110,15 +110,15 @@ const QStringList kDesignMatrix{"0", "1", "2", "1", "0.5", "0", "0",   "0",
                                 "0", "1", "0", "0", "0",   "0", "0.5", "0"};
 const QStringList kDesignInitial{"10", "0", "0", "0"};
 
-class DefaultEditorTest : public testing::Test {
+class NewRunEditorTest : public testing::Test {
 protected:
     void SetUp() override { showActive(&editor); }
 
-    DefaultEditor editor{kPoint};
+    NewRunEditor editor{kPoint};
     EditorDriver driver{&editor};
 };
 
-TEST_F(DefaultEditorTest, OpensWithTheDesignTextsAndTheMotto)
+TEST_F(NewRunEditorTest, OpensWithTheDesignTextsAndTheMotto)
 {
     EXPECT_EQ(editor.objectName(), "dalvo3");
     EXPECT_EQ(editor.windowTitle(), "Change default values");
@@ -139,7 +139,7 @@ TEST_F(DefaultEditorTest, OpensWithTheDesignTextsAndTheMotto)
     }
 }
 
-TEST_F(DefaultEditorTest, OpensInTheMiddleOfTheScreenLikeTheOtherWindows)
+TEST_F(NewRunEditorTest, OpensInTheMiddleOfTheScreenLikeTheOtherWindows)
 {
     const QRect screen = editor.screen()->availableGeometry();
     EXPECT_LE((editor.frameGeometry().center() - screen.center()).manhattanLength(), 2)
@@ -147,7 +147,7 @@ TEST_F(DefaultEditorTest, OpensInTheMiddleOfTheScreenLikeTheOtherWindows)
     EXPECT_TRUE(screen.contains(editor.frameGeometry()));
 }
 
-TEST_F(DefaultEditorTest, MottoFontShowsTraditionalChinese)
+TEST_F(NewRunEditorTest, MottoFontShowsTraditionalChinese)
 {
     const QFont font = driver.control<QLabel>("Label2")->font();
     ASSERT_GE(font.families().size(), 2);
@@ -158,7 +158,7 @@ TEST_F(DefaultEditorTest, MottoFontShowsTraditionalChinese)
         EXPECT_TRUE(metrics.inFontUcs4(character)) << static_cast<unsigned>(character);
 }
 
-TEST_F(DefaultEditorTest, LayoutFollowsTheTwipPlan)
+TEST_F(NewRunEditorTest, LayoutFollowsTheTwipPlan)
 {
     EXPECT_EQ(editor.size(), twipSize(6754, 5478));
     EXPECT_EQ(editor.minimumSize(), editor.maximumSize());
@@ -183,7 +183,7 @@ TEST_F(DefaultEditorTest, LayoutFollowsTheTwipPlan)
     EXPECT_EQ(lines->linesInTwips().size(), 12u);
 }
 
-TEST_F(DefaultEditorTest, CellRolesAndColours)
+TEST_F(NewRunEditorTest, CellRolesAndColours)
 {
     const QColor red(255, 0, 0), blue(0, 0, 255), grey(192, 192, 192), white(255, 255, 255);
     struct Case {
@@ -218,7 +218,7 @@ TEST_F(DefaultEditorTest, CellRolesAndColours)
     }
 }
 
-TEST_F(DefaultEditorTest, TabVisitsOnlyTheEditableCellsAndTheButtons)
+TEST_F(NewRunEditorTest, TabVisitsOnlyTheEditableCellsAndTheButtons)
 {
     driver.control("m1(0)")->setFocus();
     QStringList visited{QApplication::focusWidget()->objectName()};
@@ -230,7 +230,7 @@ TEST_F(DefaultEditorTest, TabVisitsOnlyTheEditableCellsAndTheButtons)
                                     "n0(1)", "n0(2)", "n0(3)", "Command1", "Command2"}));
 }
 
-TEST_F(DefaultEditorTest, GoBackValidatesTheSurvivalRates)
+TEST_F(NewRunEditorTest, GoBackValidatesTheSurvivalRates)
 {
     struct Case {
         const char* name;
@@ -250,7 +250,7 @@ TEST_F(DefaultEditorTest, GoBackValidatesTheSurvivalRates)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        DefaultEditor* fresh = new DefaultEditor(kPoint);
+        NewRunEditor* fresh = new NewRunEditor(kPoint);
         showActive(fresh);
         EditorDriver d(fresh);
         d.typeAll(c.edits);
@@ -272,7 +272,7 @@ TEST_F(DefaultEditorTest, GoBackValidatesTheSurvivalRates)
     }
 }
 
-TEST_F(DefaultEditorTest, GoBackNormalisesAndHandsOverEveryText)
+TEST_F(NewRunEditorTest, GoBackNormalisesAndHandsOverEveryText)
 {
     driver.typeAll({{"m1(0)", " 2.50"},
                     {"m1(1)", "abc"},
@@ -302,7 +302,7 @@ TEST_F(DefaultEditorTest, GoBackNormalisesAndHandsOverEveryText)
 
 // The student reads back every number at its right magnitude, as typed and
 // as "Go Back" writes it, however wide it is for its cell.
-TEST_F(DefaultEditorTest, LongNumbersShowTheirSignWholePartAndExponent)
+TEST_F(NewRunEditorTest, LongNumbersShowTheirSignWholePartAndExponent)
 {
     const QList<QLineEdit*> cells = editor.findChildren<QLineEdit*>();
     ASSERT_EQ(cells.size(), 16 + 4);
@@ -342,7 +342,7 @@ TEST_F(DefaultEditorTest, LongNumbersShowTheirSignWholePartAndExponent)
     EXPECT_TRUE(driver.control<QLineEdit>("m1(3)")->toolTip().isEmpty());
 }
 
-TEST_F(DefaultEditorTest, TryAgainBringsBackTheMotto)
+TEST_F(NewRunEditorTest, TryAgainBringsBackTheMotto)
 {
     driver.type("m1(4)", "2");
     driver.click("Command1");
@@ -355,7 +355,7 @@ TEST_F(DefaultEditorTest, TryAgainBringsBackTheMotto)
     EXPECT_TRUE(driver.accepted.empty());
 }
 
-TEST_F(DefaultEditorTest, MessagePersistsUntilTryAgain)
+TEST_F(NewRunEditorTest, MessagePersistsUntilTryAgain)
 {
     driver.type("m1(9)", "1.0001");
     driver.click("Command1");
@@ -383,7 +383,7 @@ TEST_F(DefaultEditorTest, MessagePersistsUntilTryAgain)
     EXPECT_TRUE(driver.mottoShown());
 }
 
-TEST_F(DefaultEditorTest, HidingKeepsTheTexts)
+TEST_F(NewRunEditorTest, HidingKeepsTheTexts)
 {
     driver.typeAll({{"m1(1)", "3"}, {"n0(3)", "7.5"}});
     editor.hide();
@@ -392,9 +392,9 @@ TEST_F(DefaultEditorTest, HidingKeepsTheTexts)
     EXPECT_EQ(driver.text("n0(3)"), "7.5");
 }
 
-TEST_F(DefaultEditorTest, QuitAsksForTheAboutScreenAndHandsOverNothing)
+TEST_F(NewRunEditorTest, QuitAsksForTheAboutScreenAndHandsOverNothing)
 {
-    QSignalSpy quit(&editor, &DefaultEditor::quitRequested);
+    QSignalSpy quit(&editor, &NewRunEditor::quitRequested);
     driver.type("m1(1)", "3");
     driver.click("Command2");
     EXPECT_EQ(quit.count(), 1);
@@ -402,7 +402,7 @@ TEST_F(DefaultEditorTest, QuitAsksForTheAboutScreenAndHandsOverNothing)
     EXPECT_EQ(driver.text("m1(1)"), "3");
 }
 
-TEST_F(DefaultEditorTest, NumbersTooLargeToUseAreRefusedWithAMessage)
+TEST_F(NewRunEditorTest, NumbersTooLargeToUseAreRefusedWithAMessage)
 {
     struct Case {
         const char* name;
@@ -417,7 +417,7 @@ TEST_F(DefaultEditorTest, NumbersTooLargeToUseAreRefusedWithAMessage)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        DefaultEditor* fresh = new DefaultEditor(kPoint);
+        NewRunEditor* fresh = new NewRunEditor(kPoint);
         showActive(fresh);
         EditorDriver d(fresh);
         d.typeAll(c.edits);
@@ -436,9 +436,9 @@ TEST_F(DefaultEditorTest, NumbersTooLargeToUseAreRefusedWithAMessage)
     }
 }
 
-TEST_F(DefaultEditorTest, CloseBoxDiscardsTheEditsAndTheMessage)
+TEST_F(NewRunEditorTest, CloseBoxDiscardsTheEditsAndTheMessage)
 {
-    QPointer<DefaultEditor> closing = new DefaultEditor(kPoint);
+    QPointer<NewRunEditor> closing = new NewRunEditor(kPoint);
     showActive(closing);
     EditorDriver d(closing);
     QSignalSpy closeBox(closing.data(), &SecondaryWindow::closeBoxUsed);
@@ -453,7 +453,7 @@ TEST_F(DefaultEditorTest, CloseBoxDiscardsTheEditsAndTheMessage)
     EXPECT_TRUE(closing.isNull());
     EXPECT_TRUE(d.accepted.empty());
 
-    DefaultEditor reopened(kPoint);
+    NewRunEditor reopened(kPoint);
     showActive(&reopened);
     EditorDriver again(&reopened);
     EXPECT_EQ(again.texts("m1", 16), kDesignMatrix);
@@ -461,9 +461,9 @@ TEST_F(DefaultEditorTest, CloseBoxDiscardsTheEditsAndTheMessage)
     EXPECT_TRUE(again.mottoShown());
 }
 
-TEST(DefaultEditorCommaTest, WritesTheRegionalSeparatorAndReadsBoth)
+TEST(NewRunEditorCommaTest, WritesTheRegionalSeparatorAndReadsBoth)
 {
-    DefaultEditor editor(kComma);
+    NewRunEditor editor(kComma);
     showActive(&editor);
     EditorDriver driver(&editor);
     EXPECT_EQ(driver.text("m1(4)"), "0,5");
