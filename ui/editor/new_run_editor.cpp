@@ -8,6 +8,7 @@
 
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
+#include "ui/common/control_sheet.h"
 #include "ui/common/controls.h"
 #include "ui/common/messages.h"
 #include "ui/common/number_field.h"
@@ -24,111 +25,54 @@ constexpr int kCellHeight = 495;
 constexpr int kInitialX = 5160;
 constexpr int kInitialWidth = 1335;
 
-// The motto needs a font with traditional Chinese characters; the Latin
-// family behind it keeps the label readable wherever that font is missing.
-QFont mottoFont()
+ControlSheet makeSheet()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("AR PL UMing TW"), QStringLiteral("Times New Roman")});
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(28.2);
-    return font;
-}
+    ControlSheet sheet{.context = "dalvo::ui::NewRunEditor", .windowName = QStringLiteral("dalvo3"),
+                       .twips = {6754, 5478}};
+    auto add = [&sheet](ControlSpec spec) { sheet.controls.push_back(std::move(spec)); };
 
-QFont sansSerifFont(double pointSize)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    return font;
-}
+    // The motto needs a font with traditional Chinese characters.
+    add({.role = "motto", .objectName = "Label2", .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "明辨是非，格物致知。"),
+         .twips = {240, 360, 6372, 612}, .font = {.pointSize = 28.2, .face = Face::Chinese}});
+    add({.role = "survivalMessage", .objectName = "Label1",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor",
+                                      "Survival rate must be <=1. Press Try Again to enter new data."),
+         .twips = {720, 360, 3612, 612}, .font = {.pointSize = 10.8, .face = Face::SansSerif},
+         .takesTurnsWith = "motto"});
+    add({.role = "tryAgainButton", .objectName = "Command3", .kind = ControlKind::Button,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Try again"), .twips = {4440, 360, 1452, 612},
+         .font = {.pointSize = 7.8, .face = Face::SansSerif}, .takesTurnsWith = "motto"});
 
-QLineEdit* makeEditableCell(QWidget* parent, int x, int y, int width, const QFont& font)
-{
-    auto* cell = new QLineEdit(parent);
-    cell->setGeometry(twipRect(x, y, width, kCellHeight));
-    cell->setFont(font);
-    cell->setAlignment(Qt::AlignCenter);
-    setBackground(cell, Qt::white);
-    // What the student types is fitted as they type it, and read from its
-    // start once they move on, so that a long number is seen at its right
-    // magnitude before "Go Back" takes it.
-    QObject::connect(cell, &QLineEdit::textChanged, cell, [cell] { fitNumberFont(cell); });
-    QObject::connect(cell, &QLineEdit::editingFinished, cell, [cell] { cell->setCursorPosition(0); });
-    return cell;
-}
-
-}  // namespace
-
-NewRunEditor::NewRunEditor(NumberLocale locale, QWidget* parent)
-    : SecondaryWindow(parent), locale_(std::move(locale))
-{
-    setWindowTitle(tr("Change default values"));
-    makeFixedSizeWindow(this, 6754, 5478);
-    setFont(timesFont(9.6));
-    setBackground(this, colours::lightGrey);
-
-    buildMessageRow();
-    buildGrid();
-    buildButtons();
-    nameControls();
-    centreOnScreen(this);
-}
-
-void NewRunEditor::buildMessageRow()
-{
-    mottoLabel_ = new QLabel(tr("明辨是非，格物致知。"), this);
-    mottoLabel_->setGeometry(twipRect(240, 360, 6372, 612));
-    mottoLabel_->setFont(mottoFont());
-    mottoLabel_->setAlignment(Qt::AlignCenter);
-    setTextColour(mottoLabel_, colours::yellow);
-    setBackground(mottoLabel_, colours::green);
-
-    survivalMessage_ = new QLabel(tr("Survival rate must be <=1. Press Try Again to enter new data."), this);
-    survivalMessage_->setGeometry(twipRect(720, 360, 3612, 612));
-    survivalMessage_->setFont(sansSerifFont(10.8));
-    survivalMessage_->setWordWrap(true);
-    survivalMessage_->setAlignment(Qt::AlignCenter);
-    setTextColour(survivalMessage_, colours::yellow);
-    setBackground(survivalMessage_, colours::red);
-    survivalMessage_->hide();
-
-    tryAgainButton_ = makeButton(this, tr("Try again"), {}, 4440, 360, 1452, 612);
-    tryAgainButton_->setFont(sansSerifFont(7.8));
-    tryAgainButton_->hide();
-    tryAgainButton_->setEnabled(false);
-    connect(tryAgainButton_, &QPushButton::clicked, this, &NewRunEditor::tryAgain);
-}
-
-void NewRunEditor::buildGrid()
-{
-    const EditorTexts design = designTexts(locale_);
-
-    for (int r = 0; r < 4; ++r) {
+    // Only the fecundities and survival rates are typed; Tab passes over the
+    // zeros of the matrix.
+    for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) {
             const int index = 4 * r + c;
-            QLineEdit* cell = nullptr;
-            if (isEditableCell(index)) {
-                cell = makeEditableCell(this, kColumnX[c], kRowY[r], kCellWidth, timesFont(14.4, true));
-                setTextColour(cell, r == 0 ? colours::red : colours::blue);
-            } else {
-                // Tab passes over these: they only show the zeros of the matrix.
-                cell = makeReadOnlyField(this, kColumnX[c], kRowY[r], kCellWidth, kCellHeight, 14.4, false);
-                cell->setFont(timesFont(14.4, true));
-                setBackground(cell, colours::lightGrey);
-            }
-            showNumber(cell, toQString(design.m1[index]));
-            cell->setAccessibleName(tr("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
-            matrixCells_[index] = cell;
+            const bool editable = isEditableCell(index);
+            add({.role = QStringLiteral("matrixCell%1").arg(index), .objectName = QStringLiteral("m1(%1)").arg(index),
+                 .kind = editable ? ControlKind::EditableField : ControlKind::ReadOnlyField,
+                 .twips = {kColumnX[c], kRowY[r], kCellWidth, kCellHeight}, .font = {14.4, true},
+                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Matrix row %1, column %2"),
+                 .textArguments = {r + 1, c + 1}, .tabStop = editable});
         }
-    }
-    for (int i = 0; i < 4; ++i) {
-        initialCells_[i] = makeEditableCell(this, kInitialX, kRowY[i], kInitialWidth, timesFont(14.4));
-        showNumber(initialCells_[i], toQString(design.n0[i]));
-        initialCells_[i]->setAccessibleName(tr("N(0) of age class %1").arg(i));
-    }
+    for (int i = 0; i < 4; ++i)
+        add({.role = QStringLiteral("initialCell%1").arg(i), .objectName = QStringLiteral("n0(%1)").arg(i),
+             .kind = ControlKind::EditableField, .twips = {kInitialX, kRowY[i], kInitialWidth, kCellHeight},
+             .font = {14.4}, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "N(0) of age class %1"),
+             .textArguments = {i}});
+    add({.role = "bracketLines", .objectName = "Line1-Line12", .kind = ControlKind::Own});
 
+    add({.role = "goBackButton", .objectName = "Command1", .kind = ControlKind::Button,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Go Back"), .twips = {1320, 4800, 1815, 495},
+         .font = {12, true}});
+    add({.role = "quitButton", .objectName = "Command2", .kind = ControlKind::Button,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Quit"), .twips = {3840, 4800, 1815, 495},
+         .font = {12, true}});
+    return sheet;
+}
+
+std::vector<Bracket> gridBrackets()
+{
     std::vector<Bracket> brackets;
     const int top = kRowY[0] - 120;
     const int bottom = kRowY[3] + kCellHeight + 105;
@@ -136,37 +80,94 @@ void NewRunEditor::buildGrid()
                                std::pair{kInitialX - 120, kInitialX + kInitialWidth + 120}})
         for (const Bracket& bracket : bracketPair(left, right, 120, top, bottom, 120))
             brackets.push_back(bracket);
-    bracketLines_ = new BracketLines(brackets, this);
+    return brackets;
+}
+
+// What the student types is fitted as they type it, and read from its start
+// once they move on, so that a long number is seen at its right magnitude
+// before "Go Back" takes it.
+void fitWhileTyping(QLineEdit* cell)
+{
+    QObject::connect(cell, &QLineEdit::textChanged, cell, [cell] { fitNumberFont(cell); });
+    QObject::connect(cell, &QLineEdit::editingFinished, cell, [cell] { cell->setCursorPosition(0); });
+}
+
+}  // namespace
+
+const ControlSheet& NewRunEditor::sheet()
+{
+    static const ControlSheet sheet = makeSheet();
+    return sheet;
+}
+
+NewRunEditor::NewRunEditor(NumberLocale locale, QWidget* parent)
+    : SecondaryWindow(parent), locale_(std::move(locale))
+{
+    setWindowTitle(tr("Change default values"));
+    makeFixedSizeWindow(this, sheet().twips.width(), sheet().twips.height());
+    setFont(timesFont(9.6));
+    setBackground(this, colours::lightGrey);
+
+    const ControlSet controls = buildControls(
+        this, sheet(), {{QStringLiteral("bracketLines"), [](QWidget* window) { return new BracketLines(gridBrackets(), window); }}});
+    buildMessageRow(controls);
+    buildGrid(controls);
+    buildButtons(controls);
+    centreOnScreen(this);
+}
+
+void NewRunEditor::buildMessageRow(const ControlSet& controls)
+{
+    mottoLabel_ = controls.get<QLabel>(QStringLiteral("motto"));
+    mottoLabel_->setAlignment(Qt::AlignCenter);
+    setTextColour(mottoLabel_, colours::yellow);
+    setBackground(mottoLabel_, colours::green);
+
+    survivalMessage_ = controls.get<QLabel>(QStringLiteral("survivalMessage"));
+    survivalMessage_->setWordWrap(true);
+    survivalMessage_->setAlignment(Qt::AlignCenter);
+    setTextColour(survivalMessage_, colours::yellow);
+    setBackground(survivalMessage_, colours::red);
+    survivalMessage_->hide();
+
+    tryAgainButton_ = controls.get<QPushButton>(QStringLiteral("tryAgainButton"));
+    tryAgainButton_->hide();
+    tryAgainButton_->setEnabled(false);
+    connect(tryAgainButton_, &QPushButton::clicked, this, &NewRunEditor::tryAgain);
+}
+
+void NewRunEditor::buildGrid(const ControlSet& controls)
+{
+    const EditorTexts design = designTexts(locale_);
+    for (int index = 0; index < 16; ++index) {
+        QLineEdit* cell = controls.get<QLineEdit>(QStringLiteral("matrixCell%1").arg(index));
+        if (isEditableCell(index)) {
+            setTextColour(cell, index < 4 ? colours::red : colours::blue);
+            fitWhileTyping(cell);
+        } else {
+            setBackground(cell, colours::lightGrey);
+        }
+        showNumber(cell, toQString(design.m1[index]));
+        matrixCells_[index] = cell;
+    }
+    for (int i = 0; i < 4; ++i) {
+        initialCells_[i] = controls.get<QLineEdit>(QStringLiteral("initialCell%1").arg(i));
+        fitWhileTyping(initialCells_[i]);
+        showNumber(initialCells_[i], toQString(design.n0[i]));
+    }
+    bracketLines_ = controls[QStringLiteral("bracketLines")];
     bracketLines_->lower();
 }
 
-void NewRunEditor::buildButtons()
+void NewRunEditor::buildButtons(const ControlSet& controls)
 {
-    goBackButton_ = makeButton(this, tr("Go Back"), {}, 1320, 4800, 1815, 495);
+    goBackButton_ = controls.get<QPushButton>(QStringLiteral("goBackButton"));
     goBackButton_->setCursor(pointingHandCursor());
     connect(goBackButton_, &QPushButton::clicked, this, &NewRunEditor::goBack);
 
-    quitButton_ = makeButton(this, tr("Quit"), {}, 3840, 4800, 1815, 495);
+    quitButton_ = controls.get<QPushButton>(QStringLiteral("quitButton"));
     quitButton_->setCursor(pointingHandCursor());
     connect(quitButton_, &QPushButton::clicked, this, &NewRunEditor::quitRequested);
-}
-
-void NewRunEditor::nameControls()
-{
-    std::vector<ControlName> names = {
-        {this, QStringLiteral("dalvo3")},
-        {mottoLabel_, QStringLiteral("Label2")},
-        {survivalMessage_, QStringLiteral("Label1")},
-        {tryAgainButton_, QStringLiteral("Command3")},
-        {bracketLines_, QStringLiteral("Line1-Line12")},
-        {goBackButton_, QStringLiteral("Command1")},
-        {quitButton_, QStringLiteral("Command2")},
-    };
-    for (int i = 0; i < 16; ++i)
-        names.push_back({matrixCells_[i], QStringLiteral("m1(%1)").arg(i)});
-    for (int i = 0; i < 4; ++i)
-        names.push_back({initialCells_[i], QStringLiteral("n0(%1)").arg(i)});
-    ui::nameControls(names);
 }
 
 EditorTexts NewRunEditor::texts() const

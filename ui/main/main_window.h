@@ -17,6 +17,8 @@ class QTimer;
 namespace dalvo::ui {
 
 class ClickableLabel;
+class ControlSet;
+struct ControlSheet;
 class PagePrinter;
 class Prompts;
 
@@ -44,6 +46,9 @@ public:
     // with "Project" given the focus.
     void startNewRun(const std::array<std::string, 16>& matrix, const std::array<std::string, 4>& initial);
 
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
+
     const MainFormModel& model() const { return model_; }
     PagePrinter& pagePrinter() { return *printer_; }
 
@@ -67,13 +72,10 @@ protected:
 private:
     Result<void> startRunFromTexts(const std::array<std::string, 16>& matrix,
                                    const std::array<std::string, 4>& initial);
-    void buildTitleBand();
-    void buildMatrixFrame();
-    void buildResultRows();
-    void buildActionFrame();
-    void buildBatchButton();
-    void buildOutlookButton();
-    void nameControls();
+    void buildTitleBand(const ControlSet& controls);
+    void buildMatrixFrame(const ControlSet& controls);
+    void buildResultRows(const ControlSet& controls);
+    void buildActionFrame(const ControlSet& controls);
 
     void mirrorModel();
     void tickClock();
