@@ -20,6 +20,7 @@ QT_END_NAMESPACE
 namespace dalvo::ui {
 
 class PagePrinter;
+struct ControlSheet;
 
 class ChartWindow : public SecondaryWindow {
     Q_OBJECT
@@ -43,6 +44,9 @@ public:
     // growth-rate and age-distribution charts; none while the matrix cannot
     // be analysed.
     void setOutlook(std::optional<LongTermOutlook> outlook);
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     const ChartDescription& shownChart() const { return shown_; }
     ChartRenderer& renderer() { return renderer_; }

@@ -17,6 +17,7 @@ namespace dalvo::ui {
 
 class PagePrinter;
 class Prompts;
+struct ControlSheet;
 
 class OutlookWindow : public SecondaryWindow {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
     // Works the outlook out afresh; a matrix it cannot analyse is explained
     // in words and leaves every number blank.
     void showMatrix(const Result<LeslieMatrix>& matrix);
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     PagePrinter& pagePrinter() { return *printer_; }
 
