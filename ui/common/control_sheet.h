@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -73,8 +74,8 @@ struct ControlSpec {
     QList<int> textArguments;
     // Fields that are not tab stops are reached by the mouse only.
     bool tabStop = true;
-    // A control shown in turn with this one at the same place, never together.
-    QString takesTurnsWith;
+    // Controls shown in turn with this one at the same place, never together.
+    QStringList takesTurnsWith;
 };
 
 struct ControlSheet {

@@ -38,10 +38,10 @@ ControlSheet makeSheet()
          .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor",
                                       "Survival rate must be <=1. Press Try Again to enter new data."),
          .twips = {720, 360, 3612, 612}, .font = {.pointSize = 10.8, .face = Face::SansSerif},
-         .takesTurnsWith = "motto"});
+         .takesTurnsWith = {QStringLiteral("motto")}});
     add({.role = "tryAgainButton", .objectName = "Command3", .kind = ControlKind::Button,
          .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Try again"), .twips = {4440, 360, 1452, 612},
-         .font = {.pointSize = 7.8, .face = Face::SansSerif}, .takesTurnsWith = "motto"});
+         .font = {.pointSize = 7.8, .face = Face::SansSerif}, .takesTurnsWith = {QStringLiteral("motto")}});
 
     // Only the fecundities and survival rates are typed; Tab passes over the
     // zeros of the matrix.

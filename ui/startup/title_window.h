@@ -11,12 +11,17 @@ class QTimer;
 
 namespace dalvo::ui {
 
+struct ControlSheet;
+
 class TitleWindow : public QWidget {
     Q_OBJECT
 public:
     // Creating the window is its loading: the word timer starts at once,
     // before the window is shown.
     explicit TitleWindow(QWidget* parent = nullptr);
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     // Shows the window centred at its own size, in front and with the
     // keyboard focus, so that the first key press reaches it.
@@ -44,7 +49,6 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void nameControls();
     void centreOnScreen();
 
     // Lives with the window: its indices keep their values between ticks
