@@ -48,7 +48,8 @@ ControlSheet makeSheet(AgeColumns ages)
                 .twips = {10236, 7860},
                 .controls = {
                     {.role = "historyTable", .objectName = "MSFlexGrid1", .kind = ControlKind::Own,
-                     .twips = {120, 120, 9972, 6972}, .font = {12}},
+                     .twips = {120, 120, 9972, 6972}, .font = {12},
+                     .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age structure and growth rate table")},
                     button("showOtherTableButton", "Command3",
                            QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age distribution"), {120, 7320, 3255, 495}),
                     button("printButton", "Command2", QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Print this page"),
@@ -61,7 +62,8 @@ ControlSheet makeSheet(AgeColumns ages)
             .twips = {9295, 7546},
             .controls = {
                 {.role = "historyTable", .objectName = "MSFlexGrid1", .kind = ControlKind::Own,
-                 .twips = {120, 120, 9015, 6855}, .font = {12}},
+                 .twips = {120, 120, 9015, 6855}, .font = {12},
+                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age distribution table")},
                 button("backToMainButton", "Command1",
                        QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"), {1200, 7080, 3255, 375}),
                 button("showOtherTableButton", "Command2",
@@ -92,7 +94,6 @@ TableWindow::TableWindow(AgeColumns ages, const History& history, NumberLocale l
     buildTable(std::move(locale));
     if (ages_ == AgeColumns::Numbers) {
         setWindowTitle(tr("Age structure and growth rate"));
-        historyTable_->setAccessibleName(tr("Age structure and growth rate table"));
         printButton_ = built.get<QPushButton>(QStringLiteral("printButton"));
         // The keyboard visits the table, then the buttons from right to left.
         setTabOrder(historyTable_, backToMainButton_);
@@ -102,7 +103,6 @@ TableWindow::TableWindow(AgeColumns ages, const History& history, NumberLocale l
         connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
     } else {
         setWindowTitle(tr("Age distribution"));
-        historyTable_->setAccessibleName(tr("Age distribution table"));
     }
 
     connect(showOtherTableButton_, &QPushButton::clicked, this, &TableWindow::otherTableRequested);
