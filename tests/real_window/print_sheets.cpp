@@ -18,8 +18,8 @@ void print(QTextStream& out, const dalvo::ui::ControlSheet& sheet)
         QRect place = spec.twips;
         for (QString parent = spec.parentRole; !parent.isEmpty(); parent = sheet[parent].parentRole)
             place.translate(sheet[parent].twips.topLeft());
-        out << "control " << sheet.windowName << ' ' << spec.objectName << ' ' << place.x() << ' ' << place.y()
-            << ' ' << place.width() << ' ' << place.height() << '\n';
+        out << "control " << sheet.windowName << ' ' << spec.objectName << ' ' << place.x() << ' '
+            << place.y() << ' ' << place.width() << ' ' << place.height() << '\n';
     }
 }
 

@@ -9,8 +9,8 @@
 #include "ui/common/assets.h"
 #include "ui/common/control_sheet.h"
 #include "ui/common/controls.h"
-#include "ui/common/page_printer.h"
 #include "ui/common/messages.h"
+#include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -25,8 +25,12 @@ bool offersLogScale(ChartDescription (*chart)(const History&, const ChartInputs&
 
 ControlSpec button(const char* role, const char* name, const char* caption, int left, int width)
 {
-    return {.role = role, .objectName = name, .kind = ControlKind::Button, .caption = caption,
-            .twips = {left, 8107, width, 495}, .font = {12}};
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .twips = {left, 8107, width, 495},
+            .font = {12}};
 }
 
 ControlSheet makeSheet()
@@ -35,30 +39,40 @@ ControlSheet makeSheet()
         .context = "dalvo::ui::ChartWindow",
         .windowName = QStringLiteral("dalvofig"),
         .twips = {12480, 8700},
-        .controls = {
-            {.role = "chartView", .objectName = "MSChart1", .kind = ControlKind::Own,
-             .twips = {192, 192, 12108, 7788}, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Chart")},
-            // In the chart's top right corner, which no chart uses: the title
-            // is centred and the legend sits lower down. Part of the view, so
-            // that a picture of the view shows it as the screen does.
-            {.role = "logScaleBox", .objectName = "logScaleBox", .kind = ControlKind::CheckBox,
-             .caption = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Log scale"),
-             .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Logarithmic value axis (L)"),
-             .twips = {10368, 72, 1620, 300}, .parentRole = "chartView"},
-            button("populationSizeButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Population size"),
-                   121, 1815),
-            button("growthRateButton", "Command2", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Growth rate"), 2057,
-                   1455),
-            button("ageStructureButton", "Command3", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Age structure"),
-                   3630, 1575),
-            button("changeRateButton", "Command4", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "N(t)-N(t-1)"), 5280,
-                   1455),
-            button("ageDistributionButton", "Command8",
-                   QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Age Distribution"), 6776, 1947),
-            button("printButton", "Command7", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Print page"), 8833, 1335),
-            button("goBackButton", "Command6", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Go back"), 10285, 1095),
-            button("quitButton", "Command5", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Quit"), 11495, 855),
-        },
+        .controls =
+            {
+                {.role = "chartView",
+                 .objectName = "MSChart1",
+                 .kind = ControlKind::Own,
+                 .twips = {192, 192, 12108, 7788},
+                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Chart")},
+                // In the chart's top right corner, which no chart uses: the title
+                // is centred and the legend sits lower down. Part of the view, so
+                // that a picture of the view shows it as the screen does.
+                {.role = "logScaleBox",
+                 .objectName = "logScaleBox",
+                 .kind = ControlKind::CheckBox,
+                 .caption = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Log scale"),
+                 .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Logarithmic value axis (L)"),
+                 .twips = {10368, 72, 1620, 300},
+                 .parentRole = "chartView"},
+                button("populationSizeButton", "Command1",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Population size"), 121, 1815),
+                button("growthRateButton", "Command2",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Growth rate"), 2057, 1455),
+                button("ageStructureButton", "Command3",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Age structure"), 3630, 1575),
+                button("changeRateButton", "Command4",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "N(t)-N(t-1)"), 5280, 1455),
+                button("ageDistributionButton", "Command8",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Age Distribution"), 6776, 1947),
+                button("printButton", "Command7", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Print page"),
+                       8833, 1335),
+                button("goBackButton", "Command6", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Go back"),
+                       10285, 1095),
+                button("quitButton", "Command5", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Quit"), 11495,
+                       855),
+            },
     };
 }
 
@@ -83,8 +97,8 @@ ChartWindow::ChartWindow(const History& history, Prompts& prompts, QWidget* pare
 
     printer_ = new PagePrinter(prompts_, this);
 
-    const ControlSet controls =
-        buildControls(this, sheet(), {{QStringLiteral("chartView"), [this](QWidget*) { return chartView_; }}});
+    const ControlSet controls = buildControls(
+        this, sheet(), {{QStringLiteral("chartView"), [this](QWidget*) { return chartView_; }}});
     chartView_->setRenderHint(QPainter::Antialiasing);
     // A new chart changes nearly every part of the view; repainting it whole
     // spares the view from working out the changed parts item by item.

@@ -47,38 +47,38 @@ void WrappingButton::paintEvent(QPaintEvent*)
 QWidget* makeWidget(const ControlSpec& spec, const QString& caption, QWidget* parent)
 {
     switch (spec.kind) {
-    case ControlKind::Button: {
-        auto* button = new WrappingButton(caption, parent);
-        // Enter presses the focused button, as students know it from other
-        // programs; Qt leaves that to Space outside dialogs.
-        button->setAutoDefault(true);
-        return button;
-    }
-    case ControlKind::Label:
-        return new QLabel(caption, parent);
-    case ControlKind::ClickableLabel: {
-        auto* label = new ClickableLabel(parent);
-        label->setText(caption);
-        return label;
-    }
-    case ControlKind::Picture:
-        return new QLabel(parent);
-    case ControlKind::ReadOnlyField:
-    case ControlKind::EditableField: {
-        auto* field = new QLineEdit(parent);
-        field->setAlignment(Qt::AlignCenter);
-        if (spec.kind == ControlKind::ReadOnlyField)
-            field->setReadOnly(true);
-        field->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-        setBackground(field, Qt::white);
-        return field;
-    }
-    case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
-    case ControlKind::CheckBox:
-        return new QCheckBox(caption, parent);
-    case ControlKind::Own:
-        break;
+        case ControlKind::Button: {
+            auto* button = new WrappingButton(caption, parent);
+            // Enter presses the focused button, as students know it from other
+            // programs; Qt leaves that to Space outside dialogs.
+            button->setAutoDefault(true);
+            return button;
+        }
+        case ControlKind::Label:
+            return new QLabel(caption, parent);
+        case ControlKind::ClickableLabel: {
+            auto* label = new ClickableLabel(parent);
+            label->setText(caption);
+            return label;
+        }
+        case ControlKind::Picture:
+            return new QLabel(parent);
+        case ControlKind::ReadOnlyField:
+        case ControlKind::EditableField: {
+            auto* field = new QLineEdit(parent);
+            field->setAlignment(Qt::AlignCenter);
+            if (spec.kind == ControlKind::ReadOnlyField)
+                field->setReadOnly(true);
+            field->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            setBackground(field, Qt::white);
+            return field;
+        }
+        case ControlKind::Frame:
+            return new QGroupBox(caption, parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case ControlKind::Own:
+            break;
     }
     return nullptr;
 }
@@ -118,7 +118,10 @@ QString ControlSheet::text(const char* source, const QList<int>& arguments) cons
 
 class ControlBuilder {
 public:
-    static void add(ControlSet& set, const QString& role, QWidget* widget) { set.widgets_.insert(role, widget); }
+    static void add(ControlSet& set, const QString& role, QWidget* widget)
+    {
+        set.widgets_.insert(role, widget);
+    }
 };
 
 QWidget* ControlSet::operator[](const QString& role) const
@@ -146,7 +149,8 @@ ControlSet buildControls(QWidget* window, const ControlSheet& sheet, const OwnCo
         }
         widget->setObjectName(spec.objectName);
         if (!spec.twips.isEmpty())
-            widget->setGeometry(twipRect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height()));
+            widget->setGeometry(
+                twipRect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height()));
         if (spec.font.pointSize > 0)
             widget->setFont(fontOf(spec.font));
         if (spec.toolTip)

@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QStyle>
 
-
 namespace dalvo::ui {
 
 QFont timesFont(double pointSize, bool bold)

@@ -27,21 +27,30 @@ constexpr int kInitialWidth = 1335;
 
 ControlSheet makeSheet()
 {
-    ControlSheet sheet{.context = "dalvo::ui::NewRunEditor", .windowName = QStringLiteral("dalvo3"),
-                       .twips = {6754, 5478}};
+    ControlSheet sheet{
+        .context = "dalvo::ui::NewRunEditor", .windowName = QStringLiteral("dalvo3"), .twips = {6754, 5478}};
     auto add = [&sheet](ControlSpec spec) { sheet.controls.push_back(std::move(spec)); };
 
     // The motto needs a font with traditional Chinese characters.
-    add({.role = "motto", .objectName = "Label2", .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "明辨是非，格物致知。"),
-         .twips = {240, 360, 6372, 612}, .font = {.pointSize = 28.2, .face = Face::Chinese}});
-    add({.role = "survivalMessage", .objectName = "Label1",
+    add({.role = "motto",
+         .objectName = "Label2",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "明辨是非，格物致知。"),
+         .twips = {240, 360, 6372, 612},
+         .font = {.pointSize = 28.2, .face = Face::Chinese}});
+    add({.role = "survivalMessage",
+         .objectName = "Label1",
          .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor",
                                       "Survival rate must be <=1. Press Try Again to enter new data."),
-         .twips = {720, 360, 3612, 612}, .font = {.pointSize = 10.8, .face = Face::SansSerif},
+         .twips = {720, 360, 3612, 612},
+         .font = {.pointSize = 10.8, .face = Face::SansSerif},
          .takesTurnsWith = {QStringLiteral("motto")}});
-    add({.role = "tryAgainButton", .objectName = "Command3", .kind = ControlKind::Button,
-         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Try again"), .twips = {4440, 360, 1452, 612},
-         .font = {.pointSize = 7.8, .face = Face::SansSerif}, .takesTurnsWith = {QStringLiteral("motto")}});
+    add({.role = "tryAgainButton",
+         .objectName = "Command3",
+         .kind = ControlKind::Button,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Try again"),
+         .twips = {4440, 360, 1452, 612},
+         .font = {.pointSize = 7.8, .face = Face::SansSerif},
+         .takesTurnsWith = {QStringLiteral("motto")}});
 
     // Only the fecundities and survival rates are typed; Tab passes over the
     // zeros of the matrix.
@@ -49,24 +58,36 @@ ControlSheet makeSheet()
         for (int c = 0; c < 4; ++c) {
             const int index = 4 * r + c;
             const bool editable = isEditableCell(index);
-            add({.role = QStringLiteral("matrixCell%1").arg(index), .objectName = QStringLiteral("m1(%1)").arg(index),
+            add({.role = QStringLiteral("matrixCell%1").arg(index),
+                 .objectName = QStringLiteral("m1(%1)").arg(index),
                  .kind = editable ? ControlKind::EditableField : ControlKind::ReadOnlyField,
-                 .twips = {kColumnX[c], kRowY[r], kCellWidth, kCellHeight}, .font = {14.4, true},
+                 .twips = {kColumnX[c], kRowY[r], kCellWidth, kCellHeight},
+                 .font = {14.4, true},
                  .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Matrix row %1, column %2"),
-                 .textArguments = {r + 1, c + 1}, .tabStop = editable});
+                 .textArguments = {r + 1, c + 1},
+                 .tabStop = editable});
         }
     for (int i = 0; i < 4; ++i)
-        add({.role = QStringLiteral("initialCell%1").arg(i), .objectName = QStringLiteral("n0(%1)").arg(i),
-             .kind = ControlKind::EditableField, .twips = {kInitialX, kRowY[i], kInitialWidth, kCellHeight},
-             .font = {14.4}, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "N(0) of age class %1"),
+        add({.role = QStringLiteral("initialCell%1").arg(i),
+             .objectName = QStringLiteral("n0(%1)").arg(i),
+             .kind = ControlKind::EditableField,
+             .twips = {kInitialX, kRowY[i], kInitialWidth, kCellHeight},
+             .font = {14.4},
+             .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "N(0) of age class %1"),
              .textArguments = {i}});
     add({.role = "bracketLines", .objectName = "Line1-Line12", .kind = ControlKind::Own});
 
-    add({.role = "goBackButton", .objectName = "Command1", .kind = ControlKind::Button,
-         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Go Back"), .twips = {1320, 4800, 1815, 495},
+    add({.role = "goBackButton",
+         .objectName = "Command1",
+         .kind = ControlKind::Button,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Go Back"),
+         .twips = {1320, 4800, 1815, 495},
          .font = {12, true}});
-    add({.role = "quitButton", .objectName = "Command2", .kind = ControlKind::Button,
-         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Quit"), .twips = {3840, 4800, 1815, 495},
+    add({.role = "quitButton",
+         .objectName = "Command2",
+         .kind = ControlKind::Button,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Quit"),
+         .twips = {3840, 4800, 1815, 495},
          .font = {12, true}});
     return sheet;
 }
@@ -108,8 +129,10 @@ NewRunEditor::NewRunEditor(NumberLocale locale, QWidget* parent)
     setFont(timesFont(9.6));
     setBackground(this, colours::lightGrey);
 
-    const ControlSet controls = buildControls(
-        this, sheet(), {{QStringLiteral("bracketLines"), [](QWidget* window) { return new BracketLines(gridBrackets(), window); }}});
+    const ControlSet controls =
+        buildControls(this, sheet(), {{QStringLiteral("bracketLines"), [](QWidget* window) {
+                                           return new BracketLines(gridBrackets(), window);
+                                       }}});
     buildMessageRow(controls);
     buildGrid(controls);
     buildButtons(controls);

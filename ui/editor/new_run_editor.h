@@ -1,4 +1,4 @@
-// The editor of a new run ("Change default values"): where the student enters a matrix and N(0) and starts the run.
+// The editor of a new run ("Change default values"): the student enters a matrix and N(0) and starts it.
 #pragma once
 
 #include <array>

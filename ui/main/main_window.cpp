@@ -65,84 +65,165 @@ QString guideNotice()
 ControlSpec actionButton(const char* role, const char* name, const char* caption, const char* toolTip,
                          QRect twips)
 {
-    return {.role = role, .objectName = name, .kind = ControlKind::Button, .caption = caption,
-            .toolTip = toolTip, .twips = twips, .font = kButtonFont, .parentRole = QStringLiteral("actionFrame")};
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .toolTip = toolTip,
+            .twips = twips,
+            .font = kButtonFont,
+            .parentRole = QStringLiteral("actionFrame")};
 }
 
 ControlSheet makeSheet()
 {
-    ControlSheet sheet{.context = "dalvo::ui::MainWindow", .windowName = QStringLiteral("frmForm1"),
-                       .twips = {10200, 7452}};
+    ControlSheet sheet{
+        .context = "dalvo::ui::MainWindow", .windowName = QStringLiteral("frmForm1"), .twips = {10200, 7452}};
     auto add = [&sheet](ControlSpec spec) { sheet.controls.push_back(std::move(spec)); };
 
-    add({.role = "titleLabel", .objectName = "Label4", .kind = ControlKind::ClickableLabel,
+    add({.role = "titleLabel",
+         .objectName = "Label4",
+         .kind = ControlKind::ClickableLabel,
          .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Dalvo-Leslie Matrix"),
-         .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Introduction"), .twips = {120, 120, 5412, 732},
+         .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Introduction"),
+         .twips = {120, 120, 5412, 732},
          .font = {24, true}});
-    add({.role = "editionLabel", .objectName = "Label5", .twips = {5640, 120, 3375, 375}, .font = {12, true}});
-    add({.role = "clockLabel", .objectName = "Label13", .twips = {5640, 480, 3375, 375}, .font = {14.4, true}});
+    add({.role = "editionLabel",
+         .objectName = "Label5",
+         .twips = {5640, 120, 3375, 375},
+         .font = {12, true}});
+    add({.role = "clockLabel",
+         .objectName = "Label13",
+         .twips = {5640, 480, 3375, 375},
+         .font = {14.4, true}});
 
-    add({.role = "matrixFrame", .objectName = "Frame1", .kind = ControlKind::Frame,
+    add({.role = "matrixFrame",
+         .objectName = "Frame1",
+         .kind = ControlKind::Frame,
          .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Matrix projection"),
-         .twips = {120, 1080, 8532, 4332}, .font = {9.6}});
+         .twips = {120, 1080, 8532, 4332},
+         .font = {9.6}});
     const QString inFrame = QStringLiteral("matrixFrame");
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             add({.role = QStringLiteral("matrixCell%1").arg(4 * r + c),
-                 .objectName = QStringLiteral("m(%1)").arg(4 * r + c), .kind = ControlKind::ReadOnlyField,
-                 .twips = {kColumnX[c], kRowY[r], kCellWidth[c], 495}, .font = {14.4, true}, .parentRole = inFrame,
+                 .objectName = QStringLiteral("m(%1)").arg(4 * r + c),
+                 .kind = ControlKind::ReadOnlyField,
+                 .twips = {kColumnX[c], kRowY[r], kCellWidth[c], 495},
+                 .font = {14.4, true},
+                 .parentRole = inFrame,
                  .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Matrix row %1, column %2"),
-                 .textArguments = {r + 1, c + 1}, .tabStop = false});
+                 .textArguments = {r + 1, c + 1},
+                 .tabStop = false});
     for (int i = 0; i < 4; ++i)
-        add({.role = QStringLiteral("nowField%1").arg(i), .objectName = QStringLiteral("n1(%1)").arg(i),
-             .kind = ControlKind::ReadOnlyField, .twips = {4080, kRowY[i], 1575, 495}, .font = kFieldFont,
-             .parentRole = inFrame, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "N(t) of age class %1"),
-             .textArguments = {i}, .tabStop = false});
-    add({.role = "equalsSign", .objectName = "Label1", .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "="),
-         .twips = {5880, 1680, 372, 492}, .font = {24}, .parentRole = inFrame});
+        add({.role = QStringLiteral("nowField%1").arg(i),
+             .objectName = QStringLiteral("n1(%1)").arg(i),
+             .kind = ControlKind::ReadOnlyField,
+             .twips = {4080, kRowY[i], 1575, 495},
+             .font = kFieldFont,
+             .parentRole = inFrame,
+             .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "N(t) of age class %1"),
+             .textArguments = {i},
+             .tabStop = false});
+    add({.role = "equalsSign",
+         .objectName = "Label1",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "="),
+         .twips = {5880, 1680, 372, 492},
+         .font = {24},
+         .parentRole = inFrame});
     for (int i = 0; i < 4; ++i)
-        add({.role = QStringLiteral("nextField%1").arg(i), .objectName = QStringLiteral("n2(%1)").arg(i),
-             .kind = ControlKind::ReadOnlyField, .twips = {6480, kRowY[i], 1815, 495}, .font = kFieldFont,
+        add({.role = QStringLiteral("nextField%1").arg(i),
+             .objectName = QStringLiteral("n2(%1)").arg(i),
+             .kind = ControlKind::ReadOnlyField,
+             .twips = {6480, kRowY[i], 1815, 495},
+             .font = kFieldFont,
              .parentRole = inFrame,
              .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "N(t+1) of age class %1"),
              .textArguments = {i}});
-    add({.role = "bracketLines", .objectName = "Line1-Line18", .kind = ControlKind::Own, .parentRole = inFrame});
-    add({.role = "projectArrow", .objectName = "Project", .kind = ControlKind::ClickableLabel,
-         .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Calculate the age structure for next time interval"),
-         .twips = {4320, 3480, 780, 636}, .parentRole = inFrame});
-    add({.role = "transitArrow", .objectName = "Transit", .kind = ControlKind::ClickableLabel,
-         .twips = {6960, 3480, 780, 636}, .parentRole = inFrame,
+    add({.role = "bracketLines",
+         .objectName = "Line1-Line18",
+         .kind = ControlKind::Own,
+         .parentRole = inFrame});
+    add({.role = "projectArrow",
+         .objectName = "Project",
+         .kind = ControlKind::ClickableLabel,
+         .toolTip =
+             QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Calculate the age structure for next time interval"),
+         .twips = {4320, 3480, 780, 636},
+         .parentRole = inFrame});
+    add({.role = "transitArrow",
+         .objectName = "Transit",
+         .kind = ControlKind::ClickableLabel,
+         .twips = {6960, 3480, 780, 636},
+         .parentRole = inFrame,
          .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Transit")});
     // Under the matrix, where the frame has room to spare, so no other
     // control moves; Ctrl+L opens the outlook from anywhere in the window.
-    add({.role = "outlookButton", .objectName = "outlookButton", .kind = ControlKind::Button,
+    add({.role = "outlookButton",
+         .objectName = "outlookButton",
+         .kind = ControlKind::Button,
          .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Outlook"),
          .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Long-term outlook (Ctrl+L)"),
-         .twips = {1080, 3600, 1095, 495}, .font = kButtonFont, .parentRole = inFrame,
+         .twips = {1080, 3600, 1095, 495},
+         .font = kButtonFont,
+         .parentRole = inFrame,
          .shortcut = QKeySequence(Qt::CTRL | Qt::Key_L)});
 
-    add({.role = "totalCaption", .objectName = "Label2", .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total ="),
-         .twips = {3720, 5760, 972, 372}, .font = {15.6}});
-    add({.role = "nowTotal", .objectName = "total1", .kind = ControlKind::ReadOnlyField, .twips = {4800, 5640, 1815, 495},
-         .font = kFieldFont, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total of N(t)")});
-    add({.role = "nextTotal", .objectName = "total2", .kind = ControlKind::ReadOnlyField, .twips = {6840, 5640, 1815, 495},
-         .font = kFieldFont, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total of N(t+1)")});
-    add({.role = "stepCaption", .objectName = "Label9", .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "t ="),
-         .twips = {3960, 6360, 732, 372}, .font = {15.6}});
-    add({.role = "nowStep", .objectName = "txtSimu0", .kind = ControlKind::ReadOnlyField, .twips = {4800, 6240, 1815, 495},
-         .font = kFieldFont, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Step t")});
-    add({.role = "nextStep", .objectName = "txtSimuT", .kind = ControlKind::ReadOnlyField, .twips = {6840, 6240, 1815, 495},
-         .font = kFieldFont, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Step t+1")});
-    add({.role = "growthCaption", .objectName = "Label3",
-         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Growth rate ="), .twips = {3840, 6960, 1812, 372},
+    add({.role = "totalCaption",
+         .objectName = "Label2",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total ="),
+         .twips = {3720, 5760, 972, 372},
          .font = {15.6}});
-    add({.role = "growthRate", .objectName = "growrate", .kind = ControlKind::ReadOnlyField,
-         .twips = {5760, 6840, 2895, 495}, .font = kFieldFont,
+    add({.role = "nowTotal",
+         .objectName = "total1",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {4800, 5640, 1815, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total of N(t)")});
+    add({.role = "nextTotal",
+         .objectName = "total2",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {6840, 5640, 1815, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total of N(t+1)")});
+    add({.role = "stepCaption",
+         .objectName = "Label9",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "t ="),
+         .twips = {3960, 6360, 732, 372},
+         .font = {15.6}});
+    add({.role = "nowStep",
+         .objectName = "txtSimu0",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {4800, 6240, 1815, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Step t")});
+    add({.role = "nextStep",
+         .objectName = "txtSimuT",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {6840, 6240, 1815, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Step t+1")});
+    add({.role = "growthCaption",
+         .objectName = "Label3",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Growth rate ="),
+         .twips = {3840, 6960, 1812, 372},
+         .font = {15.6}});
+    add({.role = "growthRate",
+         .objectName = "growrate",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {5760, 6840, 2895, 495},
+         .font = kFieldFont,
          .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Growth rate")});
-    add({.role = "guideLabel", .objectName = "Label14", .twips = {120, 5520, 3492, 1812}, .font = {12, true}});
+    add({.role = "guideLabel",
+         .objectName = "Label14",
+         .twips = {120, 5520, 3492, 1812},
+         .font = {12, true}});
 
-    add({.role = "actionFrame", .objectName = "Frame2", .kind = ControlKind::Frame,
-         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Action"), .twips = {8760, 1080, 1335, 6255},
+    add({.role = "actionFrame",
+         .objectName = "Frame2",
+         .kind = ControlKind::Frame,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Action"),
+         .twips = {8760, 1080, 1335, 6255},
          .font = {9.6}});
     add(actionButton("projectButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Project"),
                      QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Projection"), {120, 240, 1095, 495}));
@@ -158,15 +239,19 @@ ControlSheet makeSheet()
                      QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Save graphic data"), {720, 2640, 495, 495}));
     add(actionButton("graphButton", "Command4", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Graph"),
                      QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Show graph"), {120, 3240, 1095, 495}));
-    add(actionButton("editorButton", "Command5", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Change default values"),
-                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Modify default data"), {120, 3840, 1095, 975}));
+    add(actionButton(
+        "editorButton", "Command5", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Change default values"),
+        QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Modify default data"), {120, 3840, 1095, 975}));
     add(actionButton("detailButton", "Command11", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Detail"),
                      QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Show detail data"), {120, 4920, 1095, 495}));
     add(actionButton("quizButton", "Command10", nullptr, QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Quiz"),
                      {120, 5520, 615, 615}));
     add(actionButton("quitButton", "Command3", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Q"),
                      QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Quit this program"), {840, 5520, 375, 615}));
-    add({.role = "batchButton", .objectName = "Command12", .kind = ControlKind::Button, .twips = {9120, 240, 615, 615},
+    add({.role = "batchButton",
+         .objectName = "Command12",
+         .kind = ControlKind::Button,
+         .twips = {9120, 240, 615, 615},
          .font = kButtonFont,
          .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Batch projection from a data file")});
     return sheet;
@@ -202,8 +287,10 @@ MainWindow::MainWindow(History& history, Prompts& prompts, QWidget* parent)
 
     printer_ = new PagePrinter(prompts, this);
 
-    const ControlSet controls = buildControls(
-        this, sheet(), {{QStringLiteral("bracketLines"), [](QWidget* frame) { return new BracketLines(matrixBrackets(), frame); }}});
+    const ControlSet controls =
+        buildControls(this, sheet(), {{QStringLiteral("bracketLines"), [](QWidget* frame) {
+                                           return new BracketLines(matrixBrackets(), frame);
+                                       }}});
     buildTitleBand(controls);
     buildMatrixFrame(controls);
     buildResultRows(controls);
@@ -312,7 +399,9 @@ void MainWindow::buildActionFrame(const ControlSet& controls)
     actionFrame_ = controls.get<QGroupBox>(QStringLiteral("actionFrame"));
     setBackground(actionFrame_, Qt::white);
 
-    auto button = [&controls](const char* role) { return controls.get<QPushButton>(QString::fromLatin1(role)); };
+    auto button = [&controls](const char* role) {
+        return controls.get<QPushButton>(QString::fromLatin1(role));
+    };
     projectButton_ = button("projectButton");
     transitButton_ = button("transitButton");
     howToButton_ = button("howToButton");

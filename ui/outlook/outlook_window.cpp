@@ -54,15 +54,25 @@ ControlSpec caption(const char* role, const char* text, QRect twips)
 
 ControlSpec grid(const char* role, const char* accessibleName, QRect twips)
 {
-    return {.role = role, .objectName = role, .kind = ControlKind::Own, .twips = twips, .font = {10},
+    return {.role = role,
+            .objectName = role,
+            .kind = ControlKind::Own,
+            .twips = twips,
+            .font = {10},
             .accessibleName = accessibleName};
 }
 
 ControlSpec button(const char* role, const char* name, const char* text, const char* toolTip, int x,
                    QKeySequence shortcut = {})
 {
-    return {.role = role, .objectName = name, .kind = ControlKind::Button, .caption = text, .toolTip = toolTip,
-            .twips = {x, 7860, 3012, 495}, .font = {12, true}, .shortcut = shortcut};
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = text,
+            .toolTip = toolTip,
+            .twips = {x, 7860, 3012, 495},
+            .font = {12, true},
+            .shortcut = shortcut};
 }
 
 ControlSheet makeSheet()
@@ -71,41 +81,53 @@ ControlSheet makeSheet()
         .context = "dalvo::ui::OutlookWindow",
         .windowName = QStringLiteral("outlookWindow"),
         .twips = {10200, 8520},
-        .controls = {
-            sentence("lambdaLabel", 180, 360),
-            sentence("growthLabel", 600, 600),
-            sentence("settlingLabel", 1260, 840),
-            sentence("reproductionLabel", 2160, 360),
-            caption("byAgeCaption", QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "By age"), {240, 2640, 3960, 300}),
-            grid("byAgeTable",
-                 QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Stable age distribution and reproductive values"),
-                 {240, 2940, 3960, 2160}),
-            {.role = "meaningLabel", .objectName = "meaningLabel",
-             .caption = QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow",
-                                          "The sensitivity of λ to an entry of the matrix says how much λ changes "
-                                          "when that entry changes by a small amount; the elasticity says the same "
-                                          "in proportions: by what share λ changes when the entry changes by a "
-                                          "small share. Empty cells are not part of a Leslie matrix."),
-             .twips = {240, 5340, 3960, 2400}, .font = {10}},
-            caption("sensitivityCaption",
-                    QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Sensitivity of λ to each entry of the matrix"),
-                    {4440, 2640, 5520, 300}),
-            grid("sensitivityGrid", QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Sensitivities of lambda"),
-                 {4440, 2940, 5520, 2160}),
-            caption("elasticityCaption",
-                    QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Elasticity of λ (the elasticities add up to 1)"),
-                    {4440, 5280, 5520, 300}),
-            grid("elasticityGrid", QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Elasticities of lambda"),
-                 {4440, 5580, 5520, 2160}),
-            button("printButton", "outlookPrintButton", QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Print this page"),
-                   nullptr, 240),
-            button("saveButton", "outlookSaveButton", QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Save"),
-                   QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Save the analysis (Ctrl+S)"), 3600,
-                   QKeySequence::Save),
-            button("goBackButton", "outlookGoBackButton", QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Go back"),
-                   QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Back to the main window (Esc)"), 6948,
-                   QKeySequence(Qt::Key_Escape)),
-        },
+        .controls =
+            {
+                sentence("lambdaLabel", 180, 360),
+                sentence("growthLabel", 600, 600),
+                sentence("settlingLabel", 1260, 840),
+                sentence("reproductionLabel", 2160, 360),
+                caption("byAgeCaption", QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "By age"),
+                        {240, 2640, 3960, 300}),
+                grid("byAgeTable",
+                     QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow",
+                                       "Stable age distribution and reproductive values"),
+                     {240, 2940, 3960, 2160}),
+                {.role = "meaningLabel",
+                 .objectName = "meaningLabel",
+                 .caption = QT_TRANSLATE_NOOP(
+                     "dalvo::ui::OutlookWindow",
+                     "The sensitivity of λ to an entry of the matrix says how much λ changes "
+                     "when that entry changes by a small amount; the elasticity says the same "
+                     "in proportions: by what share λ changes when the entry changes by a "
+                     "small share. Empty cells are not part of a Leslie matrix."),
+                 .twips = {240, 5340, 3960, 2400},
+                 .font = {10}},
+                caption("sensitivityCaption",
+                        QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow",
+                                          "Sensitivity of λ to each entry of the matrix"),
+                        {4440, 2640, 5520, 300}),
+                grid("sensitivityGrid",
+                     QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Sensitivities of lambda"),
+                     {4440, 2940, 5520, 2160}),
+                caption("elasticityCaption",
+                        QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow",
+                                          "Elasticity of λ (the elasticities add up to 1)"),
+                        {4440, 5280, 5520, 300}),
+                grid("elasticityGrid",
+                     QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Elasticities of lambda"),
+                     {4440, 5580, 5520, 2160}),
+                button("printButton", "outlookPrintButton",
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Print this page"), nullptr, 240),
+                button("saveButton", "outlookSaveButton",
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Save"),
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Save the analysis (Ctrl+S)"), 3600,
+                       QKeySequence::Save),
+                button("goBackButton", "outlookGoBackButton",
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Go back"),
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Back to the main window (Esc)"), 6948,
+                       QKeySequence(Qt::Key_Escape)),
+            },
     };
 }
 
@@ -124,11 +146,11 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
     makeFixedSizeWindow(this, sheet().twips.width(), sheet().twips.height());
 
     auto matrixGrid = [](QWidget* window) { return makeGrid(window, kClasses, kClasses); };
-    const ControlSet controls =
-        buildControls(this, sheet(),
-                      {{QStringLiteral("byAgeTable"), [](QWidget* window) { return makeGrid(window, kClasses, 2); }},
-                       {QStringLiteral("sensitivityGrid"), matrixGrid},
-                       {QStringLiteral("elasticityGrid"), matrixGrid}});
+    const ControlSet controls = buildControls(
+        this, sheet(),
+        {{QStringLiteral("byAgeTable"), [](QWidget* window) { return makeGrid(window, kClasses, 2); }},
+         {QStringLiteral("sensitivityGrid"), matrixGrid},
+         {QStringLiteral("elasticityGrid"), matrixGrid}});
 
     lambdaLabel_ = controls.get<QLabel>(QStringLiteral("lambdaLabel"));
     growthLabel_ = controls.get<QLabel>(QStringLiteral("growthLabel"));

@@ -14,7 +14,8 @@ BackdropWindow::BackdropWindow(QWidget* parent)
                           Qt::WindowDoesNotAcceptFocus)
 {
     // Nothing on it but its colour.
-    static const ControlSheet sheet{.context = "dalvo::ui::BackdropWindow", .windowName = QStringLiteral("dalvo4")};
+    static const ControlSheet sheet{.context = "dalvo::ui::BackdropWindow",
+                                    .windowName = QStringLiteral("dalvo4")};
     buildControls(this, sheet);
     setWindowTitle(tr("Form3"));
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -25,9 +25,13 @@ ControlSpec word(int index, const char* caption, QRect twips, double pointSize, 
     for (int other = 0; other < kTitleWordCount; ++other)
         if (other != index)
             otherWords << QStringLiteral("word%1").arg(other);
-    return {.role = QStringLiteral("word%1").arg(index), .objectName = QStringLiteral("Label1(%1)").arg(index),
-            .kind = ControlKind::ClickableLabel, .caption = caption, .twips = twips,
-            .font = {.pointSize = pointSize, .italic = italic}, .takesTurnsWith = otherWords};
+    return {.role = QStringLiteral("word%1").arg(index),
+            .objectName = QStringLiteral("Label1(%1)").arg(index),
+            .kind = ControlKind::ClickableLabel,
+            .caption = caption,
+            .twips = twips,
+            .font = {.pointSize = pointSize, .italic = italic},
+            .takesTurnsWith = otherWords};
 }
 
 ControlSheet makeSheet()
@@ -38,19 +42,24 @@ ControlSheet makeSheet()
         .context = "dalvo::ui::TitleWindow",
         .windowName = QStringLiteral("titlform"),
         .twips = {10637, 7051},
-        .controls = {
-            word(0, leslie, {7440, 5880, 2052, 492}, 18, true),
-            word(1, dalvo, {3360, 4920, 3612, 612}, 24, false),
-            word(2, leslie, {7320, 3000, 3132, 852}, 30, false),
-            word(3, dalvo, {5520, 4080, 4572, 972}, 36, false),
-            word(4, leslie, {360, 3480, 4092, 1212}, 43.8, false),
-            word(5, dalvo, {2280, 2280, 4812, 1452}, 54, true),
-            word(6, leslie, {5520, 1080, 4692, 1692}, 64.8, false),
-            word(7, dalvo, {240, 120, 5415, 1695}, 73.8, false),
-            {.role = "startPrompt", .objectName = "Label2", .kind = ControlKind::ClickableLabel,
-             .caption = QT_TRANSLATE_NOOP("dalvo::ui::TitleWindow", "Press any key or click mouse to start."),
-             .twips = {1200, 4800, 1695, 1095}, .font = {13.2}},
-        },
+        .controls =
+            {
+                word(0, leslie, {7440, 5880, 2052, 492}, 18, true),
+                word(1, dalvo, {3360, 4920, 3612, 612}, 24, false),
+                word(2, leslie, {7320, 3000, 3132, 852}, 30, false),
+                word(3, dalvo, {5520, 4080, 4572, 972}, 36, false),
+                word(4, leslie, {360, 3480, 4092, 1212}, 43.8, false),
+                word(5, dalvo, {2280, 2280, 4812, 1452}, 54, true),
+                word(6, leslie, {5520, 1080, 4692, 1692}, 64.8, false),
+                word(7, dalvo, {240, 120, 5415, 1695}, 73.8, false),
+                {.role = "startPrompt",
+                 .objectName = "Label2",
+                 .kind = ControlKind::ClickableLabel,
+                 .caption =
+                     QT_TRANSLATE_NOOP("dalvo::ui::TitleWindow", "Press any key or click mouse to start."),
+                 .twips = {1200, 4800, 1695, 1095},
+                 .font = {13.2}},
+            },
     };
 }
 

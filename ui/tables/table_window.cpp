@@ -35,7 +35,11 @@ void fixSections(QHeaderView* header, int size)
 
 ControlSpec button(const char* role, const char* name, const char* caption, QRect twips)
 {
-    return {.role = role, .objectName = name, .kind = ControlKind::Button, .caption = caption, .twips = twips,
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .twips = twips,
             .font = {12, true}};
 }
 
@@ -47,27 +51,39 @@ ControlSheet makeSheet(AgeColumns ages)
                 .windowName = QStringLiteral("DataTabl"),
                 .twips = {10236, 7860},
                 .controls = {
-                    {.role = "historyTable", .objectName = "MSFlexGrid1", .kind = ControlKind::Own,
-                     .twips = {120, 120, 9972, 6972}, .font = {12},
-                     .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age structure and growth rate table")},
+                    {.role = "historyTable",
+                     .objectName = "MSFlexGrid1",
+                     .kind = ControlKind::Own,
+                     .twips = {120, 120, 9972, 6972},
+                     .font = {12},
+                     .accessibleName =
+                         QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age structure and growth rate table")},
                     button("showOtherTableButton", "Command3",
-                           QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age distribution"), {120, 7320, 3255, 495}),
-                    button("printButton", "Command2", QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Print this page"),
+                           QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age distribution"),
+                           {120, 7320, 3255, 495}),
+                    button("printButton", "Command2",
+                           QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Print this page"),
                            {3720, 7320, 3012, 495}),
                     button("backToMainButton", "Command1",
-                           QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"), {7080, 7320, 3012, 495}),
+                           QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"),
+                           {7080, 7320, 3012, 495}),
                 }};
     return {.context = context,
             .windowName = QStringLiteral("frmAgeDist"),
             .twips = {9295, 7546},
             .controls = {
-                {.role = "historyTable", .objectName = "MSFlexGrid1", .kind = ControlKind::Own,
-                 .twips = {120, 120, 9015, 6855}, .font = {12},
+                {.role = "historyTable",
+                 .objectName = "MSFlexGrid1",
+                 .kind = ControlKind::Own,
+                 .twips = {120, 120, 9015, 6855},
+                 .font = {12},
                  .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age distribution table")},
                 button("backToMainButton", "Command1",
-                       QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"), {1200, 7080, 3255, 375}),
+                       QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"),
+                       {1200, 7080, 3255, 375}),
                 button("showOtherTableButton", "Command2",
-                       QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age structure"), {4800, 7080, 3495, 375}),
+                       QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age structure"),
+                       {4800, 7080, 3495, 375}),
             }};
 }
 
@@ -87,7 +103,8 @@ TableWindow::TableWindow(AgeColumns ages, const History& history, NumberLocale l
     const ControlSheet& controls = sheet(ages_);
     makeFixedSizeWindow(this, controls.twips.width(), controls.twips.height());
     const ControlSet built = buildControls(
-        this, controls, {{QStringLiteral("historyTable"), [](QWidget* window) { return new QTableView(window); }}});
+        this, controls,
+        {{QStringLiteral("historyTable"), [](QWidget* window) { return new QTableView(window); }}});
     historyTable_ = built.get<QTableView>(QStringLiteral("historyTable"));
     showOtherTableButton_ = built.get<QPushButton>(QStringLiteral("showOtherTableButton"));
     backToMainButton_ = built.get<QPushButton>(QStringLiteral("backToMainButton"));

@@ -82,20 +82,24 @@ const ControlSheet& AboutWindow::sheet()
         .context = "dalvo::ui::AboutWindow",
         .windowName = QStringLiteral("copyrigh"),
         .twips = {9528, 6828},
-        .controls = {
-            textLabel("usageLabel", "Label2", {360, 480, 9012, 1092}),
-            [] {
-                ControlSpec protection = textLabel("protectionLabel", "Label3", {360, 1680, 8892, 732});
-                protection.font.bold = true;
-                return protection;
-            }(),
-            textLabel("rightsLabel", "Label4", {7200, 2520, 2292, 372}),
-            textLabel("citationLabel", "Label7", {360, 2640, 6612, 1932}),
-            textLabel("makerLabel", "Label5", {7200, 3000, 2292, 612}),
-            picture("picture", "Picture1", QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "Picture of an insect"), {7560, 3720, 1656, 2172}),
-            textLabel("newVersionLabel", "Label6", {360, 4680, 6612, 1932}),
-            screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "OK"), {7800, 6120, 1215, 495}),
-        },
+        .controls =
+            {
+                textLabel("usageLabel", "Label2", {360, 480, 9012, 1092}),
+                [] {
+                    ControlSpec protection = textLabel("protectionLabel", "Label3", {360, 1680, 8892, 732});
+                    protection.font.bold = true;
+                    return protection;
+                }(),
+                textLabel("rightsLabel", "Label4", {7200, 2520, 2292, 372}),
+                textLabel("citationLabel", "Label7", {360, 2640, 6612, 1932}),
+                textLabel("makerLabel", "Label5", {7200, 3000, 2292, 612}),
+                picture("picture", "Picture1",
+                        QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "Picture of an insect"),
+                        {7560, 3720, 1656, 2172}),
+                textLabel("newVersionLabel", "Label6", {360, 4680, 6612, 1932}),
+                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "OK"),
+                             {7800, 6120, 1215, 495}),
+            },
     };
     return sheet;
 }

@@ -18,16 +18,23 @@ const ControlSheet& DedicationWindow::sheet()
         .windowName = QStringLiteral("Vater"),
         .twips = {6960, 7956},
         .controls = {
-            {.role = "frame", .objectName = "Frame1", .kind = ControlKind::Frame, .twips = {360, 240, 6132, 6972}},
+            {.role = "frame",
+             .objectName = "Frame1",
+             .kind = ControlKind::Frame,
+             .twips = {360, 240, 6132, 6972}},
             [] {
-                ControlSpec landscape = picture("picture", "Picture2",
-                                                QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "Picture of a landscape"), {0, 120, 6048, 6708});
+                ControlSpec landscape =
+                    picture("picture", "Picture2",
+                            QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "Picture of a landscape"),
+                            {0, 120, 6048, 6708});
                 landscape.parentRole = QStringLiteral("frame");
                 return landscape;
             }(),
             [] {
-                ControlSpec farewell = screenButton("farewellButton", "Command1",
-                                                    QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "God rest his soul"), {1320, 7320, 4575, 495});
+                ControlSpec farewell =
+                    screenButton("farewellButton", "Command1",
+                                 QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "God rest his soul"),
+                                 {1320, 7320, 4575, 495});
                 farewell.font.pointSize = 14.4;
                 return farewell;
             }(),
@@ -54,8 +61,8 @@ DedicationWindow::DedicationWindow(QWidget* parent) : SecondaryWindow(parent)
         centredIn({frame_->width(), frame_->height()}, {picture_->width(), picture_->height()});
     picture_->move(place.left, place.top);
 
-    farewellButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("farewellButton")), Pointer::Arrow, this,
-                              &DedicationWindow::programEndRequested);
+    farewellButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("farewellButton")), Pointer::Arrow,
+                              this, &DedicationWindow::programEndRequested);
     finishScreen(this, farewellButton_);
 }
 

@@ -27,17 +27,19 @@ const ControlSheet& HowToWindow::sheet()
         .context = "dalvo::ui::HowToWindow",
         .windowName = QStringLiteral("dalvo5"),
         .twips = {6699, 5951},
-        .controls = {
-            line(0, {240, 1080, 6255, 375}),
-            line(1, {240, 1440, 6255, 375}),
-            line(2, {240, 1800, 6255, 375}),
-            line(3, {120, 2160, 6492, 372}),
-            line(4, {240, 2520, 6255, 375}),
-            line(5, {240, 2880, 6255, 375}),
-            line(7, {600, 3240, 5535, 615}),
-            line(6, {240, 3960, 6255, 375}),
-            screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::HowToWindow", "OK"), {2880, 4920, 1215, 495}),
-        },
+        .controls =
+            {
+                line(0, {240, 1080, 6255, 375}),
+                line(1, {240, 1440, 6255, 375}),
+                line(2, {240, 1800, 6255, 375}),
+                line(3, {120, 2160, 6492, 372}),
+                line(4, {240, 2520, 6255, 375}),
+                line(5, {240, 2880, 6255, 375}),
+                line(7, {600, 3240, 5535, 615}),
+                line(6, {240, 3960, 6255, 375}),
+                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::HowToWindow", "OK"),
+                             {2880, 4920, 1215, 495}),
+            },
     };
     return sheet;
 }

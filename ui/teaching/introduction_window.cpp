@@ -62,13 +62,20 @@ const ControlSheet& IntroductionWindow::sheet()
         .context = "dalvo::ui::IntroductionWindow",
         .windowName = QStringLiteral("Introfrm"),
         .twips = {7645, 6083},
-        .controls = {
-            {.role = "page", .objectName = "Text1", .kind = ControlKind::Own, .twips = {240, 120, 7215, 5295},
-             .font = {12, true}, .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "Introduction text")},
-            screenButton("referencesButton", "Command2", QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "References"),
-                         {1800, 5520, 1695, 495}),
-            screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "OK"), {4560, 5520, 1215, 495}),
-        },
+        .controls =
+            {
+                {.role = "page",
+                 .objectName = "Text1",
+                 .kind = ControlKind::Own,
+                 .twips = {240, 120, 7215, 5295},
+                 .font = {12, true},
+                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "Introduction text")},
+                screenButton("referencesButton", "Command2",
+                             QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "References"),
+                             {1800, 5520, 1695, 495}),
+                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "OK"),
+                             {4560, 5520, 1215, 495}),
+            },
     };
     return sheet;
 }
@@ -76,8 +83,8 @@ const ControlSheet& IntroductionWindow::sheet()
 IntroductionWindow::IntroductionWindow(QWidget* parent) : SecondaryWindow(parent)
 {
     setUpScreen(this, tr("Introduction"), sheet().twips.width(), sheet().twips.height(), colours::lightGrey);
-    const ControlSet controls =
-        buildControls(this, sheet(), {{QStringLiteral("page"), [](QWidget* window) { return new QTextEdit(window); }}});
+    const ControlSet controls = buildControls(
+        this, sheet(), {{QStringLiteral("page"), [](QWidget* window) { return new QTextEdit(window); }}});
 
     // The student may select and scroll the page but not change it.
     page_ = controls.get<QTextEdit>(QStringLiteral("page"));

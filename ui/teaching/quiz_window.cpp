@@ -20,11 +20,14 @@ const ControlSheet& QuizWindow::sheet()
         .context = "dalvo::ui::QuizWindow",
         .windowName = QStringLiteral("Quiz"),
         .twips = {9856, 7546},
-        .controls = {
-            picture("picture", "Image1", QT_TRANSLATE_NOOP("dalvo::ui::QuizWindow", "Quiz questions"), {480, 240, 5700, 4200}),
-            screenButton("goBackButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::QuizWindow", "Back to the mainform"),
-                         {3600, 6960, 3015, 495}),
-        },
+        .controls =
+            {
+                picture("picture", "Image1", QT_TRANSLATE_NOOP("dalvo::ui::QuizWindow", "Quiz questions"),
+                        {480, 240, 5700, 4200}),
+                screenButton("goBackButton", "Command1",
+                             QT_TRANSLATE_NOOP("dalvo::ui::QuizWindow", "Back to the mainform"),
+                             {3600, 6960, 3015, 495}),
+            },
     };
     return sheet;
 }

@@ -56,15 +56,23 @@ const ControlSheet& ReferencesWindow::sheet()
         .context = "dalvo::ui::ReferencesWindow",
         .windowName = QStringLiteral("Referenc"),
         .twips = {8679, 6193},
-        .controls = {
-            {.role = "heading", .objectName = "Label1(0)", .kind = ControlKind::ClickableLabel,
-             .twips = {240, 120, 6735, 255}, .font = {12, true}},
-            // One border line taller than it was, so that the descenders of
-            // the last line are no longer cut off.
-            {.role = "list", .objectName = "Label2", .kind = ControlKind::ClickableLabel,
-             .twips = {240, 600, 8295, 4830}, .font = {12}},
-            screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::ReferencesWindow", "OK"), {3960, 5520, 855, 495}),
-        },
+        .controls =
+            {
+                {.role = "heading",
+                 .objectName = "Label1(0)",
+                 .kind = ControlKind::ClickableLabel,
+                 .twips = {240, 120, 6735, 255},
+                 .font = {12, true}},
+                // One border line taller than it was, so that the descenders of
+                // the last line are no longer cut off.
+                {.role = "list",
+                 .objectName = "Label2",
+                 .kind = ControlKind::ClickableLabel,
+                 .twips = {240, 600, 8295, 4830},
+                 .font = {12}},
+                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::ReferencesWindow", "OK"),
+                             {3960, 5520, 855, 495}),
+            },
     };
     return sheet;
 }

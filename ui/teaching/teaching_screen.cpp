@@ -25,13 +25,20 @@ ControlSpec textLabel(const char* role, const char* name, QRect twips, const cha
 
 ControlSpec picture(const char* role, const char* name, const char* accessibleName, QRect twips)
 {
-    return {.role = role, .objectName = name, .kind = ControlKind::Picture, .twips = twips,
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Picture,
+            .twips = twips,
             .accessibleName = accessibleName};
 }
 
 ControlSpec screenButton(const char* role, const char* name, const char* caption, QRect twips)
 {
-    return {.role = role, .objectName = name, .kind = ControlKind::Button, .caption = caption, .twips = twips,
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .twips = twips,
             .font = {12, true}};
 }
 

@@ -144,7 +144,7 @@ TEST_F(ChartWindowTest, ButtonRowInScreenOrder)
         bool pointingHand;
     };
     const Case cases[] = {
-        {"Command1", true}, {"Command2", true},  {"Command3", true}, {"Command4", true},
+        {"Command1", true},  {"Command2", true}, {"Command3", true}, {"Command4", true},
         {"Command8", false}, {"Command7", true}, {"Command6", true}, {"Command5", true},
     };
     int rightOfPrevious = 0;

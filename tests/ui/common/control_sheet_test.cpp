@@ -71,7 +71,8 @@ const std::vector<Window>& windows()
          }},
         {"age distribution table", TableWindow::sheet(AgeColumns::Proportions),
          [](Prompts& prompts, History& history) {
-             auto* window = new TableWindow(AgeColumns::Proportions, history, numberLocaleOfSystem(), prompts);
+             auto* window =
+                 new TableWindow(AgeColumns::Proportions, history, numberLocaleOfSystem(), prompts);
              window->fillFromRun();
              return window;
          }},
@@ -82,7 +83,8 @@ const std::vector<Window>& windows()
              return window;
          }},
         {"title screen", TitleWindow::sheet(), [](Prompts&, History&) { return new TitleWindow; }},
-        {"introduction", IntroductionWindow::sheet(), [](Prompts&, History&) { return new IntroductionWindow; }},
+        {"introduction", IntroductionWindow::sheet(),
+         [](Prompts&, History&) { return new IntroductionWindow; }},
         {"references", ReferencesWindow::sheet(), [](Prompts&, History&) { return new ReferencesWindow; }},
         {"how to", HowToWindow::sheet(), [](Prompts&, History&) { return new HowToWindow; }},
         {"quiz", QuizWindow::sheet(), [](Prompts&, History&) { return new QuizWindow; }},
@@ -163,7 +165,8 @@ QString textOverflow(const QWidget& control)
     if (const auto* label = qobject_cast<const QLabel*>(&control)) {
         if (label->text().isEmpty() || !label->pixmap().isNull())
             return {};
-        QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+        QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                    -label->margin());
         if (label->indent() > 0)
             room.setLeft(room.left() + label->indent());
         return overflow(needed(metrics, room, label->wordWrap() ? Qt::TextWordWrap : 0, label->text()), room);
@@ -236,8 +239,9 @@ TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
             ASSERT_EQ(found.size(), 1) << spec.objectName.toStdString();
             const QWidget* control = found.front();
             const QWidget* parent =
-                spec.parentRole.isEmpty() ? window.get()
-                                          : window->findChild<QWidget*>(entry.sheet[spec.parentRole].objectName);
+                spec.parentRole.isEmpty()
+                    ? window.get()
+                    : window->findChild<QWidget*>(entry.sheet[spec.parentRole].objectName);
             EXPECT_EQ(control->parentWidget(), parent);
             // A picture is shown at its own size, placed by its window
             // within the room the sheet gives it.

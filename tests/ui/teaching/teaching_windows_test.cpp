@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "tests/ui/teaching/teaching_window_fixture.h"
-#include "ui/teaching/how_to_window.h"
 #include "ui/common/twips.h"
+#include "ui/teaching/how_to_window.h"
 
 namespace dalvo::ui {
 namespace {
