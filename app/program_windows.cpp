@@ -4,7 +4,7 @@
 #include "ui/startup/title_window.h"
 #include "ui/common/accessible_names.h"
 #include "ui/common/trailing_input_guard.h"
-#include "ui/editor/default_editor.h"
+#include "ui/editor/new_run_editor.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/outlook/outlook_window.h"
@@ -170,15 +170,15 @@ ui::QuizWindow* ProgramWindows::buildQuiz()
     return window;
 }
 
-ui::DefaultEditor* ProgramWindows::buildEditor()
+ui::NewRunEditor* ProgramWindows::buildEditor()
 {
-    auto* window = new ui::DefaultEditor(main_->locale());
-    connect(window, &ui::DefaultEditor::defaultsAccepted, this, [this, window](const NewRun& run) {
+    auto* window = new ui::NewRunEditor(main_->locale());
+    connect(window, &ui::NewRunEditor::defaultsAccepted, this, [this, window](const NewRun& run) {
         window->hide();
         showMain();
         main_->startNewRun(run.matrix, run.initial);
     });
-    connect(window, &ui::DefaultEditor::quitRequested, this, [this, window] { showAbout(window); });
+    connect(window, &ui::NewRunEditor::quitRequested, this, [this, window] { showAbout(window); });
     return window;
 }
 

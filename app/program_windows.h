@@ -14,7 +14,7 @@ class AboutWindow;
 class BackdropWindow;
 class ChartWindow;
 class DedicationWindow;
-class DefaultEditor;
+class NewRunEditor;
 class FileCommands;
 class HowToWindow;
 class IntroductionWindow;
@@ -59,7 +59,7 @@ public:
     WindowSlot<ui::IntroductionWindow> introduction;
     WindowSlot<ui::ReferencesWindow> references;
     WindowSlot<ui::QuizWindow> quiz;
-    WindowSlot<ui::DefaultEditor> editor;
+    WindowSlot<ui::NewRunEditor> editor;
     WindowSlot<ui::ChartWindow> charts;
     WindowSlot<ui::TableWindow> dataTable;
     WindowSlot<ui::TableWindow> ageDistribution;
@@ -83,7 +83,7 @@ private:
     ui::IntroductionWindow* buildIntroduction();
     ui::ReferencesWindow* buildReferences();
     ui::QuizWindow* buildQuiz();
-    ui::DefaultEditor* buildEditor();
+    ui::NewRunEditor* buildEditor();
     ui::ChartWindow* buildCharts();
     ui::TableWindow* buildDataTable();
     ui::TableWindow* buildAgeDistribution();

@@ -15,7 +15,7 @@
 #include "app/program_windows.h"
 #include "ui/startup/title_window.h"
 #include "ui/common/clickable_label.h"
-#include "ui/editor/default_editor.h"
+#include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
 #include "ui/teaching/about_window.h"
 #include "ui/teaching/dedication_window.h"

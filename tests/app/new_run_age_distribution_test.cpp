@@ -9,7 +9,7 @@
 #include "app/program_windows.h"
 #include "model/number_text.h"
 #include "ui/startup/title_window.h"
-#include "ui/editor/default_editor.h"
+#include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
 #include "ui/tables/history_table_model.h"
 #include "ui/tables/table_window.h"

@@ -30,7 +30,7 @@
 #include "tests/files/batch_data.h"
 #include "ui/common/clickable_label.h"
 #include "ui/common/page_printer.h"
-#include "ui/editor/default_editor.h"
+#include "ui/editor/new_run_editor.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/charts/chart_window.h"

@@ -5,13 +5,15 @@
 # the chart window, saving the run through the file dialog, and the way out.
 # Every window on the way is kept as a screenshot.
 #
-# Usage: journey.sh PROGRAM WORK_FOLDER
+# Usage: journey.sh PROGRAM WORK_FOLDER SHEET_PRINTER
+# SHEET_PRINTER prints the windows' control sheets (tests/real_window/print_sheets.cpp).
 # WORK_FOLDER receives screenshots/NN-name.png, the saved files, a private
 # home and runtime folder, and the program's and the X server's logs.
 set -euo pipefail
 
 program=$(realpath "$1")
 work=$2
+sheet_printer=$(realpath "$3")
 timeout_seconds=${DALVO_WINDOW_TIMEOUT:-30}
 
 # shellcheck source=x_driver.sh
@@ -49,18 +51,27 @@ printf '%s\r\n' "$header" \
     '4,5,5,2.5,0,12.5,0.4,0.4,0.2,0' >"$work/expected-rounded.csv"
 
 # The controls that the journey presses, as x, y, width and height in twips
-# on their window. The main window is 10200 twips wide; its Action frame
-# starts at 8760, 1080.
-main_width=10200
+# on their window, read from the windows' control sheets.
+sheets=$("$sheet_printer") || fail "the control sheets could not be printed"
+sheet_width() {
+    awk -v window="$1" '$1 == "window" && $2 == window { print $3; found = 1 } END { exit !found }' <<<"$sheets" ||
+        fail "no window $1 on the sheets"
+}
+sheet_place() {
+    awk -v window="$1" -v name="$2" \
+        '$1 == "control" && $2 == window && $3 == name { print $4, $5, $6, $7; found = 1 } END { exit !found }' \
+        <<<"$sheets" || fail "no control $2 on the sheet of $1"
+}
+main_width=$(sheet_width frmForm1)
 # shellcheck disable=SC2034  # read by name in wait_for_focus
-project_button=(8880 1320 1095 495)
+read -ra project_button <<<"$(sheet_place frmForm1 Command1)"
 # shellcheck disable=SC2034
-transit_button=(8880 1920 1095 495)
-save_button=(9480 3720 495 495)
-graph_button=(8880 4320 1095 495)
-quit_button=(9600 6600 375 615)
-chart_width=12480
-go_back_button=(10285 8107 1095 495)
+read -ra transit_button <<<"$(sheet_place frmForm1 Command2)"
+read -ra save_button <<<"$(sheet_place frmForm1 Command9)"
+read -ra graph_button <<<"$(sheet_place frmForm1 Command4)"
+read -ra quit_button <<<"$(sheet_place frmForm1 Command3)"
+chart_width=$(sheet_width dalvofig)
+read -ra go_back_button <<<"$(sheet_place dalvofig Command6)"
 
 step "title screen"
 title=$(wait_for_window '^Titleform$')

@@ -7,9 +7,10 @@
 #include <QShortcut>
 
 #include "ui/common/assets.h"
+#include "ui/common/control_sheet.h"
 #include "ui/common/controls.h"
-#include "ui/common/page_printer.h"
 #include "ui/common/messages.h"
+#include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
 
 namespace dalvo::ui {
@@ -22,7 +23,66 @@ bool offersLogScale(ChartDescription (*chart)(const History&, const ChartInputs&
     return chart == &populationSizeChart || chart == &ageStructureChart || chart == &graphAgeStructureChart;
 }
 
+ControlSpec button(const char* role, const char* name, const char* caption, int left, int width)
+{
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .twips = {left, 8107, width, 495},
+            .font = {12}};
+}
+
+ControlSheet makeSheet()
+{
+    return {
+        .context = "dalvo::ui::ChartWindow",
+        .windowName = QStringLiteral("dalvofig"),
+        .twips = {12480, 8700},
+        .controls =
+            {
+                {.role = "chartView",
+                 .objectName = "MSChart1",
+                 .kind = ControlKind::Own,
+                 .twips = {192, 192, 12108, 7788},
+                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Chart")},
+                // In the chart's top right corner, which no chart uses: the title
+                // is centred and the legend sits lower down. Part of the view, so
+                // that a picture of the view shows it as the screen does.
+                {.role = "logScaleBox",
+                 .objectName = "logScaleBox",
+                 .kind = ControlKind::CheckBox,
+                 .caption = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Log scale"),
+                 .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Logarithmic value axis (L)"),
+                 .twips = {10368, 72, 1620, 300},
+                 .parentRole = "chartView"},
+                button("populationSizeButton", "Command1",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Population size"), 121, 1815),
+                button("growthRateButton", "Command2",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Growth rate"), 2057, 1455),
+                button("ageStructureButton", "Command3",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Age structure"), 3630, 1575),
+                button("changeRateButton", "Command4",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "N(t)-N(t-1)"), 5280, 1455),
+                button("ageDistributionButton", "Command8",
+                       QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Age Distribution"), 6776, 1947),
+                button("printButton", "Command7", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Print page"),
+                       8833, 1335),
+                button("goBackButton", "Command6", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Go back"),
+                       10285, 1095),
+                button("quitButton", "Command5", QT_TRANSLATE_NOOP("dalvo::ui::ChartWindow", "Quit"), 11495,
+                       855),
+            },
+    };
+}
+
 }  // namespace
+
+const ControlSheet& ChartWindow::sheet()
+{
+    static const ControlSheet sheet = makeSheet();
+    return sheet;
+}
 
 ChartWindow::ChartWindow(const History& history, Prompts& prompts, QWidget* parent)
     : SecondaryWindow(parent),
@@ -33,24 +93,19 @@ ChartWindow::ChartWindow(const History& history, Prompts& prompts, QWidget* pare
       renderer_(chartView_->chart(), locale_)
 {
     setWindowTitle(tr("Graph"));
-    makeFixedSizeWindow(this, 12480, 8700);
+    makeFixedSizeWindow(this, sheet().twips.width(), sheet().twips.height());
 
     printer_ = new PagePrinter(prompts_, this);
 
-    chartView_->setGeometry(twipRect(192, 192, 12108, 7788));
+    const ControlSet controls = buildControls(
+        this, sheet(), {{QStringLiteral("chartView"), [this](QWidget*) { return chartView_; }}});
     chartView_->setRenderHint(QPainter::Antialiasing);
     // A new chart changes nearly every part of the view; repainting it whole
     // spares the view from working out the changed parts item by item.
     chartView_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     chartView_->chart()->setBackgroundRoundness(0);
-    chartView_->setAccessibleName(tr("Chart"));
 
-    // In the chart's top right corner, which no chart uses: the title is
-    // centred and the legend sits lower down. Part of the view, so that a
-    // picture of the view shows it as the screen does.
-    logScaleBox_ = new QCheckBox(tr("Log scale"), chartView_);
-    logScaleBox_->setGeometry(twipRect(10368, 72, 1620, 300));
-    logScaleBox_->setToolTip(tr("Logarithmic value axis (L)"));
+    logScaleBox_ = controls.get<QCheckBox>(QStringLiteral("logScaleBox"));
     logScaleBox_->hide();
     connect(logScaleBox_, &QCheckBox::toggled, this, &ChartWindow::redraw);
     auto* logScaleKey = new QShortcut(QKeySequence(Qt::Key_L), this);
@@ -58,45 +113,26 @@ ChartWindow::ChartWindow(const History& history, Prompts& prompts, QWidget* pare
 
     struct ButtonPlan {
         QPushButton** button;
-        QString caption;
-        int left;
-        int width;
+        const char* role;
         void (ChartWindow::*action)();
     };
     const ButtonPlan plans[] = {
-        {&populationSizeButton_, tr("Population size"), 121, 1815, &ChartWindow::showPopulationSize},
-        {&growthRateButton_, tr("Growth rate"), 2057, 1455, &ChartWindow::showGrowthRate},
-        {&ageStructureButton_, tr("Age structure"), 3630, 1575, &ChartWindow::showAgeStructure},
-        {&changeRateButton_, tr("N(t)-N(t-1)"), 5280, 1455, &ChartWindow::showChangeRate},
-        {&ageDistributionButton_, tr("Age Distribution"), 6776, 1947, &ChartWindow::showAgeDistribution},
-        {&printButton_, tr("Print page"), 8833, 1335, &ChartWindow::printPage},
-        {&goBackButton_, tr("Go back"), 10285, 1095, &ChartWindow::goBackRequested},
-        {&quitButton_, tr("Quit"), 11495, 855, &ChartWindow::quitRequested},
+        {&populationSizeButton_, "populationSizeButton", &ChartWindow::showPopulationSize},
+        {&growthRateButton_, "growthRateButton", &ChartWindow::showGrowthRate},
+        {&ageStructureButton_, "ageStructureButton", &ChartWindow::showAgeStructure},
+        {&changeRateButton_, "changeRateButton", &ChartWindow::showChangeRate},
+        {&ageDistributionButton_, "ageDistributionButton", &ChartWindow::showAgeDistribution},
+        {&printButton_, "printButton", &ChartWindow::printPage},
+        {&goBackButton_, "goBackButton", &ChartWindow::goBackRequested},
+        {&quitButton_, "quitButton", &ChartWindow::quitRequested},
     };
     for (const ButtonPlan& plan : plans) {
-        QPushButton* button = makeButton(this, {}, plan.caption, {}, plan.left, 8107, plan.width, 495);
-        button->setFont(timesFont(12));
+        QPushButton* button = controls.get<QPushButton>(QString::fromLatin1(plan.role));
         if (plan.button != &ageDistributionButton_)
             button->setCursor(pointingHandCursor());
         connect(button, &QPushButton::clicked, this, plan.action);
         *plan.button = button;
     }
-
-    const std::pair<QObject*, const char*> objectNames[] = {
-        {this, "dalvofig"},
-        {chartView_, "MSChart1"},
-        {logScaleBox_, "logScaleBox"},
-        {populationSizeButton_, "Command1"},
-        {growthRateButton_, "Command2"},
-        {ageStructureButton_, "Command3"},
-        {changeRateButton_, "Command4"},
-        {ageDistributionButton_, "Command8"},
-        {printButton_, "Command7"},
-        {goBackButton_, "Command6"},
-        {quitButton_, "Command5"},
-    };
-    for (const auto& [object, name] : objectNames)
-        object->setObjectName(QString::fromLatin1(name));
     centreOnScreen(this);
 }
 

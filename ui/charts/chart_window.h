@@ -21,6 +21,7 @@ QT_END_NAMESPACE
 namespace dalvo::ui {
 
 class PagePrinter;
+struct ControlSheet;
 
 class ChartWindow : public SecondaryWindow {
     Q_OBJECT
@@ -48,6 +49,8 @@ public:
     // Takes its outlook from `run`, and a new one whenever the run's matrix
     // changes; `run` is the one whose history the window was built on.
     void follow(const StepwiseRun& run);
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     const ChartDescription& shownChart() const { return shown_; }
     ChartRenderer& renderer() { return renderer_; }

@@ -1,16 +1,10 @@
-// Building blocks shared by the windows: fonts, colours, fields and buttons placed in twips.
+// Building blocks shared by the windows: the Times font, the colours, borders and centring.
 #pragma once
 
 #include <QColor>
 #include <QFont>
-#include <QString>
-#include <vector>
-
-class QObject;
 
 class QLabel;
-class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace dalvo::ui {
@@ -31,34 +25,6 @@ QFont timesFont(double pointSize, bool bold = false);
 
 void setTextColour(QWidget* widget, const QColor& colour);
 void setBackground(QWidget* widget, const QColor& colour);
-
-// The name a control answers to in tests and accessibility tools.
-struct ControlName {
-    QObject* control;
-    QString name;
-};
-
-// Each window names all its controls in one table through this.
-void nameControls(const std::vector<ControlName>& names);
-
-// A single-line field that shows text the student can select but not change.
-// Fields that are not tabStops are reached by the mouse only.
-QLineEdit* makeReadOnlyField(QWidget* parent, const QString& name, int x, int y, int width, int height,
-                             double pointSize, bool tabStop);
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& toolTip,
-                        int x, int y, int width, int height);
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y, int width,
-                  int height, double pointSize);
-
-// The same controls for windows that name theirs in a table.
-QLineEdit* makeReadOnlyField(QWidget* parent, int x, int y, int width, int height, double pointSize,
-                             bool tabStop);
-QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& toolTip, int x, int y,
-                        int width, int height);
-QLabel* makeLabel(QWidget* parent, const QString& caption, int x, int y, int width, int height,
-                  double pointSize);
 
 // A one-pixel box around a label, like a single border.
 void giveSingleBorder(QLabel* label);

@@ -9,13 +9,14 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QShortcut>
 #include <QTimer>
+#include <utility>
 
 #include "presentation/main_fields.h"
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
 #include "ui/common/clickable_label.h"
+#include "ui/common/control_sheet.h"
 #include "ui/common/controls.h"
 #include "ui/common/messages.h"
 #include "ui/common/number_field.h"
@@ -31,6 +32,8 @@ namespace {
 constexpr int kColumnX[] = {240, 960, 1680, 2400};
 constexpr int kRowY[] = {600, 1320, 2040, 2760};
 constexpr int kCellWidth[] = {615, 735, 735, 615};
+constexpr SheetFont kButtonFont{12, true};
+constexpr SheetFont kFieldFont{14.4};
 
 // The regional general date-and-time form: short date with the time to the
 // second, without the time zone that the long time form adds.
@@ -58,7 +61,216 @@ QString guideNotice()
         "Graph: from step 4 on");
 }
 
+ControlSpec actionButton(const char* role, const char* name, const char* caption, const char* toolTip,
+                         QRect twips)
+{
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .toolTip = toolTip,
+            .twips = twips,
+            .font = kButtonFont,
+            .parentRole = QStringLiteral("actionFrame")};
+}
+
+ControlSheet makeSheet()
+{
+    ControlSheet sheet{
+        .context = "dalvo::ui::MainWindow", .windowName = QStringLiteral("frmForm1"), .twips = {10200, 7452}};
+    auto add = [&sheet](ControlSpec spec) { sheet.controls.push_back(std::move(spec)); };
+
+    add({.role = "titleLabel",
+         .objectName = "Label4",
+         .kind = ControlKind::ClickableLabel,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Dalvo-Leslie Matrix"),
+         .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Introduction"),
+         .twips = {120, 120, 5412, 732},
+         .font = {24, true}});
+    add({.role = "editionLabel",
+         .objectName = "Label5",
+         .twips = {5640, 120, 3375, 375},
+         .font = {12, true}});
+    add({.role = "clockLabel",
+         .objectName = "Label13",
+         .twips = {5640, 480, 3375, 375},
+         .font = {14.4, true}});
+
+    add({.role = "matrixFrame",
+         .objectName = "Frame1",
+         .kind = ControlKind::Frame,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Matrix projection"),
+         .twips = {120, 1080, 8532, 4332},
+         .font = {9.6}});
+    const QString inFrame = QStringLiteral("matrixFrame");
+    for (MatrixCell cell : gridCells())
+        add({.role = QStringLiteral("matrixCell%1").arg(cell.index()),
+             .objectName = QStringLiteral("m(%1)").arg(cell.index()),
+             .kind = ControlKind::ReadOnlyField,
+             .twips = {kColumnX[cell.column], kRowY[cell.row], kCellWidth[cell.column], 495},
+             .font = {14.4, true},
+             .parentRole = inFrame,
+             .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Matrix row %1, column %2"),
+             .textArguments = {cell.row + 1, cell.column + 1},
+             .tabStop = false});
+    for (int i = 0; i < 4; ++i)
+        add({.role = QStringLiteral("nowField%1").arg(i),
+             .objectName = QStringLiteral("n1(%1)").arg(i),
+             .kind = ControlKind::ReadOnlyField,
+             .twips = {4080, kRowY[i], 1575, 495},
+             .font = kFieldFont,
+             .parentRole = inFrame,
+             .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "N(t) of age class %1"),
+             .textArguments = {i},
+             .tabStop = false});
+    add({.role = "equalsSign",
+         .objectName = "Label1",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "="),
+         .twips = {5880, 1680, 372, 492},
+         .font = {24},
+         .parentRole = inFrame});
+    for (int i = 0; i < 4; ++i)
+        add({.role = QStringLiteral("nextField%1").arg(i),
+             .objectName = QStringLiteral("n2(%1)").arg(i),
+             .kind = ControlKind::ReadOnlyField,
+             .twips = {6480, kRowY[i], 1815, 495},
+             .font = kFieldFont,
+             .parentRole = inFrame,
+             .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "N(t+1) of age class %1"),
+             .textArguments = {i}});
+    add({.role = "bracketLines",
+         .objectName = "Line1-Line18",
+         .kind = ControlKind::Own,
+         .parentRole = inFrame});
+    add({.role = "projectArrow",
+         .objectName = "Project",
+         .kind = ControlKind::ClickableLabel,
+         .toolTip =
+             QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Calculate the age structure for next time interval"),
+         .twips = {4320, 3480, 780, 636},
+         .parentRole = inFrame});
+    add({.role = "transitArrow",
+         .objectName = "Transit",
+         .kind = ControlKind::ClickableLabel,
+         .twips = {6960, 3480, 780, 636},
+         .parentRole = inFrame,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Transit")});
+    // Under the matrix, where the frame has room to spare, so no other
+    // control moves; Ctrl+L opens the outlook from anywhere in the window.
+    add({.role = "outlookButton",
+         .objectName = "outlookButton",
+         .kind = ControlKind::Button,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Outlook"),
+         .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Long-term outlook (Ctrl+L)"),
+         .twips = {1080, 3600, 1095, 495},
+         .font = kButtonFont,
+         .parentRole = inFrame,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_L)});
+
+    add({.role = "totalCaption",
+         .objectName = "Label2",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total ="),
+         .twips = {3720, 5760, 972, 372},
+         .font = {15.6}});
+    add({.role = "nowTotal",
+         .objectName = "total1",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {4800, 5640, 1815, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total of N(t)")});
+    add({.role = "nextTotal",
+         .objectName = "total2",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {6840, 5640, 1815, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Total of N(t+1)")});
+    add({.role = "stepCaption",
+         .objectName = "Label9",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "t ="),
+         .twips = {3960, 6360, 732, 372},
+         .font = {15.6}});
+    add({.role = "nowStep",
+         .objectName = "txtSimu0",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {4800, 6240, 1815, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Step t")});
+    add({.role = "nextStep",
+         .objectName = "txtSimuT",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {6840, 6240, 1815, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Step t+1")});
+    add({.role = "growthCaption",
+         .objectName = "Label3",
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Growth rate ="),
+         .twips = {3840, 6960, 1812, 372},
+         .font = {15.6}});
+    add({.role = "growthRate",
+         .objectName = "growrate",
+         .kind = ControlKind::ReadOnlyField,
+         .twips = {5760, 6840, 2895, 495},
+         .font = kFieldFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Growth rate")});
+    add({.role = "guideLabel",
+         .objectName = "Label14",
+         .twips = {120, 5520, 3492, 1812},
+         .font = {12, true}});
+
+    add({.role = "actionFrame",
+         .objectName = "Frame2",
+         .kind = ControlKind::Frame,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Action"),
+         .twips = {8760, 1080, 1335, 6255},
+         .font = {9.6}});
+    add(actionButton("projectButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Project"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Projection"), {120, 240, 1095, 495}));
+    add(actionButton("transitButton", "Command2", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Transit"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Transition"), {120, 840, 1095, 495}));
+    add(actionButton("howToButton", "Command6", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "How To"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "How to"), {120, 1440, 1095, 495}));
+    add(actionButton("introButton", "Command8", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Intro"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Introduction"), {120, 2040, 1095, 495}));
+    add(actionButton("printButton", "Command7", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "P"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Print this page"), {120, 2640, 495, 495}));
+    add(actionButton("saveButton", "Command9", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "S"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Save graphic data"), {720, 2640, 495, 495}));
+    add(actionButton("graphButton", "Command4", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Graph"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Show graph"), {120, 3240, 1095, 495}));
+    add(actionButton(
+        "editorButton", "Command5", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Change default values"),
+        QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Modify default data"), {120, 3840, 1095, 975}));
+    add(actionButton("detailButton", "Command11", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Detail"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Show detail data"), {120, 4920, 1095, 495}));
+    add(actionButton("quizButton", "Command10", nullptr, QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Quiz"),
+                     {120, 5520, 615, 615}));
+    add(actionButton("quitButton", "Command3", QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Q"),
+                     QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Quit this program"), {840, 5520, 375, 615}));
+    add({.role = "batchButton",
+         .objectName = "Command12",
+         .kind = ControlKind::Button,
+         .twips = {9120, 240, 615, 615},
+         .font = kButtonFont,
+         .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Batch projection from a data file")});
+    return sheet;
+}
+
+std::vector<Bracket> matrixBrackets()
+{
+    std::vector<Bracket> brackets;
+    for (auto [left, right] : {std::pair{120, 3240}, std::pair{3960, 5760}, std::pair{6360, 8400}})
+        for (const Bracket& bracket : bracketPair(left, right, 120, 480, 3360, 120))
+            brackets.push_back(bracket);
+    return brackets;
+}
+
 }  // namespace
+
+const ControlSheet& MainWindow::sheet()
+{
+    static const ControlSheet sheet = makeSheet();
+    return sheet;
+}
 
 MainWindow::MainWindow(StepwiseRun& run, Prompts& prompts, QWidget* parent)
     : QWidget(parent), run_(run), locale_(numberLocaleOfSystem())
@@ -67,150 +279,111 @@ MainWindow::MainWindow(StepwiseRun& run, Prompts& prompts, QWidget* parent)
     setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twipSize(10200, 7452));
+    setFixedSize(twipSize(sheet().twips.width(), sheet().twips.height()));
     setFont(timesFont(9.6));
     setBackground(this, Qt::white);
 
     printer_ = new PagePrinter(prompts, this);
 
-    buildTitleBand();
-    buildMatrixFrame();
-    buildOutlookButton();
-    buildResultRows();
-    buildActionFrame();
-    buildBatchButton();
-    nameControls();
+    const ControlSet controls =
+        buildControls(this, sheet(), {{QStringLiteral("bracketLines"), [](QWidget* frame) {
+                                           return new BracketLines(matrixBrackets(), frame);
+                                       }}});
+    buildTitleBand(controls);
+    buildMatrixFrame(controls);
+    buildResultRows(controls);
+    buildActionFrame(controls);
 
     mirrorRun();
     watch_ = run_.subscribe([this](const StepwiseRun&) { mirrorRun(); });
 }
 
-void MainWindow::buildTitleBand()
+void MainWindow::buildTitleBand(const ControlSet& controls)
 {
-    titleLabel_ = new ClickableLabel(this);
-    titleLabel_->setText(tr("Dalvo-Leslie Matrix"));
-    titleLabel_->setGeometry(twipRect(120, 120, 5412, 732));
-    titleLabel_->setFont(timesFont(24, true));
+    titleLabel_ = controls.get<ClickableLabel>(QStringLiteral("titleLabel"));
     titleLabel_->setAlignment(Qt::AlignCenter);
     setTextColour(titleLabel_, colours::yellow);
     setBackground(titleLabel_, colours::blue);
     giveSingleBorder(titleLabel_);
-    titleLabel_->setToolTip(tr("Introduction"));
     titleLabel_->setCursor(pointingHandCursor());
     connect(titleLabel_, &ClickableLabel::clicked, this, &MainWindow::introductionRequested);
 
-    editionLabel_ = makeLabel(this, {}, 5640, 120, 3375, 375, 12);
-    editionLabel_->setFont(timesFont(12, true));
+    editionLabel_ = controls.get<QLabel>(QStringLiteral("editionLabel"));
     setBackground(editionLabel_, Qt::white);
 
-    clockLabel_ = makeLabel(this, {}, 5640, 480, 3375, 375, 14.4);
-    clockLabel_->setFont(timesFont(14.4, true));
+    clockLabel_ = controls.get<QLabel>(QStringLiteral("clockLabel"));
     clockLabel_->setAlignment(Qt::AlignCenter);
     setBackground(clockLabel_, colours::yellow);
     giveSingleBorder(clockLabel_);
 
     // The clock keeps ticking while the window is hidden.
     clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("Timer1"));
     clockTimer_->setInterval(500);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::tickClock);
     clockTimer_->start();
 }
 
-void MainWindow::buildMatrixFrame()
+void MainWindow::buildMatrixFrame(const ControlSet& controls)
 {
-    matrixFrame_ = new QGroupBox(tr("Matrix projection"), this);
-    matrixFrame_->setGeometry(twipRect(120, 1080, 8532, 4332));
-    matrixFrame_->setFont(timesFont(9.6));
+    matrixFrame_ = controls.get<QGroupBox>(QStringLiteral("matrixFrame"));
     setBackground(matrixFrame_, Qt::white);
 
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) {
-            QLineEdit* cell =
-                makeReadOnlyField(matrixFrame_, kColumnX[c], kRowY[r], kCellWidth[c], 495, 14.4, false);
-            cell->setFont(timesFont(14.4, true));
-            if (r == 0)
-                setTextColour(cell, colours::red);
-            else if (c == r - 1)
-                setTextColour(cell, colours::blue);
-            cell->setAccessibleName(tr("Matrix row %1, column %2").arg(r + 1).arg(c + 1));
-            matrixCells_[static_cast<std::size_t>(MatrixCell{r, c}.index())] = cell;
-        }
+    for (MatrixCell cell : gridCells()) {
+        QLineEdit* field = controls.get<QLineEdit>(QStringLiteral("matrixCell%1").arg(cell.index()));
+        if (cell.isFecundity())
+            setTextColour(field, colours::red);
+        else if (cell.isSurvival())
+            setTextColour(field, colours::blue);
+        matrixCells_[static_cast<std::size_t>(cell.index())] = field;
     }
     for (int i = 0; i < 4; ++i) {
-        nowFields_[i] = makeReadOnlyField(matrixFrame_, 4080, kRowY[i], 1575, 495, 14.4, false);
-        nowFields_[i]->setAccessibleName(tr("N(t) of age class %1").arg(i));
+        nowFields_[i] = controls.get<QLineEdit>(QStringLiteral("nowField%1").arg(i));
+        nextFields_[i] = controls.get<QLineEdit>(QStringLiteral("nextField%1").arg(i));
+        setTextColour(nextFields_[i], colours::navy);
     }
 
-    equalsSign_ = makeLabel(matrixFrame_, tr("="), 5880, 1680, 372, 492, 24);
+    equalsSign_ = controls.get<QLabel>(QStringLiteral("equalsSign"));
     equalsSign_->setAlignment(Qt::AlignCenter);
 
-    for (int i = 0; i < 4; ++i) {
-        nextFields_[i] = makeReadOnlyField(matrixFrame_, 6480, kRowY[i], 1815, 495, 14.4, true);
-        setTextColour(nextFields_[i], colours::navy);
-        nextFields_[i]->setAccessibleName(tr("N(t+1) of age class %1").arg(i));
-    }
-
-    std::vector<Bracket> brackets;
-    for (auto [left, right] : {std::pair{120, 3240}, std::pair{3960, 5760}, std::pair{6360, 8400}})
-        for (const Bracket& bracket : bracketPair(left, right, 120, 480, 3360, 120))
-            brackets.push_back(bracket);
-    bracketLines_ = new BracketLines(brackets, matrixFrame_);
+    bracketLines_ = controls[QStringLiteral("bracketLines")];
     bracketLines_->lower();
 
-    projectArrow_ = new ClickableLabel(matrixFrame_);
-    projectArrow_->setGeometry(twipRect(4320, 3480, 780, 636));
+    projectArrow_ = controls.get<ClickableLabel>(QStringLiteral("projectArrow"));
     projectArrow_->setPixmap(assetPixmap(QStringLiteral("project_arrow.png")));
-    projectArrow_->setAlignment(Qt::AlignCenter);
-    projectArrow_->setToolTip(tr("Calculate the age structure for next time interval"));
-    projectArrow_->setCursor(pointingHandCursor());
-    connect(projectArrow_, &ClickableLabel::clicked, this, &MainWindow::project);
-
-    transitArrow_ = new ClickableLabel(matrixFrame_);
-    transitArrow_->setGeometry(twipRect(6960, 3480, 780, 636));
+    transitArrow_ = controls.get<ClickableLabel>(QStringLiteral("transitArrow"));
     transitArrow_->setPixmap(assetPixmap(QStringLiteral("transit_arrow.png")));
-    transitArrow_->setAlignment(Qt::AlignCenter);
-    transitArrow_->setCursor(pointingHandCursor());
-    transitArrow_->setAccessibleName(tr("Transit"));
+    for (ClickableLabel* arrow : {projectArrow_, transitArrow_}) {
+        arrow->setAlignment(Qt::AlignCenter);
+        arrow->setCursor(pointingHandCursor());
+    }
+    connect(projectArrow_, &ClickableLabel::clicked, this, &MainWindow::project);
     connect(transitArrow_, &ClickableLabel::clicked, this, &MainWindow::transit);
-}
 
-// Under the matrix, where the frame has room to spare, so no other control
-// moves. Ctrl+L opens the outlook from anywhere in the window.
-void MainWindow::buildOutlookButton()
-{
-    outlookButton_ =
-        makeButton(matrixFrame_, tr("Outlook"), tr("Long-term outlook (Ctrl+L)"), 1080, 3600, 1095, 495);
+    outlookButton_ = controls.get<QPushButton>(QStringLiteral("outlookButton"));
     outlookButton_->setCursor(pointingHandCursor());
     connect(outlookButton_, &QPushButton::clicked, this, &MainWindow::outlookRequested);
-    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
-    connect(shortcut, &QShortcut::activated, this, &MainWindow::outlookRequested);
 }
 
-void MainWindow::buildResultRows()
+void MainWindow::buildResultRows(const ControlSet& controls)
 {
-    totalCaption_ = makeLabel(this, tr("Total ="), 3720, 5760, 972, 372, 15.6);
+    totalCaption_ = controls.get<QLabel>(QStringLiteral("totalCaption"));
     totalCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    nowTotal_ = makeReadOnlyField(this, 4800, 5640, 1815, 495, 14.4, true);
+    nowTotal_ = controls.get<QLineEdit>(QStringLiteral("nowTotal"));
     setTextColour(nowTotal_, colours::red);
-    nextTotal_ = makeReadOnlyField(this, 6840, 5640, 1815, 495, 14.4, true);
+    nextTotal_ = controls.get<QLineEdit>(QStringLiteral("nextTotal"));
     setTextColour(nextTotal_, colours::red);
-    nowTotal_->setAccessibleName(tr("Total of N(t)"));
-    nextTotal_->setAccessibleName(tr("Total of N(t+1)"));
 
-    stepCaption_ = makeLabel(this, tr("t ="), 3960, 6360, 732, 372, 15.6);
+    stepCaption_ = controls.get<QLabel>(QStringLiteral("stepCaption"));
     stepCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    nowStep_ = makeReadOnlyField(this, 4800, 6240, 1815, 495, 14.4, true);
-    nextStep_ = makeReadOnlyField(this, 6840, 6240, 1815, 495, 14.4, true);
-    nowStep_->setAccessibleName(tr("Step t"));
-    nextStep_->setAccessibleName(tr("Step t+1"));
+    nowStep_ = controls.get<QLineEdit>(QStringLiteral("nowStep"));
+    nextStep_ = controls.get<QLineEdit>(QStringLiteral("nextStep"));
 
-    growthCaption_ = makeLabel(this, tr("Growth rate ="), 3840, 6960, 1812, 372, 15.6);
-    growthRate_ = makeReadOnlyField(this, 5760, 6840, 2895, 495, 14.4, true);
+    growthCaption_ = controls.get<QLabel>(QStringLiteral("growthCaption"));
+    growthRate_ = controls.get<QLineEdit>(QStringLiteral("growthRate"));
     setTextColour(growthRate_, colours::red);
-    growthRate_->setAccessibleName(tr("Growth rate"));
 
-    guideLabel_ = makeLabel(this, {}, 120, 5520, 3492, 1812, 12);
-    guideLabel_->setFont(timesFont(12, true));
+    guideLabel_ = controls.get<QLabel>(QStringLiteral("guideLabel"));
     guideLabel_->setWordWrap(true);
     guideLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     guideLabel_->setIndent(twips(60));
@@ -219,30 +392,33 @@ void MainWindow::buildResultRows()
     giveSingleBorder(guideLabel_);
 }
 
-void MainWindow::buildActionFrame()
+void MainWindow::buildActionFrame(const ControlSet& controls)
 {
-    actionFrame_ = new QGroupBox(tr("Action"), this);
-    actionFrame_->setGeometry(twipRect(8760, 1080, 1335, 6255));
-    actionFrame_->setFont(timesFont(9.6));
+    actionFrame_ = controls.get<QGroupBox>(QStringLiteral("actionFrame"));
     setBackground(actionFrame_, Qt::white);
 
-    auto button = [this](const QString& caption, const QString& toolTip, int x, int y, int width, int height) {
-        return makeButton(actionFrame_, caption, toolTip, x, y, width, height);
+    auto button = [&controls](const char* role) {
+        return controls.get<QPushButton>(QString::fromLatin1(role));
     };
-    projectButton_ = button(tr("Project"), tr("Projection"), 120, 240, 1095, 495);
-    transitButton_ = button(tr("Transit"), tr("Transition"), 120, 840, 1095, 495);
-    howToButton_ = button(tr("How To"), tr("How to"), 120, 1440, 1095, 495);
-    introButton_ = button(tr("Intro"), tr("Introduction"), 120, 2040, 1095, 495);
-    printButton_ = button(tr("P"), tr("Print this page"), 120, 2640, 495, 495);
-    saveButton_ = button(tr("S"), tr("Save graphic data"), 720, 2640, 495, 495);
-    graphButton_ = button(tr("Graph"), tr("Show graph"), 120, 3240, 1095, 495);
-    editorButton_ = button(tr("Change default values"), tr("Modify default data"), 120, 3840, 1095, 975);
-    detailButton_ = button(tr("Detail"), tr("Show detail data"), 120, 4920, 1095, 495);
-    quizButton_ = button({}, tr("Quiz"), 120, 5520, 615, 615);
-    quitButton_ = button(tr("Q"), tr("Quit this program"), 840, 5520, 375, 615);
+    projectButton_ = button("projectButton");
+    transitButton_ = button("transitButton");
+    howToButton_ = button("howToButton");
+    introButton_ = button("introButton");
+    printButton_ = button("printButton");
+    saveButton_ = button("saveButton");
+    graphButton_ = button("graphButton");
+    editorButton_ = button("editorButton");
+    detailButton_ = button("detailButton");
+    quizButton_ = button("quizButton");
+    quitButton_ = button("quitButton");
+    batchButton_ = button("batchButton");
 
     quizButton_->setIcon(QIcon(assetPixmap(QStringLiteral("quiz.png"))));
-    quizButton_->setIconSize(twipSize(615, 615) - QSize(8, 8));
+    batchButton_->setIcon(QIcon(assetPixmap(QStringLiteral("light_bulb.png"))));
+    for (const char* role : {"quizButton", "batchButton"}) {
+        const QRect place = sheet()[QString::fromLatin1(role)].twips;
+        button(role)->setIconSize(twipSize(place.width(), place.height()) - QSize(8, 8));
+    }
 
     for (QPushButton* withHand : {projectButton_, transitButton_, quitButton_, graphButton_, editorButton_,
                                   howToButton_, printButton_, introButton_})
@@ -259,61 +435,7 @@ void MainWindow::buildActionFrame()
     connect(detailButton_, &QPushButton::clicked, this, &MainWindow::detailRequested);
     connect(quizButton_, &QPushButton::clicked, this, &MainWindow::quizRequested);
     connect(quitButton_, &QPushButton::clicked, this, &MainWindow::quitRequested);
-}
-
-void MainWindow::buildBatchButton()
-{
-    batchButton_ = makeButton(this, {}, {}, 9120, 240, 615, 615);
-    batchButton_->setIcon(QIcon(assetPixmap(QStringLiteral("light_bulb.png"))));
-    batchButton_->setIconSize(twipSize(615, 615) - QSize(8, 8));
-    batchButton_->setAccessibleName(tr("Batch projection from a data file"));
     connect(batchButton_, &QPushButton::clicked, this, &MainWindow::batchRequested);
-}
-
-void MainWindow::nameControls()
-{
-    std::vector<ControlName> names = {
-        {this, QStringLiteral("frmForm1")},
-        {titleLabel_, QStringLiteral("Label4")},
-        {editionLabel_, QStringLiteral("Label5")},
-        {clockLabel_, QStringLiteral("Label13")},
-        {clockTimer_, QStringLiteral("Timer1")},
-        {matrixFrame_, QStringLiteral("Frame1")},
-        {equalsSign_, QStringLiteral("Label1")},
-        {bracketLines_, QStringLiteral("Line1-Line18")},
-        {projectArrow_, QStringLiteral("Project")},
-        {transitArrow_, QStringLiteral("Transit")},
-        {outlookButton_, QStringLiteral("outlookButton")},
-        {totalCaption_, QStringLiteral("Label2")},
-        {nowTotal_, QStringLiteral("total1")},
-        {nextTotal_, QStringLiteral("total2")},
-        {stepCaption_, QStringLiteral("Label9")},
-        {nowStep_, QStringLiteral("txtSimu0")},
-        {nextStep_, QStringLiteral("txtSimuT")},
-        {growthCaption_, QStringLiteral("Label3")},
-        {growthRate_, QStringLiteral("growrate")},
-        {guideLabel_, QStringLiteral("Label14")},
-        {actionFrame_, QStringLiteral("Frame2")},
-        {projectButton_, QStringLiteral("Command1")},
-        {transitButton_, QStringLiteral("Command2")},
-        {howToButton_, QStringLiteral("Command6")},
-        {introButton_, QStringLiteral("Command8")},
-        {printButton_, QStringLiteral("Command7")},
-        {saveButton_, QStringLiteral("Command9")},
-        {graphButton_, QStringLiteral("Command4")},
-        {editorButton_, QStringLiteral("Command5")},
-        {detailButton_, QStringLiteral("Command11")},
-        {quizButton_, QStringLiteral("Command10")},
-        {quitButton_, QStringLiteral("Command3")},
-        {batchButton_, QStringLiteral("Command12")},
-    };
-    for (int i = 0; i < kGridCells; ++i)
-        names.push_back({matrixCells_[i], QStringLiteral("m(%1)").arg(i)});
-    for (int i = 0; i < 4; ++i) {
-        names.push_back({nowFields_[i], QStringLiteral("n1(%1)").arg(i)});
-        names.push_back({nextFields_[i], QStringLiteral("n2(%1)").arg(i)});
-    }
-    ui::nameControls(names);
 }
 
 void MainWindow::load()

@@ -18,6 +18,8 @@ class QTimer;
 namespace dalvo::ui {
 
 class ClickableLabel;
+class ControlSet;
+struct ControlSheet;
 class PagePrinter;
 class Prompts;
 
@@ -44,6 +46,9 @@ public:
     // "Project" given the focus.
     void startNewRun(const LeslieMatrix& matrix, const std::vector<double>& initial);
 
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
+
     const StepwiseRun& run() const { return run_; }
     // The decimal separator the window writes its numbers with.
     const NumberLocale& locale() const { return locale_; }
@@ -67,13 +72,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildTitleBand();
-    void buildMatrixFrame();
-    void buildResultRows();
-    void buildActionFrame();
-    void buildBatchButton();
-    void buildOutlookButton();
-    void nameControls();
+    void buildTitleBand(const ControlSet& controls);
+    void buildMatrixFrame(const ControlSet& controls);
+    void buildResultRows(const ControlSet& controls);
+    void buildActionFrame(const ControlSet& controls);
 
     void mirrorRun();
     void tickClock();

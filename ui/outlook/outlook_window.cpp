@@ -5,7 +5,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -15,11 +14,11 @@
 
 #include "files/analysis_file.h"
 #include "files/safe_write.h"
+#include "ui/common/control_sheet.h"
 #include "ui/common/controls.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/prompts.h"
-#include "ui/common/twips.h"
 
 namespace dalvo::ui {
 
@@ -27,11 +26,9 @@ namespace {
 
 constexpr int kClasses = 4;
 
-QTableWidget* makeGrid(QWidget* parent, int rows, int columns, const QRect& place)
+QTableWidget* makeGrid(QWidget* parent, int rows, int columns)
 {
     auto* grid = new QTableWidget(rows, columns, parent);
-    grid->setGeometry(place);
-    grid->setFont(timesFont(10));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -50,57 +47,142 @@ void setCell(QTableWidget* grid, int row, int column, const QString& text)
     grid->setItem(row, column, item);
 }
 
-QLabel* makeSentence(QWidget* parent, const QString& name, int y, int height)
+ControlSpec sentence(const char* role, int y, int height)
 {
-    QLabel* label = makeLabel(parent, name, {}, 240, y, 9720, height, 11);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
+    return {.role = role, .objectName = role, .twips = {240, y, 9720, height}, .font = {11}};
+}
+
+ControlSpec caption(const char* role, const char* text, QRect twips)
+{
+    return {.role = role, .objectName = role, .caption = text, .twips = twips, .font = {11}};
+}
+
+ControlSpec grid(const char* role, const char* accessibleName, QRect twips)
+{
+    return {.role = role,
+            .objectName = role,
+            .kind = ControlKind::Own,
+            .twips = twips,
+            .font = {10},
+            .accessibleName = accessibleName};
+}
+
+ControlSpec button(const char* role, const char* name, const char* text, const char* toolTip, int x,
+                   QKeySequence shortcut = {})
+{
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = text,
+            .toolTip = toolTip,
+            .twips = {x, 9900, 3012, 495},
+            .font = {12, true},
+            .shortcut = shortcut};
+}
+
+ControlSheet makeSheet()
+{
+    return {
+        .context = "dalvo::ui::OutlookWindow",
+        .windowName = QStringLiteral("outlookWindow"),
+        .twips = {10200, 10560},
+        .controls =
+            {
+                sentence("lambdaLabel", 180, 360),
+                sentence("growthLabel", 600, 600),
+                sentence("startLabel", 1260, 360),
+                sentence("settlingLabel", 1680, 840),
+                sentence("secondRootLabel", 2580, 600),
+                sentence("reproductionLabel", 3240, 600),
+                caption("byAgeCaption", QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "By age"),
+                        {240, 3960, 3960, 300}),
+                grid("byAgeTable",
+                     QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow",
+                                       "Stable age distribution and reproductive values"),
+                     {240, 4260, 3960, 2160}),
+                {.role = "meaningLabel",
+                 .objectName = "meaningLabel",
+                 .caption = QT_TRANSLATE_NOOP(
+                     "dalvo::ui::OutlookWindow",
+                     "The sensitivity of λ to an entry of the matrix says how much λ changes "
+                     "when that entry changes by a small amount; the elasticity says the same "
+                     "in proportions: by what share λ changes when the entry changes by a "
+                     "small share. Empty cells are not part of a Leslie matrix."),
+                 .twips = {240, 6660, 3960, 2400},
+                 .font = {10}},
+                caption("sensitivityCaption",
+                        QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow",
+                                          "Sensitivity of λ to each entry of the matrix"),
+                        {4440, 3960, 5520, 300}),
+                grid("sensitivityGrid",
+                     QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Sensitivities of lambda"),
+                     {4440, 4260, 5520, 2160}),
+                caption("elasticityCaption",
+                        QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow",
+                                          "Elasticity of λ (the elasticities add up to 1)"),
+                        {4440, 6600, 5520, 300}),
+                grid("elasticityGrid",
+                     QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Elasticities of lambda"),
+                     {4440, 6900, 5520, 2160}),
+                sentence("sourceLabel", 9180, 600),
+                button("printButton", "outlookPrintButton",
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Print this page"), nullptr, 240),
+                button("saveButton", "outlookSaveButton",
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Save"),
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Save the analysis (Ctrl+S)"), 3600,
+                       QKeySequence::Save),
+                button("goBackButton", "outlookGoBackButton",
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Go back"),
+                       QT_TRANSLATE_NOOP("dalvo::ui::OutlookWindow", "Back to the main window (Esc)"), 6948,
+                       QKeySequence(Qt::Key_Escape)),
+            },
+    };
 }
 
 }  // namespace
 
+const ControlSheet& OutlookWindow::sheet()
+{
+    static const ControlSheet sheet = makeSheet();
+    return sheet;
+}
+
 OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* parent)
     : SecondaryWindow(parent), prompts_(prompts), locale_(std::move(locale))
 {
-    setObjectName(QStringLiteral("outlookWindow"));
     setWindowTitle(tr("Long-term outlook"));
-    makeFixedSizeWindow(this, 10200, 10560);
+    makeFixedSizeWindow(this, sheet().twips.width(), sheet().twips.height());
 
-    lambdaLabel_ = makeSentence(this, QStringLiteral("lambdaLabel"), 180, 360);
-    growthLabel_ = makeSentence(this, QStringLiteral("growthLabel"), 600, 600);
-    startLabel_ = makeSentence(this, QStringLiteral("startLabel"), 1260, 360);
-    settlingLabel_ = makeSentence(this, QStringLiteral("settlingLabel"), 1680, 840);
-    secondRootLabel_ = makeSentence(this, QStringLiteral("secondRootLabel"), 2580, 600);
-    reproductionLabel_ = makeSentence(this, QStringLiteral("reproductionLabel"), 3240, 600);
+    auto matrixGrid = [](QWidget* window) { return makeGrid(window, kClasses, kClasses); };
+    const ControlSet controls = buildControls(
+        this, sheet(),
+        {{QStringLiteral("byAgeTable"), [](QWidget* window) { return makeGrid(window, kClasses, 2); }},
+         {QStringLiteral("sensitivityGrid"), matrixGrid},
+         {QStringLiteral("elasticityGrid"), matrixGrid}});
 
-    byAgeCaption_ = makeLabel(this, QStringLiteral("byAgeCaption"), tr("By age"), 240, 3960, 3960, 300, 11);
-    byAgeTable_ = makeGrid(this, kClasses, 2, twipRect(240, 4260, 3960, 2160));
-    byAgeTable_->setObjectName(QStringLiteral("byAgeTable"));
-    byAgeTable_->setHorizontalHeaderLabels({tr("Stable\ndistribution"), tr("Reproductive\nvalue")});
-    byAgeTable_->setAccessibleName(tr("Stable age distribution and reproductive values"));
-
-    meaningLabel_ = makeSentence(this, QStringLiteral("meaningLabel"), 6600, 2160);
-    meaningLabel_->setGeometry(twipRect(240, 6660, 3960, 2400));
+    lambdaLabel_ = controls.get<QLabel>(QStringLiteral("lambdaLabel"));
+    growthLabel_ = controls.get<QLabel>(QStringLiteral("growthLabel"));
+    startLabel_ = controls.get<QLabel>(QStringLiteral("startLabel"));
+    settlingLabel_ = controls.get<QLabel>(QStringLiteral("settlingLabel"));
+    secondRootLabel_ = controls.get<QLabel>(QStringLiteral("secondRootLabel"));
+    reproductionLabel_ = controls.get<QLabel>(QStringLiteral("reproductionLabel"));
+    sourceLabel_ = controls.get<QLabel>(QStringLiteral("sourceLabel"));
+    meaningLabel_ = controls.get<QLabel>(QStringLiteral("meaningLabel"));
+    for (QLabel* label : {lambdaLabel_, growthLabel_, startLabel_, settlingLabel_, secondRootLabel_, reproductionLabel_,
+                          sourceLabel_, meaningLabel_}) {
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
     meaningLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    meaningLabel_->setFont(timesFont(10));
-    meaningLabel_->setText(tr("The sensitivity of λ to an entry of the matrix says how much λ changes when that "
-                              "entry changes by a small amount; the elasticity says the same in proportions: by "
-                              "what share λ changes when the entry changes by a small share. Empty cells are not "
-                              "part of a Leslie matrix."));
 
-    sensitivityCaption_ = makeLabel(this, QStringLiteral("sensitivityCaption"),
-                                    tr("Sensitivity of λ to each entry of the matrix"), 4440, 3960, 5520, 300, 11);
-    sensitivityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 4260, 5520, 2160));
-    sensitivityGrid_->setObjectName(QStringLiteral("sensitivityGrid"));
-    sensitivityGrid_->setAccessibleName(tr("Sensitivities of lambda"));
+    byAgeCaption_ = controls.get<QLabel>(QStringLiteral("byAgeCaption"));
+    sensitivityCaption_ = controls.get<QLabel>(QStringLiteral("sensitivityCaption"));
+    elasticityCaption_ = controls.get<QLabel>(QStringLiteral("elasticityCaption"));
 
-    elasticityCaption_ = makeLabel(this, QStringLiteral("elasticityCaption"),
-                                   tr("Elasticity of λ (the elasticities add up to 1)"), 4440, 6600, 5520, 300, 11);
-    elasticityGrid_ = makeGrid(this, kClasses, kClasses, twipRect(4440, 6900, 5520, 2160));
-    elasticityGrid_->setObjectName(QStringLiteral("elasticityGrid"));
-    elasticityGrid_->setAccessibleName(tr("Elasticities of lambda"));
-
+    byAgeTable_ = controls.get<QTableWidget>(QStringLiteral("byAgeTable"));
+    sensitivityGrid_ = controls.get<QTableWidget>(QStringLiteral("sensitivityGrid"));
+    elasticityGrid_ = controls.get<QTableWidget>(QStringLiteral("elasticityGrid"));
+    byAgeTable_->setHorizontalHeaderLabels({tr("Stable\ndistribution"), tr("Reproductive\nvalue")});
     QStringList ages;
     for (int age = 0; age < kClasses; ++age)
         ages << tr("Age %1").arg(age);
@@ -110,23 +192,14 @@ OutlookWindow::OutlookWindow(Prompts& prompts, NumberLocale locale, QWidget* par
         grid->setVerticalHeaderLabels(ages);
     }
 
-    sourceLabel_ = makeSentence(this, QStringLiteral("sourceLabel"), 9180, 600);
-
-    printButton_ = makeButton(this, QStringLiteral("outlookPrintButton"), tr("Print this page"), {}, 240, 9900,
-                              3012, 495);
-    saveButton_ = makeButton(this, QStringLiteral("outlookSaveButton"), tr("Save"), tr("Save the analysis (Ctrl+S)"),
-                             3600, 9900, 3012, 495);
-    goBackButton_ = makeButton(this, QStringLiteral("outlookGoBackButton"), tr("Go back"),
-                               tr("Back to the main window (Esc)"), 6948, 9900, 3012, 495);
+    printButton_ = controls.get<QPushButton>(QStringLiteral("printButton"));
+    saveButton_ = controls.get<QPushButton>(QStringLiteral("saveButton"));
+    goBackButton_ = controls.get<QPushButton>(QStringLiteral("goBackButton"));
 
     printer_ = new PagePrinter(prompts_, this);
     connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
     connect(saveButton_, &QPushButton::clicked, this, &OutlookWindow::saveAnalysis);
     connect(goBackButton_, &QPushButton::clicked, this, &OutlookWindow::backToMainRequested);
-    auto* save = new QShortcut(QKeySequence::Save, this);
-    connect(save, &QShortcut::activated, this, &OutlookWindow::saveAnalysis);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &OutlookWindow::backToMainRequested);
 
     for (QLabel* caption : {byAgeCaption_, sensitivityCaption_, elasticityCaption_})
         captions_.emplace_back(caption, caption->text());

@@ -23,6 +23,7 @@ namespace dalvo::ui {
 
 class PagePrinter;
 class Prompts;
+struct ControlSheet;
 
 class OutlookWindow : public SecondaryWindow {
     Q_OBJECT
@@ -36,6 +37,9 @@ public:
     void showMatrix(const Result<LeslieMatrix>& matrix, std::span<const double> initial = {});
     // Shows the outlook of `run`'s matrix and N(0), and again whenever either changes.
     void follow(const StepwiseRun& run);
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     PagePrinter& pagePrinter() { return *printer_; }
 

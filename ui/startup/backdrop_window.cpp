@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "ui/common/control_sheet.h"
 #include "ui/common/controls.h"
 
 namespace dalvo::ui {
@@ -12,7 +13,10 @@ BackdropWindow::BackdropWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
                           Qt::WindowDoesNotAcceptFocus)
 {
-    nameControls({{this, QStringLiteral("dalvo4")}});
+    // Nothing on it but its colour.
+    static const ControlSheet sheet{.context = "dalvo::ui::BackdropWindow",
+                                    .windowName = QStringLiteral("dalvo4")};
+    buildControls(this, sheet);
     setWindowTitle(tr("Form3"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);

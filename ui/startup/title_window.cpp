@@ -9,6 +9,7 @@
 
 #include "ui/common/assets.h"
 #include "ui/common/clickable_label.h"
+#include "ui/common/control_sheet.h"
 #include "ui/common/controls.h"
 #include "ui/common/twips.h"
 
@@ -16,30 +17,52 @@ namespace dalvo::ui {
 
 namespace {
 
-struct Word {
-    const char* caption;
-    int left;
-    int top;
-    int width;
-    int height;
-    double pointSize;
-    bool italic;
-};
+// Even indices say "Leslie", odd ones "Dalvo"; the words grow with the
+// index, and one at a time is shown.
+ControlSpec word(int index, const char* caption, QRect twips, double pointSize, bool italic)
+{
+    QStringList otherWords;
+    for (int other = 0; other < kTitleWordCount; ++other)
+        if (other != index)
+            otherWords << QStringLiteral("word%1").arg(other);
+    return {.role = QStringLiteral("word%1").arg(index),
+            .objectName = QStringLiteral("Label1(%1)").arg(index),
+            .kind = ControlKind::ClickableLabel,
+            .caption = caption,
+            .twips = twips,
+            .font = {.pointSize = pointSize, .italic = italic},
+            .takesTurnsWith = otherWords};
+}
 
-// Even indices say "Leslie", odd ones "Dalvo"; the words grow with the index.
-constexpr std::array<Word, kTitleWordCount> kWords = {{
-    {"Leslie", 7440, 5880, 2052, 492, 18, true},
-    {"Dalvo", 3360, 4920, 3612, 612, 24, false},
-    {"Leslie", 7320, 3000, 3132, 852, 30, false},
-    {"Dalvo", 5520, 4080, 4572, 972, 36, false},
-    {"Leslie", 360, 3480, 4092, 1212, 43.8, false},
-    {"Dalvo", 2280, 2280, 4812, 1452, 54, true},
-    {"Leslie", 5520, 1080, 4692, 1692, 64.8, false},
-    {"Dalvo", 240, 120, 5415, 1695, 73.8, false},
-}};
+ControlSheet makeSheet()
+{
+    const char* leslie = QT_TRANSLATE_NOOP("dalvo::ui::TitleWindow", "Leslie");
+    const char* dalvo = QT_TRANSLATE_NOOP("dalvo::ui::TitleWindow", "Dalvo");
+    return {
+        .context = "dalvo::ui::TitleWindow",
+        .windowName = QStringLiteral("titlform"),
+        .twips = {10637, 7051},
+        .controls =
+            {
+                word(0, leslie, {7440, 5880, 2052, 492}, 18, true),
+                word(1, dalvo, {3360, 4920, 3612, 612}, 24, false),
+                word(2, leslie, {7320, 3000, 3132, 852}, 30, false),
+                word(3, dalvo, {5520, 4080, 4572, 972}, 36, false),
+                word(4, leslie, {360, 3480, 4092, 1212}, 43.8, false),
+                word(5, dalvo, {2280, 2280, 4812, 1452}, 54, true),
+                word(6, leslie, {5520, 1080, 4692, 1692}, 64.8, false),
+                word(7, dalvo, {240, 120, 5415, 1695}, 73.8, false),
+                {.role = "startPrompt",
+                 .objectName = "Label2",
+                 .kind = ControlKind::ClickableLabel,
+                 .caption =
+                     QT_TRANSLATE_NOOP("dalvo::ui::TitleWindow", "Press any key or click mouse to start."),
+                 .twips = {1200, 4800, 1695, 1095},
+                 .font = {13.2}},
+            },
+    };
+}
 
-constexpr int kWidth = 10637;
-constexpr int kHeight = 7051;
 constexpr int kTickMilliseconds = 400;
 
 // A key counts when it types a character, control characters such as
@@ -53,25 +76,27 @@ bool typesCharacter(const QKeyEvent& event)
 
 }  // namespace
 
+const ControlSheet& TitleWindow::sheet()
+{
+    static const ControlSheet sheet = makeSheet();
+    return sheet;
+}
+
 TitleWindow::TitleWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(tr("Titleform"));
-    setFixedSize(twipSize(kWidth, kHeight));
+    setFixedSize(twipSize(sheet().twips.width(), sheet().twips.height()));
     setBackground(this, colours::darkBlue);
     setFocusPolicy(Qt::StrongFocus);
     centreOnScreen();
 
     wordTimer_ = new QTimer(this);
+    wordTimer_->setObjectName(QStringLiteral("Timer1"));
     connect(wordTimer_, &QTimer::timeout, this, &TitleWindow::animateWords);
 
+    const ControlSet controls = buildControls(this, sheet());
     for (int i = 0; i < kTitleWordCount; ++i) {
-        const Word& word = kWords[i];
-        auto* label = new ClickableLabel(this);
-        label->setText(tr(word.caption));
-        label->setGeometry(twipRect(word.left, word.top, word.width, word.height));
-        QFont font = timesFont(word.pointSize);
-        font.setItalic(word.italic);
-        label->setFont(font);
+        auto* label = controls.get<ClickableLabel>(QStringLiteral("word%1").arg(i));
         label->setAlignment(Qt::AlignCenter);
         setTextColour(label, colours::yellow);
         label->hide();
@@ -82,10 +107,7 @@ TitleWindow::TitleWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
         words_[i] = label;
     }
 
-    startPrompt_ = new ClickableLabel(this);
-    startPrompt_->setText(tr("Press any key or click mouse to start."));
-    startPrompt_->setGeometry(twipRect(1200, 4800, 1695, 1095));
-    startPrompt_->setFont(timesFont(13.2));
+    startPrompt_ = controls.get<ClickableLabel>(QStringLiteral("startPrompt"));
     startPrompt_->setAlignment(Qt::AlignCenter);
     startPrompt_->setWordWrap(true);
     setTextColour(startPrompt_, colours::yellow);
@@ -97,23 +119,9 @@ TitleWindow::TitleWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Fra
     connect(startPrompt_, &ClickableLabel::doubleClicked, this,
             [this] { leaveByLabel(LeavingInput::Kind::DoubleClick); });
 
-    nameControls();
-
     // Loading: the words start their animation with the window's creation.
     wordTimer_->setInterval(kTickMilliseconds);
     wordTimer_->start();
-}
-
-void TitleWindow::nameControls()
-{
-    std::vector<ControlName> names = {
-        {this, QStringLiteral("titlform")},
-        {wordTimer_, QStringLiteral("Timer1")},
-        {startPrompt_, QStringLiteral("Label2")},
-    };
-    for (int i = 0; i < kTitleWordCount; ++i)
-        names.push_back({words_[i], QStringLiteral("Label1(%1)").arg(i)});
-    ui::nameControls(names);
 }
 
 void TitleWindow::centreOnScreen()

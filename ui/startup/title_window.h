@@ -12,12 +12,17 @@ class QTimer;
 
 namespace dalvo::ui {
 
+struct ControlSheet;
+
 class TitleWindow : public QWidget {
     Q_OBJECT
 public:
     // Creating the window is its loading: the word timer starts at once,
     // before the window is shown.
     explicit TitleWindow(QWidget* parent = nullptr);
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     // Shows the window centred at its own size, in front and with the
     // keyboard focus, so that the first key press reaches it.
@@ -47,7 +52,6 @@ private:
     // Hides the window for good and reports it; later calls do nothing.
     void leave(const LeavingInput& input);
     void leaveByLabel(LeavingInput::Kind kind);
-    void nameControls();
     void centreOnScreen();
 
     // Lives with the window: its indices keep their values between ticks

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/common/control_sheet.h"
 #include "ui/common/controls.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/twips.h"
@@ -32,26 +33,94 @@ void fixSections(QHeaderView* header, int size)
     header->setHighlightSections(false);
 }
 
+ControlSpec button(const char* role, const char* name, const char* caption, QRect twips)
+{
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .twips = twips,
+            .font = {12, true}};
+}
+
+ControlSheet makeSheet(AgeColumns ages)
+{
+    const char* context = "dalvo::ui::TableWindow";
+    if (ages == AgeColumns::Numbers)
+        return {.context = context,
+                .windowName = QStringLiteral("DataTabl"),
+                .twips = {10236, 7860},
+                .controls = {
+                    {.role = "historyTable",
+                     .objectName = "MSFlexGrid1",
+                     .kind = ControlKind::Own,
+                     .twips = {120, 120, 9972, 6972},
+                     .font = {12},
+                     .accessibleName =
+                         QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age structure and growth rate table")},
+                    button("showOtherTableButton", "Command3",
+                           QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age distribution"),
+                           {120, 7320, 3255, 495}),
+                    button("printButton", "Command2",
+                           QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Print this page"),
+                           {3720, 7320, 3012, 495}),
+                    button("backToMainButton", "Command1",
+                           QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"),
+                           {7080, 7320, 3012, 495}),
+                }};
+    return {.context = context,
+            .windowName = QStringLiteral("frmAgeDist"),
+            .twips = {9295, 7546},
+            .controls = {
+                {.role = "historyTable",
+                 .objectName = "MSFlexGrid1",
+                 .kind = ControlKind::Own,
+                 .twips = {120, 120, 9015, 6855},
+                 .font = {12},
+                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age distribution table")},
+                button("backToMainButton", "Command1",
+                       QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"),
+                       {1200, 7080, 3255, 375}),
+                button("showOtherTableButton", "Command2",
+                       QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age structure"),
+                       {4800, 7080, 3495, 375}),
+            }};
+}
+
 }  // namespace
+
+const ControlSheet& TableWindow::sheet(AgeColumns ages)
+{
+    static const ControlSheet numbers = makeSheet(AgeColumns::Numbers);
+    static const ControlSheet proportions = makeSheet(AgeColumns::Proportions);
+    return ages == AgeColumns::Numbers ? numbers : proportions;
+}
 
 TableWindow::TableWindow(AgeColumns ages, const History& history, NumberLocale locale, Prompts& prompts,
                          QWidget* parent)
     : SecondaryWindow(parent), ages_(ages), history_(history)
 {
+    const ControlSheet& controls = sheet(ages_);
+    makeFixedSizeWindow(this, controls.twips.width(), controls.twips.height());
+    const ControlSet built = buildControls(
+        this, controls,
+        {{QStringLiteral("historyTable"), [](QWidget* window) { return new QTableView(window); }}});
+    historyTable_ = built.get<QTableView>(QStringLiteral("historyTable"));
+    showOtherTableButton_ = built.get<QPushButton>(QStringLiteral("showOtherTableButton"));
+    backToMainButton_ = built.get<QPushButton>(QStringLiteral("backToMainButton"));
+    buildTable(std::move(locale));
     if (ages_ == AgeColumns::Numbers) {
         setWindowTitle(tr("Age structure and growth rate"));
-        makeFixedSizeWindow(this, 10236, 7860);
-        buildTable(std::move(locale), 120, 120, 9972, 6972);
-        historyTable_->setAccessibleName(tr("Age structure and growth rate table"));
-        buildAgeStructureButtons(prompts);
+        printButton_ = built.get<QPushButton>(QStringLiteral("printButton"));
+        // The keyboard visits the table, then the buttons from right to left.
+        setTabOrder(historyTable_, backToMainButton_);
+        setTabOrder(backToMainButton_, printButton_);
+        setTabOrder(printButton_, showOtherTableButton_);
+        printer_ = new PagePrinter(prompts, this);
+        connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
     } else {
         setWindowTitle(tr("Age distribution"));
-        makeFixedSizeWindow(this, 9295, 7546);
-        buildTable(std::move(locale), 120, 120, 9015, 6855);
-        historyTable_->setAccessibleName(tr("Age distribution table"));
-        buildAgeDistributionButtons();
     }
-    giveObjectNames();
 
     connect(showOtherTableButton_, &QPushButton::clicked, this, &TableWindow::otherTableRequested);
     connect(backToMainButton_, &QPushButton::clicked, this, &TableWindow::backToMainRequested);
@@ -72,11 +141,8 @@ void TableWindow::fillFromRun()
 // A fixed heading row and step column around centred, read-only cells; the
 // cell texts are made only when a cell comes into view, so a run of a
 // thousand steps opens as quickly as a short one.
-void TableWindow::buildTable(NumberLocale locale, int x, int y, int width, int height)
+void TableWindow::buildTable(NumberLocale locale)
 {
-    historyTable_ = new QTableView(this);
-    historyTable_->setGeometry(twipRect(x, y, width, height));
-    historyTable_->setFont(timesFont(12));
     historyTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     historyTable_->setWordWrap(false);
     historyTable_->setTabKeyNavigation(false);
@@ -97,49 +163,6 @@ void TableWindow::buildTable(NumberLocale locale, int x, int y, int width, int h
     copySelectedCellsOnCopyKeys(historyTable_);
     columnWidths_ = new ColumnWidths(historyTable_, *model_, twips(kColumnWidth));
     columnWidths_->fit();
-}
-
-void TableWindow::buildAgeStructureButtons(Prompts& prompts)
-{
-    showOtherTableButton_ = makeButton(this, {}, tr("Show age distribution"), {}, 120, 7320, 3255, 495);
-    printButton_ = makeButton(this, {}, tr("Print this page"), {}, 3720, 7320, 3012, 495);
-    backToMainButton_ = makeButton(this, {}, tr("Back to the main form"), {}, 7080, 7320, 3012, 495);
-
-    // The keyboard visits the table, then the buttons from right to left.
-    setTabOrder(historyTable_, backToMainButton_);
-    setTabOrder(backToMainButton_, printButton_);
-    setTabOrder(printButton_, showOtherTableButton_);
-
-    printer_ = new PagePrinter(prompts, this);
-    connect(printButton_, &QPushButton::clicked, this, [this] { printer_->printWindow(this); });
-}
-
-void TableWindow::buildAgeDistributionButtons()
-{
-    backToMainButton_ = makeButton(this, {}, tr("Back to the main form"), {}, 1200, 7080, 3255, 375);
-    showOtherTableButton_ = makeButton(this, {}, tr("Show age structure"), {}, 4800, 7080, 3495, 375);
-}
-
-// The names the program's tests and accessibility tools have always found
-// these controls by.
-void TableWindow::giveObjectNames()
-{
-    struct ObjectName {
-        QObject* object;
-        const char* name;
-    };
-    const std::vector<ObjectName> names =
-        ages_ == AgeColumns::Numbers ? std::vector<ObjectName>{{this, "DataTabl"},
-                                                               {historyTable_, "MSFlexGrid1"},
-                                                               {showOtherTableButton_, "Command3"},
-                                                               {printButton_, "Command2"},
-                                                               {backToMainButton_, "Command1"}}
-                                     : std::vector<ObjectName>{{this, "frmAgeDist"},
-                                                               {historyTable_, "MSFlexGrid1"},
-                                                               {backToMainButton_, "Command1"},
-                                                               {showOtherTableButton_, "Command2"}};
-    for (const ObjectName& entry : names)
-        entry.object->setObjectName(QString::fromLatin1(entry.name));
 }
 
 }  // namespace dalvo::ui

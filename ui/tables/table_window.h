@@ -15,6 +15,7 @@ class ColumnWidths;
 class HistoryTableModel;
 class PagePrinter;
 class Prompts;
+struct ControlSheet;
 
 // A snapshot: the table is filled by fillFromRun() and keeps its rows while
 // the window is hidden, whatever the run does meanwhile. The age structure
@@ -26,6 +27,9 @@ public:
     // `prompts` answers the page printer's questions.
     TableWindow(AgeColumns ages, const History& history, NumberLocale locale, Prompts& prompts,
                 QWidget* parent = nullptr);
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet(AgeColumns ages);
 
     // Rebuilds the whole table from the run as it stands now.
     void fillFromRun();
@@ -42,10 +46,7 @@ signals:
     void otherTableRequested();
 
 private:
-    void buildTable(NumberLocale locale, int x, int y, int width, int height);
-    void buildAgeStructureButtons(Prompts& prompts);
-    void buildAgeDistributionButtons();
-    void giveObjectNames();
+    void buildTable(NumberLocale locale);
 
     const AgeColumns ages_;
     const History& history_;

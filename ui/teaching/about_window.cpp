@@ -76,58 +76,76 @@ QString AboutWindow::newVersionNotice()
            tr("(Example College, Department of Ecology).") + QLatin1Char('\n');
 }
 
+const ControlSheet& AboutWindow::sheet()
+{
+    static const ControlSheet sheet{
+        .context = "dalvo::ui::AboutWindow",
+        .windowName = QStringLiteral("copyrigh"),
+        .twips = {9528, 6828},
+        .controls =
+            {
+                textLabel("usageLabel", "Label2", {360, 480, 9012, 1092}),
+                [] {
+                    ControlSpec protection = textLabel("protectionLabel", "Label3", {360, 1680, 8892, 732});
+                    protection.font.bold = true;
+                    return protection;
+                }(),
+                textLabel("rightsLabel", "Label4", {7200, 2520, 2292, 372}),
+                textLabel("citationLabel", "Label7", {360, 2640, 6612, 1932}),
+                textLabel("makerLabel", "Label5", {7200, 3000, 2292, 612}),
+                picture("picture", "Picture1",
+                        QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "Picture of an insect"),
+                        {7560, 3720, 1656, 2172}),
+                textLabel("newVersionLabel", "Label6", {360, 4680, 6612, 1932}),
+                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "OK"),
+                             {7800, 6120, 1215, 495}),
+            },
+    };
+    return sheet;
+}
+
 AboutWindow::AboutWindow(QWidget* parent) : SecondaryWindow(parent)
 {
-    setUpScreen(this, tr("Copyright"), 9528, 6828, colours::lightGrey);
+    setUpScreen(this, tr("Copyright"), sheet().twips.width(), sheet().twips.height(), colours::lightGrey);
+    const ControlSet controls = buildControls(this, sheet());
 
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
-    usageLabel_ = addTextLabel(this, usageNotice(), 360, 480, 9012, 1092, centred);
+    usageLabel_ = setUpTextLabel(controls.get<QLabel>(QStringLiteral("usageLabel")), usageNotice(), centred);
     setTextColour(usageLabel_, colours::blue);
 
-    protectionLabel_ = addTextLabel(this, protectionNotice(), 360, 1680, 8892, 732, centred);
-    protectionLabel_->setFont(timesFont(12, true));
+    protectionLabel_ =
+        setUpTextLabel(controls.get<QLabel>(QStringLiteral("protectionLabel")), protectionNotice(), centred);
     setTextColour(protectionLabel_, colours::yellow);
     setBackground(protectionLabel_, colours::red);
     giveSingleBorder(protectionLabel_);
 
-    rightsLabel_ = addTextLabel(this, rightsLine(), 7200, 2520, 2292, 372, centred);
+    rightsLabel_ = setUpTextLabel(controls.get<QLabel>(QStringLiteral("rightsLabel")), rightsLine(), centred);
     setTextColour(rightsLabel_, colours::blue);
 
-    citationLabel_ = addTextLabel(this, citation(QDate::currentDate().year()), 360, 2640, 6612, 1932,
-                                  Qt::AlignLeft | Qt::AlignTop);
+    citationLabel_ = setUpTextLabel(controls.get<QLabel>(QStringLiteral("citationLabel")),
+                                    citation(QDate::currentDate().year()), Qt::AlignLeft | Qt::AlignTop);
     setTextColour(citationLabel_, colours::yellow);
     setBackground(citationLabel_, colours::blue);
     giveSunkenBorder(citationLabel_);
 
-    makerLabel_ = addTextLabel(this, makerNotice(), 7200, 3000, 2292, 612, centred);
+    makerLabel_ = setUpTextLabel(controls.get<QLabel>(QStringLiteral("makerLabel")), makerNotice(), centred);
     setTextColour(makerLabel_, colours::blue);
 
     // A picture larger than its box at this screen's scale is shrunk to fit
     // rather than cut off.
-    picture_ = addPicture(this, tr("Picture of an insect"), 7560, 3720, 1656, 2172);
+    picture_ = controls.get<QLabel>(QStringLiteral("picture"));
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(picture_, colours::lightGrey);
     showPicture(picture_, QStringLiteral("insect.png"), kPictureSize, PictureFit::ShrinkToLabel);
 
-    newVersionLabel_ = addTextLabel(this, newVersionNotice(), 360, 4680, 6612, 1932, centred);
+    newVersionLabel_ =
+        setUpTextLabel(controls.get<QLabel>(QStringLiteral("newVersionLabel")), newVersionNotice(), centred);
     setTextColour(newVersionLabel_, Qt::black);
     setBackground(newVersionLabel_, kCyan);
     giveSunkenBorder(newVersionLabel_);
 
-    okButton_ = addLeavingButton(this, tr("OK"), 7800, 6120, 1215, 495, Pointer::PointingHand,
-                                 &AboutWindow::dedicationRequested);
-
-    giveObjectNames({
-        {this, "copyrigh"},
-        {usageLabel_, "Label2"},
-        {protectionLabel_, "Label3"},
-        {rightsLabel_, "Label4"},
-        {citationLabel_, "Label7"},
-        {makerLabel_, "Label5"},
-        {picture_, "Picture1"},
-        {newVersionLabel_, "Label6"},
-        {okButton_, "Command1"},
-    });
+    okButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("okButton")), Pointer::PointingHand, this,
+                        &AboutWindow::dedicationRequested);
     finishScreen(this, okButton_);
 }
 

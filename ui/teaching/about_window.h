@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace dalvo::ui {
 
+struct ControlSheet;
+
 class AboutWindow : public SecondaryWindow {
     Q_OBJECT
 public:
@@ -18,6 +20,9 @@ public:
     explicit AboutWindow(QWidget* parent = nullptr);
 
     static constexpr PictureSize kPictureSize{136, 180};
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     static QString usageNotice();
     static QString protectionNotice();

@@ -11,17 +11,49 @@
 
 namespace dalvo::ui {
 
+const ControlSheet& DedicationWindow::sheet()
+{
+    static const ControlSheet sheet{
+        .context = "dalvo::ui::DedicationWindow",
+        .windowName = QStringLiteral("Vater"),
+        .twips = {6960, 7956},
+        .controls = {
+            {.role = "frame",
+             .objectName = "Frame1",
+             .kind = ControlKind::Frame,
+             .twips = {360, 240, 6132, 6972}},
+            [] {
+                ControlSpec landscape =
+                    picture("picture", "Picture2",
+                            QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "Picture of a landscape"),
+                            {0, 120, 6048, 6708});
+                landscape.parentRole = QStringLiteral("frame");
+                return landscape;
+            }(),
+            [] {
+                ControlSpec farewell =
+                    screenButton("farewellButton", "Command1",
+                                 QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "God rest his soul"),
+                                 {1320, 7320, 4575, 495});
+                farewell.font.pointSize = 14.4;
+                return farewell;
+            }(),
+        },
+    };
+    return sheet;
+}
+
 DedicationWindow::DedicationWindow(QWidget* parent) : SecondaryWindow(parent)
 {
-    setUpScreen(this, tr("Dedication"), 6960, 7956, Qt::white);
+    setUpScreen(this, tr("Dedication"), sheet().twips.width(), sheet().twips.height(), Qt::white);
+    const ControlSet controls = buildControls(this, sheet());
 
-    frame_ = new QGroupBox(this);
-    frame_->setGeometry(twipRect(360, 240, 6132, 6972));
+    frame_ = controls.get<QGroupBox>(QStringLiteral("frame"));
     setBackground(frame_, QApplication::palette().color(QPalette::Window));
 
     // The picture keeps its own size unless that is larger than its place in
     // the frame at this screen's scale; then it is shrunk to fit, not cut off.
-    picture_ = addPicture(frame_, tr("Picture of a landscape"), 0, 120, 6048, 6708);
+    picture_ = controls.get<QLabel>(QStringLiteral("picture"));
     const PictureSize size =
         showPicture(picture_, QStringLiteral("landscape.png"), kPictureSize, PictureFit::ShrinkToLabel);
     picture_->resize(size.width, size.height);
@@ -29,16 +61,8 @@ DedicationWindow::DedicationWindow(QWidget* parent) : SecondaryWindow(parent)
         centredIn({frame_->width(), frame_->height()}, {picture_->width(), picture_->height()});
     picture_->move(place.left, place.top);
 
-    farewellButton_ = addLeavingButton(this, tr("God rest his soul"), 1320, 7320, 4575, 495, Pointer::Arrow,
-                                       &DedicationWindow::programEndRequested);
-    farewellButton_->setFont(timesFont(14.4, true));
-
-    giveObjectNames({
-        {this, "Vater"},
-        {frame_, "Frame1"},
-        {picture_, "Picture2"},
-        {farewellButton_, "Command1"},
-    });
+    farewellButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("farewellButton")), Pointer::Arrow,
+                              this, &DedicationWindow::programEndRequested);
     finishScreen(this, farewellButton_);
 }
 

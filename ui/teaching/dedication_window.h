@@ -10,10 +10,15 @@ class QPushButton;
 
 namespace dalvo::ui {
 
+struct ControlSheet;
+
 class DedicationWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit DedicationWindow(QWidget* parent = nullptr);
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     static constexpr PictureSize kPictureSize{504, 559};
 

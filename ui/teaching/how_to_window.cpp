@@ -9,23 +9,40 @@ namespace dalvo::ui {
 
 namespace {
 
-struct LinePlace {
-    int index;
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
 // From the top of the window down: the two-line "Print" entry comes before
 // "Quit", so the last line of the page is the way out.
-constexpr LinePlace kLinePlaces[] = {
-    {0, 240, 1080, 6255, 375}, {1, 240, 1440, 6255, 375}, {2, 240, 1800, 6255, 375},
-    {3, 120, 2160, 6492, 372}, {4, 240, 2520, 6255, 375}, {5, 240, 2880, 6255, 375},
-    {7, 600, 3240, 5535, 615}, {6, 240, 3960, 6255, 375},
-};
+ControlSpec line(int index, QRect twips)
+{
+    const QByteArray role = "line" + QByteArray::number(index);
+    ControlSpec spec = textLabel(role.constData(), "", twips);
+    spec.objectName = QStringLiteral("Label1(%1)").arg(index);
+    return spec;
+}
 
 }  // namespace
+
+const ControlSheet& HowToWindow::sheet()
+{
+    static const ControlSheet sheet{
+        .context = "dalvo::ui::HowToWindow",
+        .windowName = QStringLiteral("dalvo5"),
+        .twips = {6699, 5951},
+        .controls =
+            {
+                line(0, {240, 1080, 6255, 375}),
+                line(1, {240, 1440, 6255, 375}),
+                line(2, {240, 1800, 6255, 375}),
+                line(3, {120, 2160, 6492, 372}),
+                line(4, {240, 2520, 6255, 375}),
+                line(5, {240, 2880, 6255, 375}),
+                line(7, {600, 3240, 5535, 615}),
+                line(6, {240, 3960, 6255, 375}),
+                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::HowToWindow", "OK"),
+                             {2880, 4920, 1215, 495}),
+            },
+    };
+    return sheet;
+}
 
 QStringList HowToWindow::lines()
 {
@@ -47,31 +64,19 @@ QStringList HowToWindow::lines()
 
 HowToWindow::HowToWindow(QWidget* parent) : SecondaryWindow(parent)
 {
-    setUpScreen(this, tr("How to"), 6699, 5951, colours::lightGrey);
+    setUpScreen(this, tr("How to"), sheet().twips.width(), sheet().twips.height(), colours::lightGrey);
+    const ControlSet controls = buildControls(this, sheet());
 
     const QStringList texts = lines();
-    for (const LinePlace& place : kLinePlaces) {
-        QLabel* line = addTextLabel(this, texts[place.index], place.left, place.top, place.width,
-                                    place.height, Qt::AlignHCenter | Qt::AlignTop);
+    for (int i = 0; i < texts.size(); ++i) {
+        QLabel* line = setUpTextLabel(controls.get<QLabel>(QStringLiteral("line%1").arg(i)), texts[i],
+                                      Qt::AlignHCenter | Qt::AlignTop);
         setTextColour(line, Qt::black);
-        lines_[place.index] = line;
+        lines_[i] = line;
     }
 
-    okButton_ = addLeavingButton(this, tr("OK"), 2880, 4920, 1215, 495, Pointer::PointingHand,
-                                 &HowToWindow::goBackRequested);
-
-    giveObjectNames({
-        {this, "dalvo5"},
-        {lines_[0], "Label1(0)"},
-        {lines_[1], "Label1(1)"},
-        {lines_[2], "Label1(2)"},
-        {lines_[3], "Label1(3)"},
-        {lines_[4], "Label1(4)"},
-        {lines_[5], "Label1(5)"},
-        {lines_[6], "Label1(6)"},
-        {lines_[7], "Label1(7)"},
-        {okButton_, "Command1"},
-    });
+    okButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("okButton")), Pointer::PointingHand, this,
+                        &HowToWindow::goBackRequested);
     finishScreen(this, okButton_);
 }
 

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace dalvo::ui {
 
+struct ControlSheet;
+
 class HowToWindow : public SecondaryWindow {
     Q_OBJECT
 public:
@@ -18,6 +20,9 @@ public:
 
     // The eight lines in the order of their numbered names; on screen the
     // "Print" line (index 7) sits between the "Intro" and the "Quit" lines.
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
+
     static QStringList lines();
 
 signals:

@@ -56,15 +56,38 @@ QString IntroductionWindow::page()
     return fragments().join(QString());
 }
 
+const ControlSheet& IntroductionWindow::sheet()
+{
+    static const ControlSheet sheet{
+        .context = "dalvo::ui::IntroductionWindow",
+        .windowName = QStringLiteral("Introfrm"),
+        .twips = {7645, 6083},
+        .controls =
+            {
+                {.role = "page",
+                 .objectName = "Text1",
+                 .kind = ControlKind::Own,
+                 .twips = {240, 120, 7215, 5295},
+                 .font = {12, true},
+                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "Introduction text")},
+                screenButton("referencesButton", "Command2",
+                             QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "References"),
+                             {1800, 5520, 1695, 495}),
+                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "OK"),
+                             {4560, 5520, 1215, 495}),
+            },
+    };
+    return sheet;
+}
+
 IntroductionWindow::IntroductionWindow(QWidget* parent) : SecondaryWindow(parent)
 {
-    setUpScreen(this, tr("Introduction"), 7645, 6083, colours::lightGrey);
+    setUpScreen(this, tr("Introduction"), sheet().twips.width(), sheet().twips.height(), colours::lightGrey);
+    const ControlSet controls = buildControls(
+        this, sheet(), {{QStringLiteral("page"), [](QWidget* window) { return new QTextEdit(window); }}});
 
     // The student may select and scroll the page but not change it.
-    page_ = new QTextEdit(this);
-    page_->setAccessibleName(tr("Introduction text"));
-    page_->setGeometry(twipRect(240, 120, 7215, 5295));
-    page_->setFont(timesFont(12, true));
+    page_ = controls.get<QTextEdit>(QStringLiteral("page"));
     page_->setReadOnly(true);
     page_->setTabChangesFocus(true);
     page_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -76,20 +99,13 @@ IntroductionWindow::IntroductionWindow(QWidget* parent) : SecondaryWindow(parent
     page_->document()->setDefaultTextOption(centred);
     page_->setPlainText(page());
 
-    referencesButton_ = addLeavingButton(this, tr("References"), 1800, 5520, 1695, 495, Pointer::PointingHand,
-                                         &IntroductionWindow::referencesRequested);
-    okButton_ = addLeavingButton(this, tr("OK"), 4560, 5520, 1215, 495, Pointer::PointingHand,
-                                 &IntroductionWindow::goBackRequested);
+    referencesButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("referencesButton")),
+                                Pointer::PointingHand, this, &IntroductionWindow::referencesRequested);
+    okButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("okButton")), Pointer::PointingHand, this,
+                        &IntroductionWindow::goBackRequested);
 
     setTabOrder(okButton_, page_);
     setTabOrder(page_, referencesButton_);
-
-    giveObjectNames({
-        {this, "Introfrm"},
-        {page_, "Text1"},
-        {referencesButton_, "Command2"},
-        {okButton_, "Command1"},
-    });
     finishScreen(this, okButton_);
 }
 

@@ -10,6 +10,8 @@ class QTextEdit;
 
 namespace dalvo::ui {
 
+struct ControlSheet;
+
 class IntroductionWindow : public SecondaryWindow {
     Q_OBJECT
 public:
@@ -18,6 +20,9 @@ public:
     // The 29 fragments of the page in reading order. Each ends with a space,
     // so that they run on as sentences when joined; none holds a line break,
     // because the text box wraps the page itself.
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
+
     static QStringList fragments();
     // The fragments joined with nothing between them.
     static QString page();

@@ -14,24 +14,37 @@ const QColor kLightGreen{128, 255, 128};
 
 }  // namespace
 
+const ControlSheet& QuizWindow::sheet()
+{
+    static const ControlSheet sheet{
+        .context = "dalvo::ui::QuizWindow",
+        .windowName = QStringLiteral("Quiz"),
+        .twips = {9856, 7546},
+        .controls =
+            {
+                picture("picture", "Image1", QT_TRANSLATE_NOOP("dalvo::ui::QuizWindow", "Quiz questions"),
+                        {480, 240, 5700, 4200}),
+                screenButton("goBackButton", "Command1",
+                             QT_TRANSLATE_NOOP("dalvo::ui::QuizWindow", "Back to the mainform"),
+                             {3600, 6960, 3015, 495}),
+            },
+    };
+    return sheet;
+}
+
 QuizWindow::QuizWindow(QWidget* parent) : SecondaryWindow(parent)
 {
-    setUpScreen(this, tr("Quiz"), 9856, 7546, kLightGreen);
+    setUpScreen(this, tr("Quiz"), sheet().twips.width(), sheet().twips.height(), kLightGreen);
+    const ControlSet controls = buildControls(this, sheet());
 
     // Shown at its own size, never stretched, so the questions stay sharp.
-    picture_ = addPicture(this, tr("Quiz questions"), 480, 240, 5700, 4200);
+    picture_ = controls.get<QLabel>(QStringLiteral("picture"));
     const PictureSize size =
         showPicture(picture_, QStringLiteral("quiz_picture.png"), kPictureSize, PictureFit::OwnSize);
     picture_->resize(size.width, size.height);
 
-    goBackButton_ = addLeavingButton(this, tr("Back to the mainform"), 3600, 6960, 3015, 495, Pointer::Arrow,
-                                     &QuizWindow::goBackRequested);
-
-    giveObjectNames({
-        {this, "Quiz"},
-        {picture_, "Image1"},
-        {goBackButton_, "Command1"},
-    });
+    goBackButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("goBackButton")), Pointer::Arrow, this,
+                            &QuizWindow::goBackRequested);
     finishScreen(this, goBackButton_);
     placePicture();
 }

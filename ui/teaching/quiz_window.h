@@ -9,12 +9,17 @@ class QPushButton;
 
 namespace dalvo::ui {
 
+struct ControlSheet;
+
 class QuizWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit QuizWindow(QWidget* parent = nullptr);
 
     // The picture's size in pixels, whether or not it could be loaded.
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
+
     static constexpr PictureSize kPictureSize{475, 350};
 
 signals:

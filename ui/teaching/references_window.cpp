@@ -48,31 +48,51 @@ QString ReferencesWindow::referenceList()
     return references.join(QStringLiteral("\n\n"));
 }
 
-ReferencesWindow::ReferencesWindow(QWidget* parent) : SecondaryWindow(parent)
+const ControlSheet& ReferencesWindow::sheet()
 {
-    setUpScreen(this, tr("References"), 8679, 6193, Qt::white);
-    setFont(timesFont(12, true));
-
     // Both labels take their own clicks without reacting, so that only the
     // bare background leads back to the main window.
-    heading_ = new ClickableLabel(this);
-    setUpTextLabel(heading_, tr("References"), 240, 120, 6735, 255, Qt::AlignLeft | Qt::AlignTop);
-    heading_->setFont(font());
+    static const ControlSheet sheet{
+        .context = "dalvo::ui::ReferencesWindow",
+        .windowName = QStringLiteral("Referenc"),
+        .twips = {8679, 6193},
+        .controls =
+            {
+                {.role = "heading",
+                 .objectName = "Label1(0)",
+                 .kind = ControlKind::ClickableLabel,
+                 .twips = {240, 120, 6735, 255},
+                 .font = {12, true}},
+                // One border line taller than it was, so that the descenders of
+                // the last line are no longer cut off.
+                {.role = "list",
+                 .objectName = "Label2",
+                 .kind = ControlKind::ClickableLabel,
+                 .twips = {240, 600, 8295, 4830},
+                 .font = {12}},
+                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::ReferencesWindow", "OK"),
+                             {3960, 5520, 855, 495}),
+            },
+    };
+    return sheet;
+}
+
+ReferencesWindow::ReferencesWindow(QWidget* parent) : SecondaryWindow(parent)
+{
+    setUpScreen(this, tr("References"), sheet().twips.width(), sheet().twips.height(), Qt::white);
+    setFont(timesFont(12, true));
+    const ControlSet controls = buildControls(this, sheet());
+
+    heading_ = controls.get<ClickableLabel>(QStringLiteral("heading"));
+    setUpTextLabel(heading_, tr("References"), Qt::AlignLeft | Qt::AlignTop);
     setBackground(heading_, Qt::white);
 
-    list_ = new ClickableLabel(this);
-    setUpTextLabel(list_, referenceList(), 240, 600, 8295, 4815, Qt::AlignLeft | Qt::AlignTop);
+    list_ = controls.get<ClickableLabel>(QStringLiteral("list"));
+    setUpTextLabel(list_, referenceList(), Qt::AlignLeft | Qt::AlignTop);
     setBackground(list_, Qt::white);
 
-    okButton_ = addLeavingButton(this, tr("OK"), 3960, 5520, 855, 495, Pointer::PointingHand,
-                                 &ReferencesWindow::goBackRequested);
-
-    giveObjectNames({
-        {this, "Referenc"},
-        {heading_, "Label1(0)"},
-        {list_, "Label2"},
-        {okButton_, "Command1"},
-    });
+    okButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("okButton")), Pointer::PointingHand, this,
+                        &ReferencesWindow::goBackRequested);
     finishScreen(this, okButton_);
 }
 

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace dalvo::ui {
 
+struct ControlSheet;
+
 class ClickableLabel;
 
 class ReferencesWindow : public SecondaryWindow {
@@ -20,6 +22,9 @@ public:
     // One entry per reference, each split into the fragments it is written
     // in: authors and year, title, then journal with volume and pages or
     // publisher.
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
+
     static QList<QStringList> referenceFragments();
     // The references in order, each one's fragments joined directly, with two
     // line feeds (an empty line) between references and nothing after the

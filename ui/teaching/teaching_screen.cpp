@@ -10,12 +10,6 @@
 
 namespace dalvo::ui {
 
-void giveObjectNames(std::initializer_list<ObjectName> names)
-{
-    for (const ObjectName& entry : names)
-        entry.object->setObjectName(QString::fromLatin1(entry.name));
-}
-
 void setUpScreen(QWidget* screen, const QString& caption, int widthTwips, int heightTwips,
                  const QColor& background)
 {
@@ -24,30 +18,36 @@ void setUpScreen(QWidget* screen, const QString& caption, int widthTwips, int he
     setBackground(screen, background);
 }
 
-QLabel* setUpTextLabel(QLabel* label, const QString& text, int x, int y, int width, int height,
-                       Qt::Alignment alignment)
+ControlSpec textLabel(const char* role, const char* name, QRect twips, const char* caption)
 {
-    // Plain text: a "<" in a reference must never turn the list into markup.
+    return {.role = role, .objectName = name, .caption = caption, .twips = twips, .font = {12}};
+}
+
+ControlSpec picture(const char* role, const char* name, const char* accessibleName, QRect twips)
+{
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Picture,
+            .twips = twips,
+            .accessibleName = accessibleName};
+}
+
+ControlSpec screenButton(const char* role, const char* name, const char* caption, QRect twips)
+{
+    return {.role = role,
+            .objectName = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .twips = twips,
+            .font = {12, true}};
+}
+
+QLabel* setUpTextLabel(QLabel* label, const QString& text, Qt::Alignment alignment)
+{
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
-    label->setGeometry(twipRect(x, y, width, height));
-    label->setFont(timesFont(12));
     label->setWordWrap(true);
     label->setAlignment(alignment);
-    return label;
-}
-
-QLabel* addTextLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
-                     Qt::Alignment alignment)
-{
-    return setUpTextLabel(new QLabel(parent), text, x, y, width, height, alignment);
-}
-
-QLabel* addPicture(QWidget* parent, const QString& accessibleName, int x, int y, int width, int height)
-{
-    auto* label = new QLabel(parent);
-    label->setAccessibleName(accessibleName);
-    label->setGeometry(twipRect(x, y, width, height));
     return label;
 }
 
@@ -65,15 +65,6 @@ PictureSize showPicture(QLabel* label, const QString& fileName, PictureSize expe
         label->setPixmap(
             picture.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     return size;
-}
-
-QPushButton* addButton(QWidget* screen, const QString& caption, int x, int y, int width, int height,
-                       Pointer pointer)
-{
-    QPushButton* button = makeButton(screen, QString(), caption, {}, x, y, width, height);
-    if (pointer == Pointer::PointingHand)
-        button->setCursor(pointingHandCursor());
-    return button;
 }
 
 void finishScreen(QWidget* screen, QWidget* firstFocus)

@@ -5,37 +5,29 @@
 #include <QPushButton>
 #include <QString>
 #include <Qt>
-#include <initializer_list>
 
 #include "presentation/picture_placement.h"
+#include "ui/common/assets.h"
+#include "ui/common/control_sheet.h"
 
 class QLabel;
 class QWidget;
 
 namespace dalvo::ui {
 
-// The names tests and accessibility tools find a window and its controls by,
-// given all at once from one table per window.
-struct ObjectName {
-    QObject* object;
-    const char* name;
-};
-void giveObjectNames(std::initializer_list<ObjectName> names);
-
 // A fixed-size screen of widthTwips x heightTwips client area.
 void setUpScreen(QWidget* screen, const QString& caption, int widthTwips, int heightTwips,
                  const QColor& background);
 
-// A label that wraps its plain text inside its box in 12-point Times, as
-// every label of these screens does; `label` may be a subclass built by the
-// caller.
-QLabel* setUpTextLabel(QLabel* label, const QString& text, int x, int y, int width, int height,
-                       Qt::Alignment alignment);
-QLabel* addTextLabel(QWidget* parent, const QString& text, int x, int y, int width, int height,
-                     Qt::Alignment alignment);
+// The controls of these screens: labels of plain text wrapped inside their
+// box in 12-point Times, pictures waiting for showPicture(), and buttons.
+ControlSpec textLabel(const char* role, const char* name, QRect twips, const char* caption = nullptr);
+ControlSpec picture(const char* role, const char* name, const char* accessibleName, QRect twips);
+ControlSpec screenButton(const char* role, const char* name, const char* caption, QRect twips);
 
-// An empty label at its place in twips, waiting for showPicture().
-QLabel* addPicture(QWidget* parent, const QString& accessibleName, int x, int y, int width, int height);
+// Gives a text label of a sheet its text and alignment. Plain text: a "<" in
+// a reference must never turn the list into markup.
+QLabel* setUpTextLabel(QLabel* label, const QString& text, Qt::Alignment alignment);
 
 enum class PictureFit {
     OwnSize,
@@ -50,15 +42,12 @@ PictureSize showPicture(QLabel* label, const QString& fileName, PictureSize expe
 
 enum class Pointer { Arrow, PointingHand };
 
-QPushButton* addButton(QWidget* screen, const QString& caption, int x, int y, int width, int height,
-                       Pointer pointer);
-
 // A button that asks for one of the screen's ways out.
 template <class Screen>
-QPushButton* addLeavingButton(Screen* screen, const QString& caption, int x, int y, int width, int height,
-                              Pointer pointer, void (Screen::*wayOut)())
+QPushButton* leaveBy(QPushButton* button, Pointer pointer, Screen* screen, void (Screen::*wayOut)())
 {
-    QPushButton* button = addButton(screen, caption, x, y, width, height, pointer);
+    if (pointer == Pointer::PointingHand)
+        button->setCursor(pointingHandCursor());
     QObject::connect(button, &QPushButton::clicked, screen, wayOut);
     return button;
 }

@@ -11,7 +11,7 @@
 #include "presentation/main_fields.h"
 #include "model/number_text.h"
 #include "ui/common/messages.h"
-#include "ui/editor/default_editor.h"
+#include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
 #include "support/scripted_prompts.h"
 
@@ -29,8 +29,8 @@ protected:
     {
         main.load();
         showActive(&main);
-        editor = new DefaultEditor(main.locale());
-        QObject::connect(editor, &DefaultEditor::defaultsAccepted, [this](const NewRun& run) {
+        editor = new NewRunEditor(main.locale());
+        QObject::connect(editor, &NewRunEditor::defaultsAccepted, [this](const NewRun& run) {
             editor->hide();
             main.show();
             main.activateWindow();
@@ -83,7 +83,7 @@ protected:
     const History* history = &run.history();
     ScriptedPrompts prompts;
     MainWindow main{run, prompts};
-    QPointer<DefaultEditor> editor;
+    QPointer<NewRunEditor> editor;
 };
 
 TEST_F(GoBackToMainWindowTest, GoBackAtOnceRestartsFromTheDefaults)
@@ -212,7 +212,7 @@ TEST_F(GoBackToMainWindowTest, CloseBoxWritesNothingAndTheNextEditorStartsAfresh
     EXPECT_TRUE(shownFields(main.run(), main.locale()) == before);
     EXPECT_EQ(history->stepCount(), 3);
 
-    DefaultEditor reopened(main.locale());
+    NewRunEditor reopened(main.locale());
     EXPECT_EQ(reopened.texts(), designTexts(main.locale()));
     EXPECT_EQ(reopened.texts().m1, shownFields(main.run(), main.locale()).matrixCells);
 }

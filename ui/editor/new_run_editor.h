@@ -1,4 +1,4 @@
-// The default-values editor: where the student enters a matrix and N(0) and starts a new run.
+// The editor of a new run ("Change default values"): the student enters a matrix and N(0) and starts it.
 #pragma once
 
 #include <array>
@@ -14,10 +14,16 @@ class QPushButton;
 
 namespace dalvo::ui {
 
-class DefaultEditor : public SecondaryWindow {
+class ControlSet;
+struct ControlSheet;
+
+class NewRunEditor : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit DefaultEditor(NumberLocale locale, QWidget* parent = nullptr);
+    explicit NewRunEditor(NumberLocale locale, QWidget* parent = nullptr);
+
+    // Every control of the window: its names, texts, place and font.
+    static const ControlSheet& sheet();
 
     // The texts of the matrix and N(0) cells as they stand.
     EditorTexts texts() const;
@@ -31,10 +37,9 @@ signals:
     void quitRequested();
 
 private:
-    void buildMessageRow();
-    void buildGrid();
-    void buildButtons();
-    void nameControls();
+    void buildMessageRow(const ControlSet& controls);
+    void buildGrid(const ControlSet& controls);
+    void buildButtons(const ControlSet& controls);
 
     void goBack();
     void tryAgain();

@@ -1,0 +1,259 @@
+#include "ui/common/control_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "support/default_run.h"
+#include "support/scripted_prompts.h"
+#include "ui/charts/chart_window.h"
+#include "ui/common/messages.h"
+#include "ui/common/twips.h"
+#include "ui/editor/new_run_editor.h"
+#include "ui/main/main_window.h"
+#include "ui/outlook/outlook_window.h"
+#include "ui/startup/title_window.h"
+#include "ui/tables/table_window.h"
+#include "ui/teaching/about_window.h"
+#include "ui/teaching/dedication_window.h"
+#include "ui/teaching/how_to_window.h"
+#include "ui/teaching/introduction_window.h"
+#include "ui/teaching/quiz_window.h"
+#include "ui/teaching/references_window.h"
+
+namespace dalvo::ui {
+namespace {
+
+// Every window, built from its sheet with the texts it shows once the student
+// sees it. The gui tests run under English and German settings, so the
+// numbers and dates these texts hold come in both forms.
+struct Window {
+    const char* name;
+    const ControlSheet& sheet;
+    std::function<QWidget*(Prompts&, StepwiseRun&)> make;
+};
+
+const std::vector<Window>& windows()
+{
+    static const std::vector<Window> all = {
+        {"main window", MainWindow::sheet(),
+         [](Prompts& prompts, StepwiseRun& run) {
+             auto* window = new MainWindow(run, prompts);
+             window->load();
+             window->project();
+             return window;
+         }},
+        {"new-run editor", NewRunEditor::sheet(),
+         [](Prompts&, StepwiseRun&) { return new NewRunEditor(numberLocaleOfSystem()); }},
+        {"outlook", OutlookWindow::sheet(),
+         [](Prompts& prompts, StepwiseRun&) {
+             auto* window = new OutlookWindow(prompts, numberLocaleOfSystem());
+             window->showMatrix(LeslieMatrix{{0, 1, 2, 1}, {0.5, 1, 0.5}});
+             return window;
+         }},
+        {"age structure table", TableWindow::sheet(AgeColumns::Numbers),
+         [](Prompts& prompts, StepwiseRun& run) {
+             auto* window = new TableWindow(AgeColumns::Numbers, run.history(), numberLocaleOfSystem(), prompts);
+             window->fillFromRun();
+             return window;
+         }},
+        {"age distribution table", TableWindow::sheet(AgeColumns::Proportions),
+         [](Prompts& prompts, StepwiseRun& run) {
+             auto* window =
+                 new TableWindow(AgeColumns::Proportions, run.history(), numberLocaleOfSystem(), prompts);
+             window->fillFromRun();
+             return window;
+         }},
+        {"chart", ChartWindow::sheet(),
+         [](Prompts& prompts, StepwiseRun& run) {
+             auto* window = new ChartWindow(run.history(), prompts);
+             window->graph();
+             return window;
+         }},
+        {"title screen", TitleWindow::sheet(), [](Prompts&, StepwiseRun&) { return new TitleWindow; }},
+        {"introduction", IntroductionWindow::sheet(),
+         [](Prompts&, StepwiseRun&) { return new IntroductionWindow; }},
+        {"references", ReferencesWindow::sheet(), [](Prompts&, StepwiseRun&) { return new ReferencesWindow; }},
+        {"how to", HowToWindow::sheet(), [](Prompts&, StepwiseRun&) { return new HowToWindow; }},
+        {"quiz", QuizWindow::sheet(), [](Prompts&, StepwiseRun&) { return new QuizWindow; }},
+        {"about", AboutWindow::sheet(), [](Prompts&, StepwiseRun&) { return new AboutWindow; }},
+        {"dedication", DedicationWindow::sheet(), [](Prompts&, StepwiseRun&) { return new DedicationWindow; }},
+    };
+    return all;
+}
+
+constexpr int kBorderTwips = 15;
+
+QRect pixels(const QRect& twips)
+{
+    return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// The control's place in twips on the window itself.
+QRect onWindow(const ControlSheet& sheet, const ControlSpec& spec)
+{
+    QRect place = spec.twips;
+    for (QString parent = spec.parentRole; !parent.isEmpty(); parent = sheet[parent].parentRole)
+        place.translate(sheet[parent].twips.topLeft());
+    return place;
+}
+
+bool holds(const ControlSheet& sheet, const ControlSpec& outer, const ControlSpec& inner)
+{
+    for (QString parent = inner.parentRole; !parent.isEmpty(); parent = sheet[parent].parentRole)
+        if (parent == outer.role)
+            return true;
+    return false;
+}
+
+QSize parentSize(const ControlSheet& sheet, const ControlSpec& spec)
+{
+    return spec.parentRole.isEmpty() ? sheet.twips : sheet[spec.parentRole].twips.size();
+}
+
+// What the text needs at the control's font inside the room the control
+// gives it, or an empty string when it fits.
+QString overflow(const QSize& needed, const QRect& room)
+{
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return {};
+    return QStringLiteral("needs %1x%2 px, has %3x%4")
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+// The room a text takes laid out in `room`: a text on one line needs its ink
+// to fit, one on several lines the whole line spacing of each.
+QSize needed(const QFontMetrics& metrics, const QRect& room, int flags, const QString& text)
+{
+    const QRect laidOut = metrics.boundingRect(room, flags, text);
+    if (laidOut.height() > metrics.lineSpacing())
+        return laidOut.size();
+    const QRect ink = metrics.tightBoundingRect(QString(text).remove(QLatin1Char('&')));
+    return {laidOut.width(), ink.height()};
+}
+
+QString textOverflow(const QWidget& control)
+{
+    const QFontMetrics metrics(control.font());
+    if (const auto* box = qobject_cast<const QCheckBox*>(&control))
+        return box->text().isEmpty() ? QString() : overflow(box->sizeHint(), box->rect());
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        if (button->text().isEmpty())
+            return {};
+        // The room the wrapping button draws its caption in.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2;
+        const QRect room = button->rect().adjusted(margin, margin, -margin, -margin);
+        return overflow(needed(metrics, room, Qt::TextWordWrap | Qt::TextShowMnemonic, button->text()), room);
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            return {};
+        QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                    -label->margin());
+        if (label->indent() > 0)
+            room.setLeft(room.left() + label->indent());
+        return overflow(needed(metrics, room, label->wordWrap() ? Qt::TextWordWrap : 0, label->text()), room);
+    }
+    if (const auto* field = qobject_cast<const QLineEdit*>(&control)) {
+        // A line edit keeps two pixels on each side of its text.
+        const QRect room = field->contentsRect().adjusted(2, 0, -2, 0);
+        return overflow(needed(metrics, room, 0, field->text()), room);
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control))
+        return overflow(needed(metrics, frame->rect(), 0, frame->title()), frame->rect());
+    return {};
+}
+
+class ControlSheetTest : public testing::Test {
+protected:
+    DefaultRun run{4};
+    ScriptedPrompts prompts;
+};
+
+TEST_F(ControlSheetTest, EveryControlLiesInsideItsWindowOrFrame)
+{
+    for (const Window& window : windows()) {
+        for (const ControlSpec& spec : window.sheet.controls) {
+            SCOPED_TRACE(QStringLiteral("%1: %2").arg(window.name, spec.role).toStdString());
+            EXPECT_TRUE(spec.twips.isEmpty() ||
+                        QRect(QPoint(0, 0), parentSize(window.sheet, spec)).contains(spec.twips))
+                << "at " << spec.twips.x() << ", " << spec.twips.y();
+        }
+    }
+}
+
+TEST_F(ControlSheetTest, NoTwoControlsOverlapUnlessOneHoldsTheOther)
+{
+    for (const Window& window : windows()) {
+        const ControlSheet& sheet = window.sheet;
+        for (std::size_t i = 0; i < sheet.controls.size(); ++i) {
+            for (std::size_t j = i + 1; j < sheet.controls.size(); ++j) {
+                const ControlSpec& a = sheet.controls[i];
+                const ControlSpec& b = sheet.controls[j];
+                // Lines drawn over a whole frame or window, and controls shown
+                // in turn at the same place, may share it.
+                if (a.twips.isEmpty() || b.twips.isEmpty() || a.takesTurnsWith.contains(b.role) ||
+                    b.takesTurnsWith.contains(a.role) || holds(sheet, a, b) || holds(sheet, b, a))
+                    continue;
+                // Neighbours may share their border line, one pixel (15
+                // twips) wide at the screen scale the layout was drawn for.
+                const QRect shared = onWindow(sheet, a).intersected(onWindow(sheet, b));
+                EXPECT_LE(std::min(shared.width(), shared.height()), kBorderTwips)
+                    << window.name << ": " << a.role.toStdString() << " and " << b.role.toStdString();
+            }
+        }
+    }
+}
+
+// The built window is the sheet: each control under its name, in its frame,
+// at its place; and every text the student reads there fits its control.
+TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
+{
+    for (const Window& entry : windows()) {
+        SCOPED_TRACE(entry.name);
+        std::unique_ptr<QWidget> window(entry.make(prompts, run.model));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        EXPECT_EQ(window->objectName(), entry.sheet.windowName);
+        EXPECT_EQ(window->size(), twipSize(entry.sheet.twips.width(), entry.sheet.twips.height()));
+        for (const ControlSpec& spec : entry.sheet.controls) {
+            SCOPED_TRACE(spec.role.toStdString());
+            const auto found = window->findChildren<QWidget*>(spec.objectName);
+            ASSERT_EQ(found.size(), 1) << spec.objectName.toStdString();
+            const QWidget* control = found.front();
+            const QWidget* parent =
+                spec.parentRole.isEmpty()
+                    ? window.get()
+                    : window->findChild<QWidget*>(entry.sheet[spec.parentRole].objectName);
+            EXPECT_EQ(control->parentWidget(), parent);
+            // A picture is shown at its own size, placed by its window
+            // within the room the sheet gives it.
+            if (spec.kind == ControlKind::Picture)
+                EXPECT_TRUE(parent->rect().contains(control->geometry()));
+            else
+                EXPECT_EQ(control->geometry(), spec.twips.isEmpty() ? parent->rect() : pixels(spec.twips));
+            const QString problem = textOverflow(*control);
+            EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace dalvo::ui

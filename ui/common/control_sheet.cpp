@@ -1,0 +1,171 @@
+#include "ui/common/control_sheet.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "ui/common/clickable_label.h"
+#include "ui/common/controls.h"
+#include "ui/common/twips.h"
+
+namespace dalvo::ui {
+
+namespace {
+
+// A push button whose caption wraps onto several lines when the button is narrow.
+class WrappingButton : public QPushButton {
+public:
+    WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+void WrappingButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    if (text().isEmpty())
+        return;
+    const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
+    painter.drawItemText(rect().adjusted(margin, margin, -margin, -margin),
+                         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
+                         text(), QPalette::ButtonText);
+}
+
+QWidget* makeWidget(const ControlSpec& spec, const QString& caption, QWidget* parent)
+{
+    switch (spec.kind) {
+        case ControlKind::Button: {
+            auto* button = new WrappingButton(caption, parent);
+            // Enter presses the focused button, as students know it from other
+            // programs; Qt leaves that to Space outside dialogs.
+            button->setAutoDefault(true);
+            return button;
+        }
+        case ControlKind::Label:
+            return new QLabel(caption, parent);
+        case ControlKind::ClickableLabel: {
+            auto* label = new ClickableLabel(parent);
+            label->setText(caption);
+            return label;
+        }
+        case ControlKind::Picture:
+            return new QLabel(parent);
+        case ControlKind::ReadOnlyField:
+        case ControlKind::EditableField: {
+            auto* field = new QLineEdit(parent);
+            field->setAlignment(Qt::AlignCenter);
+            if (spec.kind == ControlKind::ReadOnlyField)
+                field->setReadOnly(true);
+            field->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            setBackground(field, Qt::white);
+            return field;
+        }
+        case ControlKind::Frame:
+            return new QGroupBox(caption, parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case ControlKind::Own:
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QFont fontOf(const SheetFont& font)
+{
+    QFont made = timesFont(font.pointSize, font.bold);
+    if (font.face == Face::SansSerif) {
+        made.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+        made.setStyleHint(QFont::SansSerif);
+    } else if (font.face == Face::Chinese) {
+        made.setFamilies({QStringLiteral("AR PL UMing TW"), QStringLiteral("Times New Roman")});
+    }
+    made.setItalic(font.italic);
+    return made;
+}
+
+const ControlSpec& ControlSheet::operator[](const QString& role) const
+{
+    for (const ControlSpec& spec : controls)
+        if (spec.role == role)
+            return spec;
+    qFatal("No control %s on the sheet of %s", qPrintable(role), qPrintable(windowName));
+}
+
+QString ControlSheet::text(const char* source, const QList<int>& arguments) const
+{
+    if (!source)
+        return {};
+    QString translated = QCoreApplication::translate(context, source);
+    for (int argument : arguments)
+        translated = translated.arg(argument);
+    return translated;
+}
+
+class ControlBuilder {
+public:
+    static void add(ControlSet& set, const QString& role, QWidget* widget)
+    {
+        set.widgets_.insert(role, widget);
+    }
+};
+
+QWidget* ControlSet::operator[](const QString& role) const
+{
+    QWidget* widget = widgets_.value(role);
+    if (!widget)
+        qFatal("No control %s was built", qPrintable(role));
+    return widget;
+}
+
+ControlSet buildControls(QWidget* window, const ControlSheet& sheet, const OwnControls& own)
+{
+    window->setObjectName(sheet.windowName);
+    ControlSet built;
+    for (const ControlSpec& spec : sheet.controls) {
+        QWidget* parent = spec.parentRole.isEmpty() ? window : built[spec.parentRole];
+        const QString caption = sheet.text(spec.caption, spec.textArguments);
+        QWidget* widget = nullptr;
+        if (spec.kind == ControlKind::Own) {
+            widget = own.at(spec.role)(parent);
+            if (widget->parentWidget() != parent)
+                widget->setParent(parent);
+        } else {
+            widget = makeWidget(spec, caption, parent);
+        }
+        widget->setObjectName(spec.objectName);
+        if (!spec.twips.isEmpty())
+            widget->setGeometry(
+                twipRect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height()));
+        if (spec.font.pointSize > 0)
+            widget->setFont(fontOf(spec.font));
+        if (spec.toolTip)
+            widget->setToolTip(sheet.text(spec.toolTip));
+        if (spec.accessibleName)
+            widget->setAccessibleName(sheet.text(spec.accessibleName, spec.textArguments));
+        if (!spec.shortcut.isEmpty()) {
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            Q_ASSERT(button);
+            auto* shortcut = new QShortcut(spec.shortcut, window);
+            QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        }
+        ControlBuilder::add(built, spec.role, widget);
+    }
+    return built;
+}
+
+}  // namespace dalvo::ui
