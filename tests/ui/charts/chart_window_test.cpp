@@ -565,18 +565,22 @@ TEST_F(ChartWindowTest, PrintPageWithoutPrinterSavesAPdfAndKeepsTheChart)
 TEST_F(ChartWindowTest, GoBackAndQuitOnlyAskTheProgramAndKeepTheChart)
 {
     struct Case {
-        const char* button;
+        const char* button;  // none: the Escape key
         void (ChartWindow::*signal)();
     };
     const Case cases[] = {{"Command6", &ChartWindow::goBackRequested},
-                          {"Command5", &ChartWindow::quitRequested}};
+                          {"Command5", &ChartWindow::quitRequested},
+                          {nullptr, &ChartWindow::goBackRequested}};
     click("Command4");
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
+        SCOPED_TRACE(c.button ? c.button : "Escape");
         QSignalSpy asked(&window, c.signal);
         QSignalSpy back(&window, &ChartWindow::goBackRequested);
         QSignalSpy quit(&window, &ChartWindow::quitRequested);
-        click(c.button);
+        if (c.button)
+            click(c.button);
+        else
+            QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
         EXPECT_EQ(asked.count(), 1);
         EXPECT_EQ(back.count() + quit.count(), 1);
         EXPECT_EQ(chart()->title(), "Change rate dN(t)");
@@ -733,9 +737,7 @@ TEST_F(ChartWindowTest, LogScaleAxisHasPowersOfTenAndLeavesZerosOut)
     click("Command3");
     QCheckBox* box = window.logScaleBox();
     box->setChecked(true);
-    QStringList powers;
-    for (double tick : {1.0, 10.0})
-        powers << QString::fromStdString(formatGeneral(tick, locale));
+    QStringList powers = {QStringLiteral("10⁰"), QStringLiteral("10¹")};
     EXPECT_EQ(window.renderer().axisY()->categoriesLabels(), powers);
     // Age 3 had individuals at step 3 only; its zeros are not on the plot.
     ASSERT_EQ(window.renderer().points(3).size(), 1);
@@ -744,7 +746,7 @@ TEST_F(ChartWindowTest, LogScaleAxisHasPowersOfTenAndLeavesZerosOut)
 
     click("Command1");
     EXPECT_TRUE(box->isChecked());
-    powers << QString::fromStdString(formatGeneral(100.0, locale));
+    powers << QStringLiteral("10²");
     EXPECT_EQ(window.renderer().axisY()->categoriesLabels(), powers);
     EXPECT_EQ(window.renderer().points(0).size(), 5);
 
@@ -754,6 +756,39 @@ TEST_F(ChartWindowTest, LogScaleAxisHasPowersOfTenAndLeavesZerosOut)
     box->setChecked(true);
     click("Command2");
     EXPECT_EQ(window.renderer().axisY()->categoriesLabels().size(), 4);
+}
+
+// Graph draws lines; on a logarithmic axis a zero has no place, and the
+// line stops at the points either side of it instead of joining them.
+TEST_F(ChartWindowTest, ALogarithmicLineBreaksWhereACountIsZero)
+{
+    QTest::keyClick(window.windowHandle(), Qt::Key_L);
+    ASSERT_TRUE(window.shownChart().value.scale.logarithmic);
+    QCoreApplication::processEvents();
+    const QImage shown = window.chartView()->grab().toImage();
+    QChart* chart = window.chartView()->chart();
+    const auto inView = [&](double t, double count) {
+        const QPointF inChart = chart->mapToPosition(QPointF(t, std::log10(count)), chart->series().first());
+        return window.chartView()->mapFromScene(chart->mapToScene(inChart));
+    };
+    struct Case {
+        const char* name;
+        int age;
+        double fromT, fromCount, toT, toCount;
+        bool joined;
+    };
+    // Age 1 counts 0, 5, 0, 2.5, 5; age 2 counts 0, 0, 5, 0, 2.5.
+    const Case cases[] = {
+        {"age 1 across its zero at step 2", 1, 1, 5, 3, 2.5, false},
+        {"age 1 from step 3 to 4", 1, 3, 2.5, 4, 5, true},
+        {"age 2 across its zero at step 3", 2, 2, 5, 4, 2.5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Halfway along where the joining line would run.
+        const QPoint middle = (inView(c.fromT, c.fromCount) + inView(c.toT, c.toCount)) / 2;
+        EXPECT_EQ(pixelsNear(shown, QRect(middle - QPoint(3, 3), QSize(7, 7)), kAgeColours[c.age]) > 0, c.joined);
+    }
 }
 
 TEST_F(ChartWindowTest, TheLKeyTogglesTheLogScale)
