@@ -395,19 +395,14 @@ TEST(ChartDescriptionTest, TheGrowthRateAxisDoesNotMagnifyALevelRate)
 {
     const Result<LongTermOutlook> imprimitive = analyseLongTerm({{0, 0, 0, 4}, {0.5, 1, 0.5}});
     ASSERT_TRUE(imprimitive);
-    const LongTermOutlook settled = outlookWithLambda(1.21977);
     struct Case {
         const char* name;
         std::vector<float> rates;  // repeated along the run
-        const LongTermOutlook* outlook;
         double leastSpan, mostSpan;
     };
-    const float one = 1.0f, aboveOne = std::nextafter(1.0f, 2.0f);
     const Case cases[] = {
-        {"imprimitive, started from its stable shares", {one, aboveOne, one, one}, &*imprimitive, 0.199, 0.4},
-        {"settled on λ", {1.21977f, std::nextafter(1.21977f, 0.0f)}, &settled, 0.24, 0.5},
-        {"imprimitive, cycling for real", {0.5f, 1.0f, 0.5f, 4.0f}, &*imprimitive, 3.5, 5.0},
-        {"a real change of a few percent", {1.0f, 1.03f, 1.06f}, nullptr, 0.2, 0.4},
+        {"from its stable shares", {1.0f, std::nextafter(1.0f, 2.0f), 1.0f}, 0.199, 0.4},
+        {"cycling for real", {0.5f, 1.0f, 0.5f, 4.0f}, 3.5, 5.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -415,12 +410,9 @@ TEST(ChartDescriptionTest, TheGrowthRateAxisDoesNotMagnifyALevelRate)
         rows.steps.resize(kLastStep + 1);
         for (int k = 0; k < kLastStep; ++k)
             rows.growthRates.push_back(c.rates[static_cast<std::size_t>(k) % c.rates.size()]);
-        const auto history = rows.build();
-        const AxisScale axis = growthRateChart(*history, {{}, c.outlook, false, {}}).value.scale;
-        const double rateLow = *std::min_element(c.rates.begin(), c.rates.end());
-        const double rateHigh = *std::max_element(c.rates.begin(), c.rates.end());
-        EXPECT_LE(axis.minimum, rateLow);
-        EXPECT_GE(axis.maximum, rateHigh);
+        const AxisScale axis = growthRateChart(*rows.build(), {{}, &*imprimitive, false, {}}).value.scale;
+        EXPECT_LE(axis.minimum, *std::min_element(c.rates.begin(), c.rates.end()));
+        EXPECT_GE(axis.maximum, *std::max_element(c.rates.begin(), c.rates.end()));
         EXPECT_GE(axis.maximum - axis.minimum, c.leastSpan);
         EXPECT_LE(axis.maximum - axis.minimum, c.mostSpan);
     }

@@ -6,8 +6,6 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
-#include <vector>
 
 namespace dalvo::ui {
 namespace {
@@ -122,72 +120,32 @@ TEST(PlotPointsTest, WhatASeriesShows)
     }
 }
 
-TEST(PlotPointsTest, ALineStartsAfreshAtEachBreak)
-{
-    // Points at x = 0, 2, 4, 6, 8, 10 along the middle row; a break at point
-    // i leaves the stretch between points i - 1 and i empty.
-    struct Case {
-        const char* name;
-        QList<qsizetype> breaks;
-        std::vector<bool> stretchDrawn;
-    };
-    const Case cases[] = {
-        {"no break", {}, {true, true, true, true, true}},
-        {"one break", {2}, {true, false, true, true, true}},
-        {"breaks side by side", {3, 4}, {true, true, false, false, true}},
-        {"a break at the first and the last point", {0, 5}, {true, true, true, true, false}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Plot plot;
-        PlotPoints::Series& series = plot.points->series(0);
-        for (int x = 0; x <= 10; x += 2)
-            series.points.append({static_cast<double>(x), 0});
-        series.breaks = c.breaks;
-        series.line = true;
-        series.lineColour = kLine;
-        const QImage image = plot.shown();
-        for (std::size_t i = 0; i < c.stretchDrawn.size(); ++i)
-            EXPECT_EQ(image.pixelColor(60 + 20 * static_cast<int>(i), 50) == kLine, c.stretchDrawn[i]) << i;
-    }
-}
-
-// A guide's label goes over the markers that crowd its line, so that no
-// marker hides any of its text.
+// A guide's label goes over markers as tall as the plot, so that no marker
+// hides any of its text, whether it sits above the line or below it.
 TEST(PlotPointsTest, AGuidesLabelStaysReadableOverMarkers)
 {
-    const QColor guideColour(80, 80, 80);
-    struct Case {
-        const char* name;
-        double guideAt;
-    };
-    const Case cases[] = {{"label above the line", 0.0}, {"label below a line at the top", 0.95}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (double guideAt : {0.0, 0.95}) {
+        SCOPED_TRACE(guideAt);
         Plot plot;
         PlotPoints::Series& series = plot.points->series(0);
         for (int i = 0; i <= 100; ++i)
-            series.points.append({i / 10.0, c.guideAt});
-        // Tall enough to cover the label wherever it goes.
+            series.points.append({i / 10.0, guideAt});
         series.marker = solidMarker(61);
-        plot.points->setGuides({{c.guideAt, guideColour, QStringLiteral("λ = 1.21977")}});
+        plot.points->setGuides({{guideAt, QColor(80, 80, 80), QStringLiteral("λ = 1.21977")}});
         const QImage image = plot.shown();
-        // The text: grey pixels off the line's own rows, all in one box.
-        const int lineRow = qRound(50 - c.guideAt * 30);
+        // The text: grey pixels off the line's own rows.
         QRect text;
         for (int y = 20; y < 80; ++y)
             for (int x = 50; x < 150; ++x) {
                 const QColor p = image.pixelColor(x, y);
-                const bool grey = std::max({p.red(), p.green(), p.blue()}) - std::min({p.red(), p.green(), p.blue()}) < 16;
-                if (std::abs(y - lineRow) > 2 && grey && p.value() < 180)
+                if (std::abs(y - qRound(50 - guideAt * 30)) > 2 && p.value() < 180 && p.saturation() < 40)
                     text |= QRect(x, y, 1, 1);
             }
-        ASSERT_FALSE(text.isEmpty()) << "no label drawn";
-        EXPECT_GE(text.width(), 20);
+        ASSERT_GE(text.width(), 20) << "no label to read";
         EXPECT_GT(text.right(), 140) << "the label sits at the line's right end";
         for (int y = text.top(); y <= text.bottom(); ++y)
             for (int x = text.left(); x <= text.right(); ++x)
-                ASSERT_NE(image.pixelColor(x, y), kFill) << "a marker shows through the label at " << x << ", " << y;
+                ASSERT_NE(image.pixelColor(x, y), kFill) << x << ", " << y;
     }
 }
 
