@@ -22,6 +22,20 @@ constexpr double kLowestDecade = -323;
 constexpr double kHighestDecade = 308;
 constexpr int kMostLogSteps = 8;
 
+// "10" and `exponent` in superscript digits, in UTF-8.
+std::string powerOfTen(long exponent)
+{
+    static const char* const kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string digits;
+    for (unsigned long rest = static_cast<unsigned long>(exponent < 0 ? -exponent : exponent);;) {
+        digits.insert(0, kDigits[rest % 10]);
+        rest /= 10;
+        if (rest == 0)
+            break;
+    }
+    return "10" + std::string(exponent < 0 ? "⁻" : "") + digits;
+}
+
 }  // namespace
 
 std::vector<double> AxisScale::ticks() const
@@ -46,6 +60,14 @@ std::vector<double> AxisScale::ticks() const
     if (!result.empty())
         result.back() = maximum;
     return result;
+}
+
+std::vector<std::string> AxisScale::tickLabels(const NumberLocale& locale) const
+{
+    std::vector<std::string> labels;
+    for (double tick : ticks())
+        labels.push_back(logarithmic ? powerOfTen(std::lround(std::log10(tick))) : formatGeneral(tick, locale));
+    return labels;
 }
 
 double AxisScale::position(double value) const
@@ -108,6 +130,18 @@ AxisScale logScale(double low, double high)
     const double step = std::ceil((last - first) / kMostLogSteps);
     last = std::min(first + std::ceil((last - first) / step) * step, kHighestDecade);
     return AxisScale{std::pow(10.0, first), std::pow(10.0, last), step, true};
+}
+
+void ValueSpan::widenToShare(double share)
+{
+    if (empty())
+        return;
+    const double least = share * std::max(std::fabs(low_), std::fabs(high_));
+    if (!(high_ - low_ < least) || !std::isfinite(least))
+        return;
+    const double middle = low_ / 2.0 + high_ / 2.0;
+    low_ = middle - least / 2.0;
+    high_ = middle + least / 2.0;
 }
 
 void ValueSpan::add(double value)

@@ -1,7 +1,10 @@
 // Round axis ranges for the chart's axes, linear or logarithmic, chosen from the data they show.
 #pragma once
 
+#include <string>
 #include <vector>
+
+#include "model/number_text.h"
 
 namespace dalvo {
 
@@ -14,6 +17,11 @@ struct AxisScale {
     double step = 0.2;
     bool logarithmic = false;
     std::vector<double> ticks() const;
+    // What each tick is written as: a linear scale's numbers in the general
+    // format, a logarithmic scale's as powers of ten with a superscript
+    // exponent ("10⁻²", "10⁰", "10³"), so that no tick reads differently
+    // from its neighbours.
+    std::vector<std::string> tickLabels(const NumberLocale& locale) const;
     // Where `value` lies along the axis, in units that grow evenly across it:
     // the value itself, or on a logarithmic scale its common logarithm.
     double position(double value) const;
@@ -40,6 +48,10 @@ AxisScale logScale(double low, double high);
 class ValueSpan {
 public:
     void add(double value);
+    // Widens the span about its middle to at least `share` of its largest
+    // magnitude, so that values that barely differ are drawn as the level
+    // line they nearly are, not magnified to fill the axis.
+    void widenToShare(double share);
     bool empty() const { return low_ > high_; }
     double low() const { return low_; }
     double high() const { return high_; }

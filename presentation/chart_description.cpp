@@ -22,6 +22,13 @@ const std::array<SeriesLook, kAgeClasses> kAgeLooks = {{
 
 enum class ValueScale { Linear, Logarithmic };
 
+// The rate is kept in single precision, and one that has settled, or that an
+// imprimitive matrix started from its stable shares keeps level, still
+// flickers in its last digits. Its axis spans at least a fifth of the rate,
+// as it would around a rate that never changes, so that the flicker is not
+// drawn as wide swings.
+constexpr double kLeastRateShare = 0.2;
+
 // A point the plot cannot place is left out: a value that is not finite, or
 // on a logarithmic axis one that is not above zero.
 bool placeable(double y, ValueScale scale)
@@ -29,24 +36,32 @@ bool placeable(double y, ValueScale scale)
     return std::isfinite(y) && (scale == ValueScale::Linear || y > 0.0);
 }
 
-// The points (t, valueAt(t)) for t = 0..count-1.
+// A series of the points (t, valueAt(t)) for t = 0..count-1, its line
+// broken wherever a value is left out.
 template <typename ValueAt>
-std::vector<ChartPoint> pointsAlongTime(int count, ValueScale scale, ValueAt valueAt)
+ChartSeries seriesAlongTime(std::string name, SeriesLook look, int count, ValueScale scale, ValueAt valueAt)
 {
-    std::vector<ChartPoint> points;
-    points.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    ChartSeries series{std::move(name), {}, look, {}};
+    series.points.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    bool gap = false;
     for (int t = 0; t < count; ++t) {
         const double y = valueAt(t);
-        if (placeable(y, scale))
-            points.push_back({static_cast<double>(t), y});
+        if (!placeable(y, scale)) {
+            gap = !series.points.empty();
+            continue;
+        }
+        if (gap)
+            series.breaks.push_back(series.points.size());
+        gap = false;
+        series.points.push_back({static_cast<double>(t), y});
     }
-    return points;
+    return series;
 }
 
 // Every chart of the window runs along the steps of the run, so the time
 // axis counts in whole steps; the value axis holds the points and the guide
 // lines.
-void fitAxes(ChartDescription& chart, ValueScale scale)
+void fitAxes(ChartDescription& chart, ValueScale scale, double leastValueShare = 0.0)
 {
     ValueSpan times, values;
     for (const ChartSeries& series : chart.series)
@@ -56,6 +71,7 @@ void fitAxes(ChartDescription& chart, ValueScale scale)
         }
     for (const GuideLine& guide : chart.guides)
         values.add(guide.value);
+    values.widenToShare(leastValueShare);
     chart.time.scale = times.scale(TickValues::Whole);
     chart.value.scale = scale == ValueScale::Logarithmic ? values.logarithmicScale() : values.scale();
 }
@@ -77,7 +93,7 @@ ChartDescription timeSeriesChart(const ChartInputs& inputs, std::string title, s
 {
     ChartDescription chart = chartWithTitles(inputs, std::move(title), "time", std::move(valueTitle));
     chart.memory.looks[0] = kAgeLooks[0];
-    chart.series.push_back({chart.memory.names[0], pointsAlongTime(count, scale, valueAt), kAgeLooks[0]});
+    chart.series.push_back(seriesAlongTime(chart.memory.names[0], kAgeLooks[0], count, scale, valueAt));
     return chart;
 }
 
@@ -104,10 +120,10 @@ ChartDescription ageChart(const History& history, const ChartInputs& inputs, Age
     const ValueScale scale = distribution ? ValueScale::Linear : valueScaleOf(inputs);
     const int count = history.stepCount() + 1;
     for (int a = 0; a < kAgeClasses; ++a) {
-        std::vector<ChartPoint> points = pointsAlongTime(count, scale, [&](int t) {
-            return distribution ? history.step(t).proportions[a] : history.step(t).counts[a];
-        });
-        chart.series.push_back({chart.memory.names[a], std::move(points), chart.memory.looks[a]});
+        chart.series.push_back(
+            seriesAlongTime(chart.memory.names[a], chart.memory.looks[a], count, scale, [&](int t) {
+                return distribution ? history.step(t).proportions[a] : history.step(t).counts[a];
+            }));
     }
     if (distribution && inputs.outlook) {
         const std::vector<double>& stable = inputs.outlook->stableDistribution;
@@ -147,7 +163,7 @@ ChartDescription growthRateChart(const History& history, const ChartInputs& inpu
             chart.guides.push_back({lambda, kGuideGrey, "λ = %1 on average: the rate cycles with period %2 and never settles",
                                     shown, std::to_string(inputs.outlook->period.value_or(0))});
     }
-    fitAxes(chart, ValueScale::Linear);
+    fitAxes(chart, ValueScale::Linear, kLeastRateShare);
     return chart;
 }
 

@@ -37,10 +37,14 @@ struct ChartPoint {
     bool operator==(const ChartPoint&) const = default;
 };
 
+// A value the value axis cannot place leaves no point, and a line drawn
+// through the series stops short of it: `breaks` holds the indices of the
+// points that begin a new stretch of line after such a gap.
 struct ChartSeries {
     std::string name;
     std::vector<ChartPoint> points;
     SeriesLook look;
+    std::vector<std::size_t> breaks;
 };
 
 struct ChartAxis {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace dalvo {
@@ -157,6 +158,13 @@ TEST(AxisScaleTest, LogarithmicRangesRunFromPowerToPowerOfTen)
         EXPECT_EQ(scale.minimum, ticks.front());
         EXPECT_EQ(scale.maximum, ticks.back());
     }
+}
+
+// Ticks below one, at one and above it all read as ten to a power.
+TEST(AxisScaleTest, LogarithmicTicksAreAllWrittenAsPowersOfTen)
+{
+    EXPECT_EQ(logScale(3e-12, 12.5).tickLabels(NumberLocale{}),
+              (std::vector<std::string>{"10⁻¹²", "10⁻¹⁰", "10⁻⁸", "10⁻⁶", "10⁻⁴", "10⁻²", "10⁰", "10²"}));
 }
 
 TEST(AxisScaleTest, ExtremeValuesKeepALogarithmicRangeInsideTheDoubles)

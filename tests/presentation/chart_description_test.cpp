@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <utility>
@@ -387,6 +389,35 @@ TEST(ChartDescriptionTest, AnImprimitiveMatrixsLambdaSaysTheRateCycles)
     EXPECT_EQ(chart.guides[0].number, "0.711379");
 }
 
+// A rate that stays level but for its last float digits is drawn level: the
+// axis does not magnify the flicker into swings across the plot.
+TEST(ChartDescriptionTest, TheGrowthRateAxisDoesNotMagnifyALevelRate)
+{
+    const Result<LongTermOutlook> imprimitive = analyseLongTerm({{0, 0, 0, 4}, {0.5, 1, 0.5}});
+    ASSERT_TRUE(imprimitive);
+    struct Case {
+        const char* name;
+        std::vector<float> rates;  // repeated along the run
+        double leastSpan, mostSpan;
+    };
+    const Case cases[] = {
+        {"from its stable shares", {1.0f, std::nextafter(1.0f, 2.0f), 1.0f}, 0.199, 0.4},
+        {"cycling for real", {0.5f, 1.0f, 0.5f, 4.0f}, 3.5, 5.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HistoryRows rows;
+        rows.steps.resize(kLastStep + 1);
+        for (int k = 0; k < kLastStep; ++k)
+            rows.growthRates.push_back(c.rates[static_cast<std::size_t>(k) % c.rates.size()]);
+        const AxisScale axis = growthRateChart(*rows.build(), {{}, &*imprimitive, false, {}}).value.scale;
+        EXPECT_LE(axis.minimum, *std::min_element(c.rates.begin(), c.rates.end()));
+        EXPECT_GE(axis.maximum, *std::max_element(c.rates.begin(), c.rates.end()));
+        EXPECT_GE(axis.maximum - axis.minimum, c.leastSpan);
+        EXPECT_LE(axis.maximum - axis.minimum, c.mostSpan);
+    }
+}
+
 TEST(ChartDescriptionTest, NoLambdaGuideWithoutAGrowingOutlook)
 {
     const auto history = projectedHistory(4);
@@ -436,18 +467,20 @@ TEST(ChartDescriptionTest, LogScaleLeavesOutWhatItCannotPlace)
         int series;
         Points points;
         std::vector<double> ticks;
+        std::vector<std::size_t> breaks;  // where a line through the points starts afresh
     };
     const Case cases[] = {
-        {"population size", populationSizeChart, 0, along({kDefaultRunTotals.begin(), kDefaultRunTotals.end()}), {1, 10, 100}},
-        {"age 1 without its zeros", ageStructureChart, 1, {{1, 5}, {3, 2.5}, {4, 5}}, {1, 10}},
-        {"age 3 without its zeros", ageStructureChart, 3, {{3, 2.5}}, {1, 10}},
-        {"Graph as well", graphAgeStructureChart, 2, {{2, 5}, {4, 2.5}}, {1, 10}},
+        {"population size", populationSizeChart, 0, along({kDefaultRunTotals.begin(), kDefaultRunTotals.end()}), {1, 10, 100}, {}},
+        {"age 1 without its zeros", ageStructureChart, 1, {{1, 5}, {3, 2.5}, {4, 5}}, {1, 10}, {1}},
+        {"age 3 without its zeros", ageStructureChart, 3, {{3, 2.5}}, {1, 10}, {}},
+        {"Graph as well", graphAgeStructureChart, 2, {{2, 5}, {4, 2.5}}, {1, 10}, {1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ChartDescription chart = c.chart(*history, {{}, nullptr, true, {}});
         EXPECT_TRUE(chart.value.scale.logarithmic);
         EXPECT_EQ(points(chart, c.series), c.points);
+        EXPECT_EQ(chart.series[c.series].breaks, c.breaks);
         const std::vector<double> ticks = chart.value.scale.ticks();
         ASSERT_EQ(ticks.size(), c.ticks.size());
         for (std::size_t i = 0; i < ticks.size(); ++i)

@@ -3,6 +3,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
+#include <QGraphicsScene>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -64,6 +65,11 @@ ChartRenderer::ChartRenderer(QChart* chart, NumberLocale locale)
 {
     for (QCategoryAxis* axis : {x_, y_})
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    // Every new chart replaces the axes' labels and grid lines; keeping the
+    // scene's spatial index of its items up to date for them costs more at
+    // the next paint than finding the few items without it.
+    if (QGraphicsScene* scene = chart_->scene())
+        scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     chart_->addAxis(x_, Qt::AlignBottom);
     chart_->addAxis(y_, Qt::AlignLeft);
     // Above the grid and the axes; the legend lies outside the plot area.
@@ -130,6 +136,7 @@ void ChartRenderer::renderSeries(const ChartDescription& description, int index)
     PlotPoints::Series& plotted = plot_->series(index);
     const bool shown = index < static_cast<int>(description.series.size());
     plotted.points.clear();
+    plotted.breaks.clear();
     if (!shown) {
         plotted.marker = plotted.crowdedMarker = QImage();
         plotted.line = false;
@@ -141,9 +148,12 @@ void ChartRenderer::renderSeries(const ChartDescription& description, int index)
     const ChartSeries& series = description.series[static_cast<std::size_t>(index)];
     const AxisScale& time = description.time.scale;
     const AxisScale& value = description.value.scale;
-    plotted.points.reserve(static_cast<qsizetype>(series.points.size()));
+    plotted.points.resize(static_cast<qsizetype>(series.points.size()));
+    QPointF* placed = plotted.points.data();
     for (const ChartPoint& point : series.points)
-        plotted.points.append(QPointF(time.position(point.x), value.position(point.y)));
+        *placed++ = QPointF(time.position(point.x), value.position(point.y));
+    for (std::size_t start : series.breaks)
+        plotted.breaks.append(static_cast<qsizetype>(start));
 
     const bool marked = series.look.marked;
     if (marked) {
@@ -210,8 +220,8 @@ void ChartRenderer::renderAxis(QCategoryAxis* axis, const ChartAxis& description
     const AxisScale& scale = description.scale;
     QStringList labels;
     const std::vector<double> ticks = scale.ticks();
-    for (double tick : ticks)
-        labels << QString::fromStdString(formatGeneral(tick, locale_));
+    for (const std::string& label : scale.tickLabels(locale_))
+        labels << QString::fromStdString(label);
     const double start = scale.position(scale.minimum);
     if (axis->categoriesLabels() != labels || axis->startValue() != start) {
         for (const QString& label : axis->categoriesLabels())

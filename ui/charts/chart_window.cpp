@@ -110,6 +110,9 @@ ChartWindow::ChartWindow(const History& history, Prompts& prompts, QWidget* pare
     connect(logScaleBox_, &QCheckBox::toggled, this, &ChartWindow::redraw);
     auto* logScaleKey = new QShortcut(QKeySequence(Qt::Key_L), this);
     connect(logScaleKey, &QShortcut::activated, this, &ChartWindow::toggleLogScale);
+    // Escape leaves the way "Go back" does, as it leaves the outlook.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &ChartWindow::goBackRequested);
 
     struct ButtonPlan {
         QPushButton** button;

@@ -1,7 +1,9 @@
 #include "ui/charts/plot_points.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace dalvo::ui {
@@ -11,6 +13,8 @@ namespace {
 constexpr double kLineWidth = 2.0;
 // A guide's label keeps this far from the plot's right edge and its line.
 constexpr double kLabelMargin = 4.0;
+// The chart's own background, laid under a guide's label.
+const QColor kLabelBackground(Qt::white);
 
 }  // namespace
 
@@ -90,8 +94,14 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
             // quick, and their round ends join them.
             painter->setPen(QPen(s.lineColour, kLineWidth, Qt::SolidLine, Qt::RoundCap));
             segments_.clear();
-            for (qsizetype i = 1; i < placed_.size(); ++i)
+            auto nextBreak = s.breaks.cbegin();
+            for (qsizetype i = 1; i < placed_.size(); ++i) {
+                while (nextBreak != s.breaks.cend() && *nextBreak < i)
+                    ++nextBreak;
+                if (nextBreak != s.breaks.cend() && *nextBreak == i)
+                    continue;
                 segments_.append(QLineF(placed_[i - 1], placed_[i]));
+            }
             painter->drawLines(segments_);
         }
         if (!s.marker.isNull()) {
@@ -106,6 +116,7 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
                                    marker);
         }
     }
+    paintGuideLabels(painter);
     painter->restore();
 }
 
@@ -115,13 +126,24 @@ void PlotPoints::paintGuides(QPainter* painter) const
         const double y = placedY(guide.y);
         painter->setPen(QPen(guide.colour, kLineWidth, Qt::DashLine, Qt::FlatCap));
         painter->drawLine(QLineF(area_.left(), y, area_.right(), y));
+    }
+}
+
+void PlotPoints::paintGuideLabels(QPainter* painter) const
+{
+    const QFontMetricsF metrics(painter->font());
+    for (const Guide& guide : guides_) {
         if (guide.label.isEmpty())
             continue;
         // Above the line, or below it where the plot's top leaves no room.
-        const double height = painter->fontMetrics().height();
+        const double y = placedY(guide.y);
+        const double height = metrics.height();
+        const double width = std::min(metrics.horizontalAdvance(guide.label), area_.width() - 2 * kLabelMargin);
         const bool roomAbove = y - area_.top() >= height + kLabelMargin;
-        const QRectF box(area_.left(), roomAbove ? y - kLabelMargin - height : y + kLabelMargin,
-                         area_.width() - kLabelMargin, height);
+        const QRectF box(area_.right() - kLabelMargin - width, roomAbove ? y - kLabelMargin - height : y + kLabelMargin,
+                         width, height);
+        painter->fillRect(box.adjusted(-kLabelMargin / 2, 0, kLabelMargin / 2, 0), kLabelBackground);
+        painter->setPen(guide.colour);
         painter->drawText(box, Qt::AlignRight | Qt::AlignVCenter, guide.label);
     }
 }

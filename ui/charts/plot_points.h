@@ -22,6 +22,9 @@ class PlotPoints : public QGraphicsItem {
 public:
     struct Series {
         QList<QPointF> points;  // in the axes' values
+        // The points, in rising order, at which the line starts afresh
+        // rather than joining the point before.
+        QList<qsizetype> breaks;
         bool line = false;
         QColor lineColour;
         QImage marker;  // stamped centred on each point when not null
@@ -31,7 +34,8 @@ public:
     };
 
     // A dashed line across the plot at value `y`, with `label`, when not
-    // empty, written above its right end.
+    // empty, written above its right end on the plot's background, over the
+    // points, so that markers crowding the line leave it readable.
     struct Guide {
         double y = 0;
         QColor colour;
@@ -59,6 +63,7 @@ private:
     void place(const QList<QPointF>& points);
     double placedY(double y) const;
     void paintGuides(QPainter* painter) const;
+    void paintGuideLabels(QPainter* painter) const;
 
     std::vector<Series> series_;
     QList<Guide> guides_;

@@ -562,18 +562,22 @@ TEST_F(ChartWindowTest, PrintPageWithoutPrinterSavesAPdfAndKeepsTheChart)
 TEST_F(ChartWindowTest, GoBackAndQuitOnlyAskTheProgramAndKeepTheChart)
 {
     struct Case {
-        const char* button;
+        const char* button;  // none: the Escape key
         void (ChartWindow::*signal)();
     };
     const Case cases[] = {{"Command6", &ChartWindow::goBackRequested},
-                          {"Command5", &ChartWindow::quitRequested}};
+                          {"Command5", &ChartWindow::quitRequested},
+                          {nullptr, &ChartWindow::goBackRequested}};
     click("Command4");
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
+        SCOPED_TRACE(c.button ? c.button : "Escape");
         QSignalSpy asked(&window, c.signal);
         QSignalSpy back(&window, &ChartWindow::goBackRequested);
         QSignalSpy quit(&window, &ChartWindow::quitRequested);
-        click(c.button);
+        if (c.button)
+            click(c.button);
+        else
+            QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
         EXPECT_EQ(asked.count(), 1);
         EXPECT_EQ(back.count() + quit.count(), 1);
         EXPECT_EQ(chart()->title(), "Change rate dN(t)");
@@ -730,9 +734,7 @@ TEST_F(ChartWindowTest, LogScaleAxisHasPowersOfTenAndLeavesZerosOut)
     click("Command3");
     QCheckBox* box = window.logScaleBox();
     box->setChecked(true);
-    QStringList powers;
-    for (double tick : {1.0, 10.0})
-        powers << QString::fromStdString(formatGeneral(tick, locale));
+    QStringList powers = {QStringLiteral("10⁰"), QStringLiteral("10¹")};
     EXPECT_EQ(window.renderer().axisY()->categoriesLabels(), powers);
     // Age 3 had individuals at step 3 only; its zeros are not on the plot.
     ASSERT_EQ(window.renderer().points(3).size(), 1);
@@ -741,7 +743,7 @@ TEST_F(ChartWindowTest, LogScaleAxisHasPowersOfTenAndLeavesZerosOut)
 
     click("Command1");
     EXPECT_TRUE(box->isChecked());
-    powers << QString::fromStdString(formatGeneral(100.0, locale));
+    powers << QStringLiteral("10²");
     EXPECT_EQ(window.renderer().axisY()->categoriesLabels(), powers);
     EXPECT_EQ(window.renderer().points(0).size(), 5);
 
@@ -751,6 +753,25 @@ TEST_F(ChartWindowTest, LogScaleAxisHasPowersOfTenAndLeavesZerosOut)
     box->setChecked(true);
     click("Command2");
     EXPECT_EQ(window.renderer().axisY()->categoriesLabels().size(), 4);
+}
+
+// Graph draws lines; on a logarithmic axis a zero has no place, and the
+// line stops at the points either side of it instead of joining them.
+TEST_F(ChartWindowTest, ALogarithmicLineBreaksWhereACountIsZero)
+{
+    QTest::keyClick(window.windowHandle(), Qt::Key_L);
+    ASSERT_TRUE(window.shownChart().value.scale.logarithmic);
+    QCoreApplication::processEvents();
+    const QImage shown = window.chartView()->grab().toImage();
+    // Age 1 counts 0, 5, 0, 2.5, 5: halfway from step 1 to 3, and from 3 to 4.
+    const std::pair<QPointF, bool> cases[] = {{{2, (std::log10(5) + std::log10(2.5)) / 2}, false},
+                                              {{3.5, (std::log10(2.5) + std::log10(5)) / 2}, true}};
+    QChart* chart = window.chartView()->chart();
+    for (const auto& [middle, joined] : cases) {
+        const QPointF inChart = chart->mapToPosition(middle, chart->series().first());
+        const QPoint at = window.chartView()->mapFromScene(chart->mapToScene(inChart));
+        EXPECT_EQ(pixelsNear(shown, QRect(at - QPoint(3, 3), QSize(7, 7)), kAgeColours[1]) > 0, joined) << middle.x();
+    }
 }
 
 TEST_F(ChartWindowTest, TheLKeyTogglesTheLogScale)

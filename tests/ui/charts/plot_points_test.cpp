@@ -120,6 +120,35 @@ TEST(PlotPointsTest, WhatASeriesShows)
     }
 }
 
+// A guide's label goes over markers as tall as the plot, so that no marker
+// hides any of its text, whether it sits above the line or below it.
+TEST(PlotPointsTest, AGuidesLabelStaysReadableOverMarkers)
+{
+    for (double guideAt : {0.0, 0.95}) {
+        SCOPED_TRACE(guideAt);
+        Plot plot;
+        PlotPoints::Series& series = plot.points->series(0);
+        for (int i = 0; i <= 100; ++i)
+            series.points.append({i / 10.0, guideAt});
+        series.marker = solidMarker(61);
+        plot.points->setGuides({{guideAt, QColor(80, 80, 80), QStringLiteral("λ = 1.21977")}});
+        const QImage image = plot.shown();
+        // The text: grey pixels off the line's own rows.
+        QRect text;
+        for (int y = 20; y < 80; ++y)
+            for (int x = 50; x < 150; ++x) {
+                const QColor p = image.pixelColor(x, y);
+                if (std::abs(y - qRound(50 - guideAt * 30)) > 2 && p.value() < 180 && p.saturation() < 40)
+                    text |= QRect(x, y, 1, 1);
+            }
+        ASSERT_GE(text.width(), 20) << "no label to read";
+        EXPECT_GT(text.right(), 140) << "the label sits at the line's right end";
+        for (int y = text.top(); y <= text.bottom(); ++y)
+            for (int x = text.left(); x <= text.right(); ++x)
+                ASSERT_NE(image.pixelColor(x, y), kFill) << x << ", " << y;
+    }
+}
+
 TEST(PlotPointsTest, PointsThatCrowdThePlotGetTheSmallMarker)
 {
     // A 9-pixel square with a black rim, and a 3-pixel one without: the plot
