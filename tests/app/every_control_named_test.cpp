@@ -17,6 +17,7 @@
 #include "ui/common/clickable_label.h"
 #include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
+#include "ui/outlook/outlook_window.h"
 #include "ui/teaching/about_window.h"
 #include "ui/teaching/dedication_window.h"
 #include "ui/teaching/how_to_window.h"
@@ -95,6 +96,7 @@ TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)
              windows.ageDistribution.get().fillFromRun();
              return windows.ageDistribution.get();
          }},
+        {"outlook", [&]() -> QWidget& { return windows.outlook.get(); }},
         {"about", [&]() -> QWidget& { return windows.about.get(); }},
         {"dedication", [&]() -> QWidget& { return windows.dedication.get(); }},
     };
