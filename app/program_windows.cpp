@@ -2,7 +2,6 @@
 
 #include "ui/startup/backdrop_window.h"
 #include "ui/startup/title_window.h"
-#include "ui/common/accessible_names.h"
 #include "ui/common/trailing_input_guard.h"
 #include "ui/editor/new_run_editor.h"
 #include "ui/main/file_commands.h"
@@ -42,9 +41,6 @@ ProgramWindows::ProgramWindows(ui::Prompts& prompts, QObject* parent)
       title_(std::make_unique<ui::TitleWindow>())
 {
     fileCommands_ = new ui::FileCommands(run_.history(), prompts_, main_.get());
-    for (QWidget* window : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(backdrop_.get()),
-                            static_cast<QWidget*>(title_.get())})
-        ui::nameControlsForScreenReaders(window);
     connectMainWindow();
     afterTitleScreen_ = new ui::TrailingInputGuard(main_.get());
     connect(title_.get(), &ui::TitleWindow::left, this, &ProgramWindows::leaveTitleScreen);

@@ -6,7 +6,6 @@
 #include <functional>
 #include <utility>
 
-#include "ui/common/accessible_names.h"
 #include "ui/common/secondary_window.h"
 
 namespace dalvo::app {
@@ -29,9 +28,7 @@ public:
         if (!window_) {
             window_ = build_();
             // Every window but the three that live as long as the program
-            // is built here, so this is where each gets its controls named
-            // and its close box wired.
-            ui::nameControlsForScreenReaders(window_);
+            // is built here, so this is where each gets its close box wired.
             QObject::connect(window_, &ui::SecondaryWindow::closeBoxUsed, window_, closeBoxUsed_);
         }
         return *window_;

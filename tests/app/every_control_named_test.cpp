@@ -17,6 +17,7 @@
 #include "ui/common/clickable_label.h"
 #include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
+#include "ui/outlook/outlook_window.h"
 #include "ui/teaching/about_window.h"
 #include "ui/teaching/dedication_window.h"
 #include "ui/teaching/how_to_window.h"
@@ -95,6 +96,7 @@ TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)
              windows.ageDistribution.get().fillFromRun();
              return windows.ageDistribution.get();
          }},
+        {"outlook", [&]() -> QWidget& { return windows.outlook.get(); }},
         {"about", [&]() -> QWidget& { return windows.about.get(); }},
         {"dedication", [&]() -> QWidget& { return windows.dedication.get(); }},
     };
@@ -157,6 +159,10 @@ TEST_F(EveryControlNamedTest, NamesAreTheCaptionsTooltipsAndDescriptionsOfTheCon
     };
     for (const Case& c : cases)
         EXPECT_EQ(spokenName(c.control()), QString::fromUtf8(c.name)) << c.what;
+    // A plain label keeps no fixed name, so the clock is read as it reads now.
+    auto* clock = qobject_cast<QLabel*>(input::findControl(windows.mainWindow(), "Label13"));
+    clock->setText(QStringLiteral("12:00:01"));
+    EXPECT_EQ(spokenName(clock), "12:00:01");
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "ui/common/control_sheet.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +13,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTableView>
+#include <QTextDocumentFragment>
 
 #include "ui/common/clickable_label.h"
 #include "ui/common/controls.h"
@@ -83,7 +87,46 @@ QWidget* makeWidget(const ControlSpec& spec, const QString& caption, QWidget* pa
     return nullptr;
 }
 
+// A clickable label's text as it shows, without its markup.
+QString plainText(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+
+// A table's heading row and column, and the corner button between them
+// that selects every cell, are widgets of their own that the view makes,
+// and a screen reader reaches them apart from the cells.
+void nameHeadings(QWidget* control)
+{
+    auto* table = qobject_cast<QTableView*>(control);
+    if (!table)
+        return;
+    table->horizontalHeader()->setAccessibleName(
+        QCoreApplication::translate("dalvo::ui::ControlSheet", "Column headings"));
+    table->verticalHeader()->setAccessibleName(
+        QCoreApplication::translate("dalvo::ui::ControlSheet", "Row headings"));
+    if (auto* corner = table->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
+        corner->setAccessibleName(QCoreApplication::translate("dalvo::ui::ControlSheet", "Select all cells"));
+}
+
 }  // namespace
+
+QString withoutMnemonic(const QString& caption)
+{
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+                spoken += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        spoken += caption[i];
+    }
+    return spoken;
+}
 
 QFont fontOf(const SheetFont& font)
 {
@@ -116,6 +159,29 @@ QString ControlSheet::text(const char* source, const QList<int>& arguments) cons
     return translated;
 }
 
+QString ControlSheet::spokenName(const ControlSpec& spec) const
+{
+    if (spec.accessibleName)
+        return text(spec.accessibleName, spec.textArguments);
+    QString caption;
+    switch (spec.kind) {
+        case ControlKind::Label:
+        case ControlKind::Frame:
+            return {};
+        case ControlKind::Button:
+        case ControlKind::CheckBox:
+            caption = withoutMnemonic(text(spec.caption, spec.textArguments));
+            break;
+        case ControlKind::ClickableLabel:
+            caption = plainText(text(spec.caption, spec.textArguments));
+            break;
+        default:
+            break;
+    }
+    caption = caption.trimmed();
+    return caption.isEmpty() ? text(spec.toolTip) : caption;
+}
+
 class ControlBuilder {
 public:
     static void add(ControlSet& set, const QString& role, QWidget* widget)
@@ -144,6 +210,7 @@ ControlSet buildControls(QWidget* window, const ControlSheet& sheet, const OwnCo
             widget = own.at(spec.role)(parent);
             if (widget->parentWidget() != parent)
                 widget->setParent(parent);
+            nameHeadings(widget);
         } else {
             widget = makeWidget(spec, caption, parent);
         }
@@ -155,8 +222,8 @@ ControlSet buildControls(QWidget* window, const ControlSheet& sheet, const OwnCo
             widget->setFont(fontOf(spec.font));
         if (spec.toolTip)
             widget->setToolTip(sheet.text(spec.toolTip));
-        if (spec.accessibleName)
-            widget->setAccessibleName(sheet.text(spec.accessibleName, spec.textArguments));
+        if (const QString name = sheet.spokenName(spec); !name.isEmpty())
+            widget->setAccessibleName(name);
         if (!spec.shortcut.isEmpty()) {
             auto* button = qobject_cast<QAbstractButton*>(widget);
             Q_ASSERT(button);

@@ -89,7 +89,16 @@ struct ControlSheet {
     const ControlSpec& operator[](const QString& role) const;
     // A source text of this sheet as the student reads it.
     QString text(const char* source, const QList<int>& arguments = {}) const;
+    // What a screen reader calls the control: its declared accessible name,
+    // else the caption a sighted student reads on a button, check box or
+    // clickable label, else its tooltip. Plain text labels and frames get
+    // none, so that Qt reads out their current text, which may change.
+    QString spokenName(const ControlSpec& spec) const;
 };
+
+// The caption as a screen reader should say it: "&&" stays one '&', any
+// other '&' marks a mnemonic and goes.
+QString withoutMnemonic(const QString& caption);
 
 // The widgets built from a sheet, by role.
 class ControlSet {
@@ -110,7 +119,8 @@ private:
 using OwnControls = std::map<QString, std::function<QWidget*(QWidget* parent)>>;
 
 // Builds every control of `sheet` on `window` in sheet order, which is also
-// the order the keyboard visits them in, and names the window.
+// the order the keyboard visits them in, and names the window and every
+// control for screen readers, the heading rows of its tables included.
 ControlSet buildControls(QWidget* window, const ControlSheet& sheet, const OwnControls& own = {});
 
 }  // namespace dalvo::ui

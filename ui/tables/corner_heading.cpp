@@ -60,6 +60,8 @@ QAbstractButton* headVerticalHeader(QTableView* view, const QString& heading)
     if (!corner)
         return nullptr;
     corner->setText(heading);
+    // Read out as the heading it shows now rather than what it does.
+    corner->setAccessibleName(heading);
     new CornerPainter(corner);
     return corner;
 }

@@ -152,10 +152,8 @@ void TableWindow::buildTable(NumberLocale locale)
     fixSections(headings, twips(kColumnWidth));
     headings->setSectionResizeMode(QHeaderView::Interactive);
     headings->setFixedHeight(rowHeight);
-    headings->setAccessibleName(tr("Column headings"));
     QHeaderView* steps = historyTable_->verticalHeader();
     fixSections(steps, rowHeight);
-    steps->setAccessibleName(tr("Row headings"));
 
     model_ = new HistoryTableModel(ages_, std::move(locale), this);
     historyTable_->setModel(model_);

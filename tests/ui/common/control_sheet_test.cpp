@@ -255,5 +255,20 @@ TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
     }
 }
 
+TEST(ControlSheetNamesTest, CaptionsLoseTheirMnemonicMarker)
+{
+    struct Case {
+        const char* caption;
+        const char* spoken;
+    };
+    const Case cases[] = {
+        {"&Print page", "Print page"},     {"Go &back", "Go back"},
+        {"Fish && chips", "Fish & chips"}, {"A&&&B", "A&B"},
+        {"Ends with &", "Ends with "},     {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(withoutMnemonic(QString::fromUtf8(c.caption)), QString::fromUtf8(c.spoken)) << c.caption;
+}
+
 }  // namespace
 }  // namespace dalvo::ui
