@@ -87,12 +87,10 @@ TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)
          }},
         {"detail table",
          [&]() -> QWidget& {
-             windows.dataTable.get().fillFromRun();
              return windows.dataTable.get();
          }},
         {"age distribution",
          [&]() -> QWidget& {
-             windows.ageDistribution.get().fillFromRun();
              return windows.ageDistribution.get();
          }},
         {"about", [&]() -> QWidget& { return windows.about.get(); }},
