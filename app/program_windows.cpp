@@ -118,7 +118,7 @@ void ProgramWindows::openCharts()
 void ProgramWindows::openDataTable()
 {
     ui::TableWindow& window = dataTable.get();
-    window.fillFromRun();
+    window.resetView();
     window.show();
     main_->hide();
 }
@@ -180,8 +180,7 @@ ui::NewRunEditor* ProgramWindows::buildEditor()
 
 ui::ChartWindow* ProgramWindows::buildCharts()
 {
-    auto* window = new ui::ChartWindow(run_.history(), prompts_);
-    window->follow(run_);
+    auto* window = new ui::ChartWindow(run_, prompts_);
     connect(window, &ui::ChartWindow::goBackRequested, this, [this, window] {
         showMain();
         window->hide();
@@ -192,10 +191,10 @@ ui::ChartWindow* ProgramWindows::buildCharts()
 
 ui::TableWindow* ProgramWindows::buildDataTable()
 {
-    auto* window = new ui::TableWindow(AgeColumns::Numbers, run_.history(), main_->locale(), prompts_);
+    auto* window = new ui::TableWindow(AgeColumns::Numbers, run_, main_->locale(), prompts_);
     connect(window, &ui::TableWindow::otherTableRequested, this, [this, window] {
         ui::TableWindow& next = ageDistribution.get();
-        next.fillFromRun();
+        next.resetView();
         next.show();
         window->hide();
     });
@@ -205,16 +204,12 @@ ui::TableWindow* ProgramWindows::buildDataTable()
 
 ui::TableWindow* ProgramWindows::buildAgeDistribution()
 {
-    auto* window = new ui::TableWindow(AgeColumns::Proportions, run_.history(), main_->locale(), prompts_);
+    auto* window = new ui::TableWindow(AgeColumns::Proportions, run_, main_->locale(), prompts_);
     connect(window, &ui::TableWindow::backToMainRequested, this,
             [this, window] { backToMain(window); });
     connect(window, &ui::TableWindow::otherTableRequested, this, [this, window] {
-        // The detail table comes back as it was left; only a table that no
-        // longer exists is filled afresh.
-        const bool existed = dataTable.existing() != nullptr;
+        // The detail table comes back as it was left.
         ui::TableWindow& table = dataTable.get();
-        if (!existed)
-            table.fillFromRun();
         table.show();
         window->hide();
     });

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "files/field_reader.h"
+#include "model/character_class.h"
 #include "model/number_text.h"
 
 namespace dalvo {
@@ -20,11 +21,6 @@ constexpr std::size_t kShownCharacters = 40;
 std::string indexed(const char* name, int j)
 {
     return std::string(name) + "(" + std::to_string(j) + ")";
-}
-
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
 // Length of the well-formed UTF-8 character at `i`, or 0 for a stray byte.
@@ -91,16 +87,6 @@ std::string shown(const std::string& text)
         result += "...";
     result += '"';
     return result;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
 }
 
 // Written as a number is written, whether or not a double holds it ("1E999"

@@ -5,6 +5,7 @@
 
 #include "files/analysis_file.h"
 #include "files/rounded_number.h"
+#include "model/character_class.h"
 
 namespace dalvo {
 
@@ -24,11 +25,6 @@ bool isFolderSeparator(char c)
 #else
     return c == '/';
 #endif
-}
-
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
 // The printed form of a number: a blank where a minus sign would stand, the

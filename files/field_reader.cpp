@@ -1,13 +1,10 @@
 #include "files/field_reader.h"
 
+#include "model/character_class.h"
+
 namespace dalvo {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 std::string_view trimmed(std::string_view text)
 {

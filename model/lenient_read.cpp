@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include "model/character_class.h"
+
 namespace dalvo {
 
 namespace {
@@ -14,12 +16,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 bool isIgnored(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
+    return isBlank(c) || c == '\n';
 }
 
 bool isHexDigit(char c)

@@ -7,6 +7,8 @@
 #include <limits>
 #include <system_error>
 
+#include "model/character_class.h"
+
 namespace dalvo {
 
 namespace {
@@ -27,16 +29,6 @@ std::string_view separatorOf(const NumberLocale& locale)
     if (locale.decimalSeparator.empty())
         return ".";
     return locale.decimalSeparator;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
 }
 
 std::string_view trimBlanks(std::string_view text)

@@ -88,12 +88,10 @@ TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)
          }},
         {"detail table",
          [&]() -> QWidget& {
-             windows.dataTable.get().fillFromRun();
              return windows.dataTable.get();
          }},
         {"age distribution",
          [&]() -> QWidget& {
-             windows.ageDistribution.get().fillFromRun();
              return windows.ageDistribution.get();
          }},
         {"outlook", [&]() -> QWidget& { return windows.outlook.get(); }},

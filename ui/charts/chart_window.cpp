@@ -84,9 +84,9 @@ const ControlSheet& ChartWindow::sheet()
     return sheet;
 }
 
-ChartWindow::ChartWindow(const History& history, Prompts& prompts, QWidget* parent)
+ChartWindow::ChartWindow(const StepwiseRun& run, Prompts& prompts, QWidget* parent)
     : SecondaryWindow(parent),
-      history_(history),
+      history_(run.history()),
       prompts_(prompts),
       locale_(numberLocaleOfSystem()),
       chartView_(new QChartView(new QChart, this)),
@@ -136,6 +136,15 @@ ChartWindow::ChartWindow(const History& history, Prompts& prompts, QWidget* pare
         connect(button, &QPushButton::clicked, this, plan.action);
         *plan.button = button;
     }
+    auto takeOutlook = [this](const StepwiseRun& changed) {
+        if (changed.matrixGeneration() == outlookGeneration_)
+            return;
+        outlookGeneration_ = changed.matrixGeneration();
+        const Result<LongTermOutlook>& outlook = changed.outlook();
+        setOutlook(outlook ? std::optional<LongTermOutlook>(*outlook) : std::nullopt);
+    };
+    takeOutlook(run);
+    watch_ = run.subscribe(takeOutlook);
     centreOnScreen(this);
 }
 
@@ -168,17 +177,9 @@ void ChartWindow::setOutlook(std::optional<LongTermOutlook> outlook)
     redraw();
 }
 
-void ChartWindow::follow(const StepwiseRun& run)
+void ChartWindow::setOutlookForTesting(std::optional<LongTermOutlook> outlook)
 {
-    auto takeOutlook = [this](const StepwiseRun& changed) {
-        if (changed.matrixGeneration() == outlookGeneration_)
-            return;
-        outlookGeneration_ = changed.matrixGeneration();
-        const Result<LongTermOutlook>& outlook = changed.outlook();
-        setOutlook(outlook ? std::optional<LongTermOutlook>(*outlook) : std::nullopt);
-    };
-    takeOutlook(run);
-    watch_ = run.subscribe(takeOutlook);
+    setOutlook(std::move(outlook));
 }
 
 void ChartWindow::graph()

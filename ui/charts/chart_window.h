@@ -26,7 +26,9 @@ struct ControlSheet;
 class ChartWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    ChartWindow(const History& history, Prompts& prompts, QWidget* parent = nullptr);
+    // Draws `run`'s history, with the outlook of its matrix, a new one
+    // whenever the matrix changes.
+    ChartWindow(const StepwiseRun& run, Prompts& prompts, QWidget* parent = nullptr);
 
     // What the main window's "Graph" draws before it shows this window: the
     // age-structure chart, with the series looking as the chart last left
@@ -41,14 +43,10 @@ public:
     void showAgeDistribution();
     void printPage();
 
-    // Where the main window's matrix leads in the long run, drawn into the
-    // growth-rate and age-distribution charts; none while the matrix cannot
-    // be analysed.
-    void setOutlook(std::optional<LongTermOutlook> outlook);
+    // For tests of the guide lines: draws `outlook` in place of the run's
+    // until the run's matrix changes.
+    void setOutlookForTesting(std::optional<LongTermOutlook> outlook);
 
-    // Takes its outlook from `run`, and a new one whenever the run's matrix
-    // changes; `run` is the one whose history the window was built on.
-    void follow(const StepwiseRun& run);
     // Every control of the window: its names, texts, place and font.
     static const ControlSheet& sheet();
 
@@ -70,6 +68,7 @@ private:
     void draw(ChartOfRun chart);
     void redraw();
     void toggleLogScale();
+    void setOutlook(std::optional<LongTermOutlook> outlook);
 
     const History& history_;
     Prompts& prompts_;

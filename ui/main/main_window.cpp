@@ -476,15 +476,6 @@ void MainWindow::startNewRun(const LeslieMatrix& matrix, const std::vector<doubl
     projectButton_->setFocus();
 }
 
-void MainWindow::setMatrixCell(MatrixCell cell, const QString& text)
-{
-    const Result<double> value = parseNumber(text.toStdString(), locale_);
-    LeslieMatrix matrix = run_.matrix();
-    if (!value || !dalvo::setMatrixCell(matrix, cell, *value))
-        return;
-    (void)run_.setMatrix(matrix);
-}
-
 // Copies the run's texts and control states into the widgets; the widgets
 // hold no state of their own.
 void MainWindow::mirrorRun()

@@ -38,10 +38,6 @@ public:
     // N(t+1) becomes N(t); "Project" takes the focus.
     void transit();
 
-    // A program write of a matrix cell; a changed text runs the
-    // matrix-change handler.
-    void setMatrixCell(MatrixCell cell, const QString& text);
-
     // A new run at step 0 from the default-values editor's numbers, with
     // "Project" given the focus.
     void startNewRun(const LeslieMatrix& matrix, const std::vector<double>& initial);

@@ -96,9 +96,9 @@ const ControlSheet& TableWindow::sheet(AgeColumns ages)
     return ages == AgeColumns::Numbers ? numbers : proportions;
 }
 
-TableWindow::TableWindow(AgeColumns ages, const History& history, NumberLocale locale, Prompts& prompts,
+TableWindow::TableWindow(AgeColumns ages, const StepwiseRun& run, NumberLocale locale, Prompts& prompts,
                          QWidget* parent)
-    : SecondaryWindow(parent), ages_(ages), history_(history)
+    : SecondaryWindow(parent), ages_(ages), run_(run)
 {
     const ControlSheet& controls = sheet(ages_);
     makeFixedSizeWindow(this, controls.twips.width(), controls.twips.height());
@@ -109,6 +109,13 @@ TableWindow::TableWindow(AgeColumns ages, const History& history, NumberLocale l
     showOtherTableButton_ = built.get<QPushButton>(QStringLiteral("showOtherTableButton"));
     backToMainButton_ = built.get<QPushButton>(QStringLiteral("backToMainButton"));
     buildTable(std::move(locale));
+    refill();
+    watch_ = run_.subscribe([this](const StepwiseRun&) {
+        if (isVisible())
+            refill();
+        else
+            stale_ = true;
+    });
     if (ages_ == AgeColumns::Numbers) {
         setWindowTitle(tr("Age structure and growth rate"));
         printButton_ = built.get<QPushButton>(QStringLiteral("printButton"));
@@ -128,14 +135,29 @@ TableWindow::TableWindow(AgeColumns ages, const History& history, NumberLocale l
     centreOnScreen(this);
 }
 
-void TableWindow::fillFromRun()
+void TableWindow::refill()
 {
-    model_->takeSnapshot(history_);
+    stale_ = false;
+    model_->takeSnapshot(run_.history());
     columnWidths_->fit();
     // Lays the rows out now rather than on a later pass of the event loop,
     // so the first picture of a long run already has its scroll bar.
     historyTable_->doItemsLayout();
+}
+
+void TableWindow::resetView()
+{
+    if (stale_)
+        refill();
+    columnWidths_->fit();
     historyTable_->scrollToTop();
+}
+
+void TableWindow::showEvent(QShowEvent* event)
+{
+    if (stale_)
+        refill();
+    SecondaryWindow::showEvent(event);
 }
 
 // A fixed heading row and step column around centred, read-only cells; the

@@ -22,7 +22,6 @@
 #include <optional>
 
 #include "app/window_slot.h"
-#include "support/chart_history.h"
 #include "ui/common/page_printer.h"
 #include "ui/common/messages.h"
 #include "ui/common/twips.h"
@@ -33,8 +32,6 @@
 namespace dalvo::ui {
 namespace {
 
-using testing_charts::projectedHistory;
-using testing_charts::writtenHistory;
 
 QStringList visibleLegendEntries(QChart* chart)
 {
@@ -121,8 +118,8 @@ protected:
     QChart* chart() { return window.chartView()->chart(); }
 
     ScriptedPrompts prompts;
-    std::unique_ptr<History> history = projectedHistory(4);
-    ChartWindow window{*history, prompts};
+    DefaultRun run{4};
+    ChartWindow window{run.model, prompts};
 };
 
 TEST_F(ChartWindowTest, WindowAndChartFollowTheTwipPlan)
@@ -352,8 +349,8 @@ TEST_F(ChartWindowTest, EachAgeKeepsItsColourWhicheverChartDrewItLast)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto history = projectedHistory(4);
-        ChartWindow fresh(*history, prompts);
+        DefaultRun own(4);
+        ChartWindow fresh(own.model, prompts);
         fresh.graph();
         fresh.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
@@ -393,8 +390,8 @@ TEST(ChartWindowTimeAxisTest, TimeIsCountedInWholeSteps)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto history = projectedHistory(c.projections);
-        ChartWindow window(*history, prompts);
+        DefaultRun run(c.projections);
+        ChartWindow window(run.model, prompts);
         window.graph();
         (window.*c.draw)();
         QStringList expected;
@@ -407,8 +404,11 @@ TEST(ChartWindowTimeAxisTest, TimeIsCountedInWholeSteps)
 TEST(ChartWindowLongRunTest, CrowdedMarkersKeepTheSeriesColours)
 {
     ScriptedPrompts prompts;
-    const auto history = writtenHistory(kLastStep);
-    ChartWindow window(*history, prompts);
+    // A population at its stable ages from the start: four level bands.
+    DefaultRun run;
+    ASSERT_TRUE(run.model.startNewRun(LeslieMatrix{{1, 0, 0, 0}, {0.5, 0.5, 0.5}}, {8, 4, 2, 1}).ok());
+    run.project(kLastStep);
+    ChartWindow window(run.model, prompts);
     window.graph();
     window.showAgeStructure();
     window.show();
@@ -426,8 +426,8 @@ TEST(ChartWindowLongRunTest, CrowdedMarkersKeepTheSeriesColours)
     }
 
     // A short run keeps the full markers with their outlines.
-    const auto shortRun = projectedHistory(4);
-    ChartWindow fits(*shortRun, prompts);
+    DefaultRun shortRun(4);
+    ChartWindow fits(shortRun.model, prompts);
     fits.showAgeStructure();
     fits.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fits));
@@ -520,8 +520,8 @@ TEST(ChartWindowEndsTest, ChartsAtNoStepAndAtTheLastStep)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto history = writtenHistory(c.stepCount);
-        ChartWindow window(*history, prompts);
+        DefaultRun run(c.stepCount);
+        ChartWindow window(run.model, prompts);
         window.graph();
         (window.*c.draw)();
         window.show();
@@ -588,8 +588,8 @@ TEST_F(ChartWindowTest, GoBackAndQuitOnlyAskTheProgramAndKeepTheChart)
 TEST(ChartWindowLifeTest, CloseBoxDestroysTheWindowAndTheNextGraphStartsAfresh)
 {
     ScriptedPrompts prompts;
-    const auto history = projectedHistory(4);
-    app::WindowSlot<ChartWindow> slot([&] { return new ChartWindow(*history, prompts); }, [] {});
+    DefaultRun run(4);
+    app::WindowSlot<ChartWindow> slot([&] { return new ChartWindow(run.model, prompts); }, [] {});
 
     ChartWindow& first = slot.get();
     first.graph();
@@ -647,7 +647,7 @@ int runsAlongRow(const QImage& image, const QRect& plot, int y, const QColor& co
 
 TEST_F(ChartWindowTest, GrowthRateDrawsLambdaAsADashedLabelledLine)
 {
-    window.setOutlook(outlookWithLambda(1.2197724));
+    window.setOutlookForTesting(outlookWithLambda(1.2197724));
     click("Command2");
     QCoreApplication::processEvents();
     const QString expectedLabel =
@@ -673,7 +673,7 @@ TEST_F(ChartWindowTest, GrowthRateDrawsLambdaAsADashedLabelledLine)
 
     // With λ = 0 or no outlook there is no line.
     for (std::optional<LongTermOutlook> none : {std::optional(outlookWithLambda(0.0)), std::optional<LongTermOutlook>()}) {
-        window.setOutlook(none);
+        window.setOutlookForTesting(none);
         QCoreApplication::processEvents();
         EXPECT_TRUE(window.renderer().guides().isEmpty());
         const QImage without = window.chartView()->grab().toImage();
@@ -683,7 +683,7 @@ TEST_F(ChartWindowTest, GrowthRateDrawsLambdaAsADashedLabelledLine)
 
 TEST_F(ChartWindowTest, TheValueAxisReachesLambda)
 {
-    window.setOutlook(outlookWithLambda(3.7));
+    window.setOutlookForTesting(outlookWithLambda(3.7));
     click("Command2");
     const QStringList labels = window.renderer().axisY()->categoriesLabels();
     EXPECT_GE(window.renderer().axisY()->endValue(labels.last()), 3.7);
@@ -693,7 +693,7 @@ TEST_F(ChartWindowTest, TheValueAxisReachesLambda)
 TEST_F(ChartWindowTest, AgeDistributionDrawsTheStableSharesInTheAgeColours)
 {
     click("Command8");
-    window.setOutlook(outlookWithLambda(1.2));
+    window.setOutlookForTesting(outlookWithLambda(1.2));
     QCoreApplication::processEvents();
     const QImage shown = window.chartView()->grab().toImage();
     const QRect plot = inView(window.chartView(), chart()->plotArea());

@@ -65,20 +65,18 @@ const std::vector<Window>& windows()
          }},
         {"age structure table", TableWindow::sheet(AgeColumns::Numbers),
          [](Prompts& prompts, StepwiseRun& run) {
-             auto* window = new TableWindow(AgeColumns::Numbers, run.history(), numberLocaleOfSystem(), prompts);
-             window->fillFromRun();
+             auto* window = new TableWindow(AgeColumns::Numbers, run, numberLocaleOfSystem(), prompts);
              return window;
          }},
         {"age distribution table", TableWindow::sheet(AgeColumns::Proportions),
          [](Prompts& prompts, StepwiseRun& run) {
              auto* window =
-                 new TableWindow(AgeColumns::Proportions, run.history(), numberLocaleOfSystem(), prompts);
-             window->fillFromRun();
+                 new TableWindow(AgeColumns::Proportions, run, numberLocaleOfSystem(), prompts);
              return window;
          }},
         {"chart", ChartWindow::sheet(),
          [](Prompts& prompts, StepwiseRun& run) {
-             auto* window = new ChartWindow(run.history(), prompts);
+             auto* window = new ChartWindow(run, prompts);
              window->graph();
              return window;
          }},

@@ -61,6 +61,14 @@ protected:
         return result;
     }
 
+    // A matrix change made elsewhere in the program reaches the window through the run.
+    void setCell(MatrixCell cell, double value)
+    {
+        LeslieMatrix matrix = run.matrix();
+        ASSERT_TRUE(dalvo::setMatrixCell(matrix, cell, value));
+        ASSERT_TRUE(run.setMatrix(matrix).ok());
+    }
+
     StepwiseRun run;
     const History* history = &run.history();
     ScriptedPrompts prompts;
@@ -267,7 +275,7 @@ TEST_F(MainWindowTest, TabSkipsTheMatrixAndCurrentVector)
 TEST_F(MainWindowTest, MatrixChangeHandler)
 {
     click("Command1");
-    window.setMatrixCell(MatrixCell{0, 1}, "3");
+    setCell(MatrixCell{0, 1}, 3);
     EXPECT_EQ(text("m(1)"), "3");
     EXPECT_EQ(texts("n2", 4), QStringList({"", "", "", ""}));
     EXPECT_EQ(text("total2"), "");
@@ -288,7 +296,7 @@ TEST_F(MainWindowTest, FailedStepShowsAMessageAndChangesNothing)
 {
     // Without the one survival rate that N(0) = 10, 0, 0, 0 needs, the
     // population dies out at once.
-    window.setMatrixCell(MatrixCell{1, 0}, "0");
+    setCell(MatrixCell{1, 0}, 0);
 
     click("Command1");
 

@@ -30,11 +30,10 @@ class AgeDistributionTableTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        window = new TableWindow(AgeColumns::Proportions, *run.history, NumberLocale{}, prompts);
+        window = new TableWindow(AgeColumns::Proportions, run.model, NumberLocale{}, prompts);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        window->fillFromRun();
     }
     void TearDown() override { delete window.data(); }
 
@@ -91,8 +90,7 @@ TEST_F(AgeDistributionTableTest, FillsOneRowOfSharesPerStepOfTheRun)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DefaultRun own(c.projections);
-        TableWindow table(AgeColumns::Proportions, *own.history, NumberLocale{}, prompts);
-        table.fillFromRun();
+        TableWindow table(AgeColumns::Proportions, own.model, NumberLocale{}, prompts);
         expectStepRows(table.historyTable(), c.rows);
     }
 }
@@ -131,24 +129,23 @@ TEST_F(AgeDistributionTableTest, CloseBoxReportsAndDestroysTheWindow)
     EXPECT_TRUE(window.isNull());
 }
 
-// Detail table -> age distribution -> detail table -> age distribution: each
-// visit here rebuilds this table; the detail table keeps what it showed.
-TEST_F(AgeDistributionTableTest, VisitsRebuildThisTableButNotTheAgeStructureTable)
+// Both tables read the one run: a table on screen follows it at once, a
+// hidden one when it is shown again.
+TEST_F(AgeDistributionTableTest, BothTablesFollowTheirRun)
 {
     DefaultRun own(2);
-    TableWindow detail(AgeColumns::Numbers, *own.history, NumberLocale{}, prompts);
-    detail.fillFromRun();
-    const QList<QStringList> detailRows = allRows(detail.tableModel());
-    TableWindow shares(AgeColumns::Proportions, *own.history, NumberLocale{}, prompts);
-    shares.fillFromRun();
+    TableWindow detail(AgeColumns::Numbers, own.model, NumberLocale{}, prompts);
+    TableWindow shares(AgeColumns::Proportions, own.model, NumberLocale{}, prompts);
+    shares.show();
     ASSERT_EQ(shares.tableModel().rowCount(), 3);
 
     own.project(3);
-    shares.fillFromRun();
     EXPECT_EQ(shares.tableModel().rowCount(), 6);
     EXPECT_EQ(stepRow(shares.tableModel(), 5),
               QStringList({"5", "0.5333", "0.1333", "0.2667", "0.0667", "18.75", "-"}));
-    EXPECT_EQ(allRows(detail.tableModel()), detailRows);
+    EXPECT_EQ(detail.tableModel().rowCount(), 3);
+    detail.show();
+    EXPECT_EQ(stepRow(detail.tableModel(), 5), QStringList({"5", "10", "2.5", "5", "1.25", "18.75", "-"}));
 }
 
 TEST_F(AgeDistributionTableTest, LargeTotalsReadTheSameInBothTables)
@@ -167,14 +164,10 @@ TEST_F(AgeDistributionTableTest, LargeTotalsReadTheSameInBothTables)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        StepNumbers zero;
-        zero.total = c.total;
-        auto history = std::make_unique<History>();
-        history->restart(zero);
-        TableWindow detail(AgeColumns::Numbers, *history, NumberLocale{}, prompts);
-        detail.fillFromRun();
-        TableWindow shares(AgeColumns::Proportions, *history, NumberLocale{}, prompts);
-        shares.fillFromRun();
+        StepwiseRun own;
+        ASSERT_TRUE(own.startNewRun(defaultMatrix(), {c.total, 0, 0, 0}).ok());
+        TableWindow detail(AgeColumns::Numbers, own, NumberLocale{}, prompts);
+        TableWindow shares(AgeColumns::Proportions, own, NumberLocale{}, prompts);
         EXPECT_EQ(stepRow(detail.tableModel(), 0)[kTotalColumn], c.text);
         EXPECT_EQ(stepRow(shares.tableModel(), 0)[kTotalColumn], c.text);
     }
@@ -183,10 +176,8 @@ TEST_F(AgeDistributionTableTest, LargeTotalsReadTheSameInBothTables)
 TEST_F(AgeDistributionTableTest, BothTablesWriteTheRegionalSeparator)
 {
     const NumberLocale comma{","};
-    TableWindow detail(AgeColumns::Numbers, *run.history, comma, prompts);
-    detail.fillFromRun();
-    TableWindow shares(AgeColumns::Proportions, *run.history, comma, prompts);
-    shares.fillFromRun();
+    TableWindow detail(AgeColumns::Numbers, run.model, comma, prompts);
+    TableWindow shares(AgeColumns::Proportions, run.model, comma, prompts);
     EXPECT_EQ(stepRow(detail.tableModel(), 3), QStringList({"3", "10", "2,5", "0", "2,5", "15", "0,8333"}));
     EXPECT_EQ(stepRow(shares.tableModel(), 3),
               QStringList({"3", "0,6667", "0,1667", "0", "0,1667", "15", "0,8333"}));
@@ -209,12 +200,10 @@ TEST(LongRunTablesTest, EveryCellShowsItsWholeText)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DefaultRun run(c.projections);
-        TableWindow detail(AgeColumns::Numbers, *run.history, NumberLocale{}, prompts);
+        TableWindow detail(AgeColumns::Numbers, run.model, NumberLocale{}, prompts);
         detail.show();
-        detail.fillFromRun();
-        TableWindow shares(AgeColumns::Proportions, *run.history, NumberLocale{}, prompts);
+        TableWindow shares(AgeColumns::Proportions, run.model, NumberLocale{}, prompts);
         shares.show();
-        shares.fillFromRun();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&shares));
         for (QWidget* window : {static_cast<QWidget*>(&detail), static_cast<QWidget*>(&shares)}) {
             SCOPED_TRACE(window->objectName().toStdString());
@@ -254,7 +243,6 @@ TEST_F(AgeDistributionTableTest, ColumnsMayBeWidenedButNeverCutTheirTexts)
     // A new fill measures its own texts; the widening is not kept.
     header->resizeSection(2, fitted + 40);
     run.project(300);
-    window->fillFromRun();
     EXPECT_EQ(header->sectionSize(2), twips(1200));
     const int wideTotals = header->sectionSize(4);
     EXPECT_GT(wideTotals, twips(1200));
