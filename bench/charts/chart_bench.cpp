@@ -9,35 +9,27 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <array>
 #include <memory>
 
-#include "model/history.h"
+#include "model/stepwise_run.h"
 #include "ui/charts/chart_window.h"
 
 namespace {
 
-using dalvo::History;
+using dalvo::StepwiseRun;
 using dalvo::kLastStep;
 using dalvo::ui::ChartWindow;
 
-// A full run: numbers that wander like a projection's, for all 1001 steps.
-std::unique_ptr<History> fullRun()
+// A full run: the default matrix projected to the last step the run keeps.
+std::unique_ptr<StepwiseRun> fullRun()
 {
-    auto history = std::make_unique<History>();
-    auto stepAt = [](int t) {
-        std::array<double, dalvo::kAgeClasses> counts{};
-        for (int a = 0; a < dalvo::kAgeClasses; ++a)
-            counts[a] = 10.0 + a * 3.0 + (t % (7 + a)) * (a + 1) + 0.05 * t;
-        return dalvo::stepNumbersOf(counts);
-    };
-    history->restart(stepAt(0));
+    auto run = std::make_unique<StepwiseRun>();
+    (void)run->load();
     for (int t = 1; t <= kLastStep; ++t) {
-        const dalvo::StepNumbers next = stepAt(t);
-        const double previous = history->step(t - 1).total;
-        history->append(next, next.total - previous, static_cast<float>(next.total / previous));
+        (void)run->project();
+        run->transit();
     }
-    return history;
+    return run;
 }
 
 struct Button {
@@ -51,9 +43,9 @@ const Button kButtons[] = {
 };
 
 struct OpenWindow {
-    std::unique_ptr<History> history = fullRun();
+    std::unique_ptr<StepwiseRun> run = fullRun();
     dalvo::ui::DialogPrompts prompts;
-    ChartWindow window{*history, prompts};
+    ChartWindow window{*run, prompts};
     OpenWindow()
     {
         window.graph();
