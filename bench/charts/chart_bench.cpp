@@ -20,11 +20,13 @@ using dalvo::StepwiseRun;
 using dalvo::kLastStep;
 using dalvo::ui::ChartWindow;
 
-// A full run: the default matrix projected to the last step the run keeps.
+// A full run to the last step the run keeps, of a matrix whose numbers swing
+// for ever without growing, so that every chart keeps its shape at any length.
 std::unique_ptr<StepwiseRun> fullRun()
 {
     auto run = std::make_unique<StepwiseRun>();
     (void)run->load();
+    (void)run->startNewRun(dalvo::LeslieMatrix{{0, 0, 0.5, 3.6}, {0.5, 0.9, 0.5}}, {10, 3, 7, 2});
     for (int t = 1; t <= kLastStep; ++t) {
         (void)run->project();
         run->transit();
