@@ -16,7 +16,7 @@ public:
         text_ += key;
         text_ += ',';
         if (value)
-            text_ += formatGeneral(*value, kPeriod);
+            text_ += formatGeneral(*value, kPeriodNumbers);
         text_ += "\r\n";
     }
 
@@ -26,7 +26,7 @@ public:
         for (std::size_t j = 0; j < count; ++j) {
             text_ += ',';
             if (j < values.size())
-                text_ += formatGeneral(values[j], kPeriod);
+                text_ += formatGeneral(values[j], kPeriodNumbers);
         }
         text_ += "\r\n";
     }
@@ -43,7 +43,6 @@ public:
     std::string take() { return std::move(text_); }
 
 private:
-    inline static const NumberLocale kPeriod{"."};
     std::string text_;
 };
 

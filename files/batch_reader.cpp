@@ -188,7 +188,7 @@ public:
         const std::string where = "Line " + std::to_string(f.line) + ": " + what;
         if (f.text.empty())
             return Error{where + " is empty; a number is expected there."};
-        Result<double> value = parseNumber(f.text, NumberLocale{"."});
+        Result<double> value = parseNumber(f.text, kPeriodNumbers);
         if (!value)
             return Error{where + " is " + shown(f.text) + notANumberBecause(f.text)};
         lastNumberLine_ = f.line;

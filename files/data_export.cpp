@@ -16,12 +16,6 @@ constexpr char kHeader[] =
 constexpr int kNumberDecimals = 3;
 constexpr int kProportionDecimals = 4;
 
-const NumberLocale& periodLocale()
-{
-    static const NumberLocale locale{"."};
-    return locale;
-}
-
 void appendStep(std::string& text, int step)
 {
     char buffer[16];
@@ -35,7 +29,7 @@ void appendValue(std::string& text, double value, ExportPrecision precision, int
     if (precision == ExportPrecision::Rounded)
         appendRounded(text, value, decimals);
     else
-        text += formatGeneral(value, periodLocale());
+        text += formatGeneral(value, kPeriodNumbers);
 }
 
 bool stepIsFinite(const StepNumbers& step)

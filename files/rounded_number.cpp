@@ -78,8 +78,7 @@ void appendRoundedValue(std::string& text, double rounded, int decimals)
         }
         return;
     }
-    static const NumberLocale period{"."};
-    text += formatGeneral(rounded, period);
+    text += formatGeneral(rounded, kPeriodNumbers);
 }
 
 }  // namespace dalvo

@@ -170,7 +170,7 @@ double readLeniently(std::string_view text, const NumberLocale& locale)
         plain += exponentDigits;
     }
 
-    const Result<double> value = parseNumber(plain, NumberLocale{"."});
+    const Result<double> value = parseNumber(plain, kPeriodNumbers);
     // The plain form is always well made, so the strict rule can refuse it
     // only for being beyond the double range.
     if (!value)

@@ -13,6 +13,10 @@ struct NumberLocale {
     std::string decimalSeparator = ".";
 };
 
+// The "C" locale's numbers, with a period: files are written and read in it,
+// whatever the student's locale, so that they travel between machines.
+inline const NumberLocale kPeriodNumbers{"."};
+
 // General format: at most 15 significant digits, no grouping, no trailing
 // zeros, no separator for whole values. Plain form while the decimal exponent
 // of the value rounded to 15 digits lies in -4..14, otherwise mantissa, "E",

@@ -192,7 +192,7 @@ ChartDescription graphAgeStructureChart(const History& history, const ChartInput
 
 std::string ageLabel(int ageClass)
 {
-    return std::string("age ") + (ageClass >= 0 ? " " : "") + formatGeneral(ageClass, NumberLocale{});
+    return std::string("age ") + (ageClass >= 0 ? " " : "") + formatGeneral(ageClass, kPeriodNumbers);
 }
 
 }  // namespace dalvo

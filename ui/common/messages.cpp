@@ -1,5 +1,6 @@
 #include "ui/common/messages.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QMessageBox>
 #include <QWidget>
@@ -9,6 +10,16 @@ namespace dalvo::ui {
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+std::string toFileName(const QString& fileName)
+{
+    return QFile::encodeName(fileName).toStdString();
+}
+
+QString fromFileMessage(const std::string& message)
+{
+    return QFile::decodeName(QByteArray::fromStdString(message));
 }
 
 NumberLocale numberLocaleOfSystem()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 #include "model/number_text.h"
@@ -12,6 +13,11 @@ namespace dalvo::ui {
 
 // Core texts are UTF-8.
 QString toQString(std::string_view text);
+
+// File names reach the core in the system's file-name encoding, and the
+// core's messages about files, which quote them, come back the same way.
+std::string toFileName(const QString& fileName);
+QString fromFileMessage(const std::string& message);
 
 // The number rules' regional settings, taken from the system's locale.
 NumberLocale numberLocaleOfSystem();

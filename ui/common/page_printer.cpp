@@ -1,7 +1,6 @@
 #include "ui/common/page_printer.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -71,10 +70,10 @@ QString PagePrinter::saveAsPdf(const QImage& image, const QString& path)
     if (!painted)
         return tr("The page could not be drawn into \"%1\".").arg(QFileInfo(path).fileName());
     const Result<void> written =
-        replaceFile(QFile::encodeName(path).toStdString(), std::string_view(page.constData(), page.size()));
+        replaceFile(toFileName(path), std::string_view(page.constData(), page.size()));
     if (!written)
         return tr("The page could not be saved: %1\nChoose another folder or file name.")
-            .arg(QFile::decodeName(QByteArray::fromStdString(written.error().message)));
+            .arg(fromFileMessage(written.error().message));
     return {};
 }
 

@@ -1,31 +1,15 @@
 #include "ui/main/file_commands.h"
 
-#include <QFile>
 #include <QWidget>
 #include <string>
 
 #include "files/batch_command.h"
 #include "files/data_export.h"
 #include "files/file_reason.h"
+#include "ui/common/messages.h"
 #include "ui/common/prompts.h"
 
 namespace dalvo::ui {
-
-namespace {
-
-// File names reach the core in the system's file-name encoding, and the
-// core's messages, which quote them, come back the same way.
-std::string toPath(const QString& fileName)
-{
-    return QFile::encodeName(fileName).toStdString();
-}
-
-QString fromCore(const std::string& message)
-{
-    return QFile::decodeName(QByteArray::fromStdString(message));
-}
-
-}  // namespace
 
 FileCommands::FileCommands(const History& history, Prompts& prompts, QWidget* mainWindow)
     : QObject(mainWindow), history_(history), prompts_(prompts), window_(mainWindow)
@@ -45,21 +29,21 @@ void FileCommands::saveRun()
     const QString fullPath = remember(prompts_.chooseFileToSave(window_, fileName_));
     if (fullPath.isEmpty())
         return;
-    const Result<void> full = saveRunFile(history_, ExportPrecision::Full, toPath(fullPath));
+    const Result<void> full = saveRunFile(history_, ExportPrecision::Full, toFileName(fullPath));
     if (!full) {
         prompts_.report(window_, tr("The run was not saved. %1 Choose another folder or file name and save again.")
-                                     .arg(fromCore(full.error().message)));
+                                     .arg(fromFileMessage(full.error().message)));
         return;
     }
 
     const QString roundedPath = remember(prompts_.chooseFileToSave(window_, fileName_));
     if (roundedPath.isEmpty())
         return;
-    const Result<void> rounded = saveRunFile(history_, ExportPrecision::Rounded, toPath(roundedPath));
+    const Result<void> rounded = saveRunFile(history_, ExportPrecision::Rounded, toFileName(roundedPath));
     if (!rounded) {
         prompts_.report(window_, tr("The full-precision file %1 was saved, but not the rounded one. %2 Choose "
                                     "another folder or file name and save again.")
-                                     .arg(fromCore(quotedPath(toPath(fullPath))), fromCore(rounded.error().message)));
+                                     .arg(fromFileMessage(quotedPath(toFileName(fullPath))), fromFileMessage(rounded.error().message)));
     }
 }
 
@@ -68,9 +52,9 @@ void FileCommands::runBatchProjection()
     const QString dataPath = remember(prompts_.chooseFileToOpen(window_, fileName_));
     if (dataPath.isEmpty())
         return;
-    const Result<void> done = dalvo::runBatchProjection(toPath(dataPath));
+    const Result<void> done = dalvo::runBatchProjection(toFileName(dataPath));
     if (!done)
-        prompts_.report(window_, fromCore(done.error().message));
+        prompts_.report(window_, fromFileMessage(done.error().message));
 }
 
 }  // namespace dalvo::ui

@@ -1,6 +1,5 @@
 #include "ui/outlook/outlook_window.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
@@ -479,12 +478,12 @@ void OutlookWindow::saveAnalysis()
     const QString path = prompts_.chooseFileToSave(this, tr("Analysis.txt"));
     if (path.isEmpty())
         return;
-    const Result<void> saved = replaceFile(QFile::encodeName(path).toStdString(),
+    const Result<void> saved = replaceFile(toFileName(path),
                                            analysisFileText(*outlook_, {{}, *matrix_, initial_}));
     if (!saved)
         prompts_.report(this, tr("The analysis was not saved. %1 Choose another folder or file name and save "
                                  "again.")
-                                  .arg(QFile::decodeName(QByteArray::fromStdString(saved.error().message))));
+                                  .arg(fromFileMessage(saved.error().message)));
 }
 
 }  // namespace dalvo::ui

@@ -19,7 +19,7 @@ const QString kHomePage = QStringLiteral("https://www.example.org/dalvo-leslie/"
 
 QString fourDigitYear(int year)
 {
-    std::string digits = formatGeneral(year, NumberLocale{});
+    std::string digits = formatGeneral(year, kPeriodNumbers);
     if (year >= 0 && digits.size() < 4)
         digits.insert(0, 4 - digits.size(), '0');
     return QString::fromStdString(digits);
