@@ -235,4 +235,14 @@ ControlSet buildControls(QWidget* window, const ControlSheet& sheet, const OwnCo
     return built;
 }
 
+ControlSpec buttonSpec(const char* role, const char* objectName, const char* caption, QRect twips)
+{
+    return {.role = role,
+            .objectName = objectName,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .twips = twips,
+            .font = {12, true}};
+}
+
 }  // namespace dalvo::ui

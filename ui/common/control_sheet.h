@@ -96,6 +96,9 @@ struct ControlSheet {
     QString spokenName(const ControlSpec& spec) const;
 };
 
+// A push button in the buttons' usual font, 12 point bold.
+ControlSpec buttonSpec(const char* role, const char* objectName, const char* caption, QRect twips);
+
 // The caption as a screen reader should say it: "&&" stays one '&', any
 // other '&' marks a mnemonic and goes.
 QString withoutMnemonic(const QString& caption);

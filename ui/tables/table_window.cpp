@@ -33,16 +33,6 @@ void fixSections(QHeaderView* header, int size)
     header->setHighlightSections(false);
 }
 
-ControlSpec button(const char* role, const char* name, const char* caption, QRect twips)
-{
-    return {.role = role,
-            .objectName = name,
-            .kind = ControlKind::Button,
-            .caption = caption,
-            .twips = twips,
-            .font = {12, true}};
-}
-
 ControlSheet makeSheet(AgeColumns ages)
 {
     const char* context = "dalvo::ui::TableWindow";
@@ -58,13 +48,13 @@ ControlSheet makeSheet(AgeColumns ages)
                      .font = {12},
                      .accessibleName =
                          QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age structure and growth rate table")},
-                    button("showOtherTableButton", "Command3",
+                    buttonSpec("showOtherTableButton", "Command3",
                            QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age distribution"),
                            {120, 7320, 3255, 495}),
-                    button("printButton", "Command2",
+                    buttonSpec("printButton", "Command2",
                            QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Print this page"),
                            {3720, 7320, 3012, 495}),
-                    button("backToMainButton", "Command1",
+                    buttonSpec("backToMainButton", "Command1",
                            QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"),
                            {7080, 7320, 3012, 495}),
                 }};
@@ -78,10 +68,10 @@ ControlSheet makeSheet(AgeColumns ages)
                  .twips = {120, 120, 9015, 6855},
                  .font = {12},
                  .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Age distribution table")},
-                button("backToMainButton", "Command1",
+                buttonSpec("backToMainButton", "Command1",
                        QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Back to the main form"),
                        {1200, 7080, 3255, 375}),
-                button("showOtherTableButton", "Command2",
+                buttonSpec("showOtherTableButton", "Command2",
                        QT_TRANSLATE_NOOP("dalvo::ui::TableWindow", "Show age structure"),
                        {4800, 7080, 3495, 375}),
             }};

@@ -97,7 +97,7 @@ const ControlSheet& AboutWindow::sheet()
                         QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "Picture of an insect"),
                         {7560, 3720, 1656, 2172}),
                 textLabel("newVersionLabel", "Label6", {360, 4680, 6612, 1932}),
-                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "OK"),
+                buttonSpec("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "OK"),
                              {7800, 6120, 1215, 495}),
             },
     };

@@ -32,7 +32,7 @@ const ControlSheet& DedicationWindow::sheet()
             }(),
             [] {
                 ControlSpec farewell =
-                    screenButton("farewellButton", "Command1",
+                    buttonSpec("farewellButton", "Command1",
                                  QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "God rest his soul"),
                                  {1320, 7320, 4575, 495});
                 farewell.font.pointSize = 14.4;

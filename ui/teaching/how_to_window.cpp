@@ -37,7 +37,7 @@ const ControlSheet& HowToWindow::sheet()
                 line(5, {240, 2880, 6255, 375}),
                 line(7, {600, 3240, 5535, 615}),
                 line(6, {240, 3960, 6255, 375}),
-                screenButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::HowToWindow", "OK"),
+                buttonSpec("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::HowToWindow", "OK"),
                              {2880, 4920, 1215, 495}),
             },
     };

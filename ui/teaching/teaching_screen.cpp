@@ -32,16 +32,6 @@ ControlSpec picture(const char* role, const char* name, const char* accessibleNa
             .accessibleName = accessibleName};
 }
 
-ControlSpec screenButton(const char* role, const char* name, const char* caption, QRect twips)
-{
-    return {.role = role,
-            .objectName = name,
-            .kind = ControlKind::Button,
-            .caption = caption,
-            .twips = twips,
-            .font = {12, true}};
-}
-
 QLabel* setUpTextLabel(QLabel* label, const QString& text, Qt::Alignment alignment)
 {
     label->setTextFormat(Qt::PlainText);
