@@ -36,9 +36,8 @@ QString DialogPrompts::runFileDialog(QWidget* window, const QString& suggestedNa
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QString offered = suggestedName.isEmpty() ? lastChosen_ : suggestedName;
-    if (!offered.isEmpty())
-        dialog.selectFile(offered);
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
     const int answer = dialog.exec();
     closeCompletionLists(dialog);
     if (answer != QDialog::Accepted)
@@ -46,8 +45,7 @@ QString DialogPrompts::runFileDialog(QWidget* window, const QString& suggestedNa
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return {};
-    lastChosen_ = chosen.first();
-    return lastChosen_;
+    return chosen.first();
 }
 
 QString DialogPrompts::chooseFileToSave(QWidget* window, const QString& suggestedName)
