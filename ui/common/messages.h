@@ -16,8 +16,8 @@ QString toQString(std::string_view text);
 // The number rules' regional settings, taken from the system's locale.
 NumberLocale numberLocaleOfSystem();
 
-// A window-modal warning named "problemMessage"; the window's timers keep
-// running while it is up.
+// Every failure the student is told of: a window-modal warning named
+// "problemMessage"; the window's timers keep running while it is up.
 void showProblem(QWidget* window, const QString& message);
 
 }  // namespace dalvo::ui

@@ -67,10 +67,6 @@ bool DialogPrompts::confirm(QWidget* window, const QString& question)
 // that the windows also use for a step that cannot be made.
 void DialogPrompts::report(QWidget* window, const QString& message)
 {
-    if (window == nullptr) {
-        QMessageBox::warning(nullptr, programTitle(), message);
-        return;
-    }
     showProblem(window, message);
 }
 
