@@ -6,7 +6,7 @@
 #include "files/analysis_file.h"
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
-#include "files/batch_writer.h"
+#include "files/batch_formatter.h"
 #include "files/file_reason.h"
 #include "files/safe_write.h"
 #include "files/text_file.h"

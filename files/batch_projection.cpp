@@ -2,26 +2,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <span>
 #include <string>
 
+#include "model/history.h"
 #include "model/leslie_matrix.h"
 
 namespace dalvo {
 
 namespace {
 
-// S(t) and D(t, 0..n) of a step whose numbers are in place.
+// S(t) and D(t, 0..n) of a step whose numbers are in place, by the run's own
+// rule, so a batch step adds up exactly as the window's step does.
 void formTotalAndProportions(ProjectedSteps& steps, int t)
 {
     const std::size_t first = steps.at(t, 0);
-    const std::size_t end = first + static_cast<std::size_t>(steps.classes);
-    double total = 0;
-    for (std::size_t k = first; k < end; ++k)
-        total = steps.numbers[k] + total;
-    steps.totals.push_back(total);
-    for (std::size_t k = first; k < end; ++k)
-        steps.proportions[k] = steps.numbers[k] / total;
+    const StepNumbers formed =
+        stepNumbersOf(std::span<const double>(steps.numbers).subspan(first, static_cast<std::size_t>(steps.classes)));
+    steps.totals.push_back(formed.total);
+    std::copy(formed.proportions.begin(), formed.proportions.end(),
+              steps.proportions.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
 // The values of step t that its lines show, apart from the growth rate.

@@ -9,7 +9,7 @@
 
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
-#include "files/batch_writer.h"
+#include "files/batch_formatter.h"
 #include "fuzz/fuzz_check.h"
 #include "model/number_text.h"
 

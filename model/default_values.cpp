@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "model/history.h"
 #include "model/lenient_read.h"
 #include "model/matrix_grid.h"
 #include "model/stepwise_run.h"
@@ -89,16 +91,16 @@ Result<EditorTexts> normalise(const EditorTexts& texts, const NumberLocale& loca
             return tooLarge(matrixCellName(MatrixCell::atIndex(static_cast<int>(i))));
         normalised.m1[i] = std::move(*written);
     }
-    double total = 0;
+    std::vector<double> initial(texts.n0.size());
     for (std::size_t i = 0; i < texts.n0.size(); ++i) {
         std::optional<std::string> written = writtenBack(texts.n0[i], locale);
         if (!written)
             return tooLarge(initialCellName(static_cast<int>(i)));
         normalised.n0[i] = std::move(*written);
-        total += readLeniently(normalised.n0[i], locale);
+        initial[i] = readLeniently(normalised.n0[i], locale);
     }
-    // The new run starts by adding N(0) up, in this order.
-    if (!std::isfinite(total))
+    // Added up as the new run will add up its step 0.
+    if (!std::isfinite(stepNumbersOf(initial).total))
         return Error{
             "The initial numbers add up to more than the program can hold. Enter smaller numbers and press "
             "\"Go Back\" again."};

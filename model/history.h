@@ -1,4 +1,4 @@
-// The run's history: every recorded step's numbers, owned here and read by the tables, charts and export.
+// The run's history: every recorded step's numbers, owned here and read by the tables, charts and saved run.
 #pragma once
 
 #include <initializer_list>

@@ -193,7 +193,7 @@ Result<void> StepwiseRun::startNewRun(const LeslieMatrix& matrix, const std::vec
         newMatrix(matrix);
     now_ = initial;
     clearNext();
-    // The tables, the charts and the export read step 0's age distribution
+    // The tables, the charts and the saved run read step 0's age distribution
     // before the first projection records step 0 again, so the previous
     // run's must not stay behind. With no individuals every class holds 0.
     nowTotal_ = shownValue(zero.total);

@@ -11,13 +11,16 @@ const Colour kBlack{0, 0, 0};
 const Colour kLightGrey{192, 192, 192};
 const Colour kGuideGrey{80, 80, 80};
 
+// Red, blue, green and dark red for ages 0 to 3.
+constexpr std::array<Colour, kAgeClasses> kAgeColours = {{{255, 0, 0}, {0, 0, 255}, {0, 255, 0}, {150, 0, 0}}};
+
 // Ages 0 to 3 keep these looks on every chart that marks them; the time
 // series share the look of age 0.
 const std::array<SeriesLook, kAgeClasses> kAgeLooks = {{
-    {true, MarkerShape::Square, {255, 0, 0}},
-    {true, MarkerShape::UpTriangle, {0, 0, 255}},
-    {true, MarkerShape::DownTriangle, {0, 255, 0}},
-    {true, MarkerShape::Diamond, {150, 0, 0}},
+    {true, MarkerShape::Square, kAgeColours[0]},
+    {true, MarkerShape::UpTriangle, kAgeColours[1]},
+    {true, MarkerShape::DownTriangle, kAgeColours[2]},
+    {true, MarkerShape::Diamond, kAgeColours[3]},
 }};
 
 enum class ValueScale { Linear, Logarithmic };
@@ -136,6 +139,12 @@ ChartDescription ageChart(const History& history, const ChartInputs& inputs, Age
 }
 
 }  // namespace
+
+Colour ageColour(int age)
+{
+    const auto count = static_cast<int>(kAgeColours.size());
+    return kAgeColours[static_cast<std::size_t>(((age % count) + count) % count)];
+}
 
 ChartDescription populationSizeChart(const History& history, const ChartInputs& inputs)
 {

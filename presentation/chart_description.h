@@ -19,6 +19,10 @@ struct Colour {
     bool operator==(const Colour&) const = default;
 };
 
+// The colour of age class `age` (0 to 3) on every chart; further series take
+// the colours again from age 0.
+Colour ageColour(int age);
+
 enum class MarkerShape { Square, Diamond, UpTriangle, DownTriangle };
 
 // A series is drawn either as a line in its own colour (a chart that has not

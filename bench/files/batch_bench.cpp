@@ -12,7 +12,7 @@
 #include "files/batch_command.h"
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
-#include "files/batch_writer.h"
+#include "files/batch_formatter.h"
 #include "files/safe_write.h"
 #include "model/long_term_outlook.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "files/batch_reader.h"
-#include "files/batch_writer.h"
+#include "files/batch_formatter.h"
 #include "model/number_text.h"
 #include "tests/files/batch_data.h"
 #include "tests/files/scratch_folder.h"

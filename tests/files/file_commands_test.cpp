@@ -13,7 +13,7 @@
 #include <deque>
 #include <memory>
 
-#include "files/data_export.h"
+#include "files/saved_run.h"
 #include "tests/files/batch_data.h"
 #include "ui/common/prompts.h"
 #include "ui/main/main_window.h"
@@ -77,9 +77,9 @@ protected:
         }
     }
     QString path(const QString& name) const { return folder.filePath(name); }
-    QByteArray exported(ExportPrecision precision) const
+    QByteArray saved(SavePrecision precision) const
     {
-        const Result<std::string> text = exportText(*history, precision);
+        const Result<std::string> text = savedRunText(*history, precision);
         EXPECT_TRUE(text.ok());
         return text.ok() ? QByteArray::fromStdString(*text) : QByteArray();
     }
@@ -129,9 +129,9 @@ TEST_F(FileCommandsTest, SIsSavedAsAFullAndARoundedFile)
     click("Command9");
     EXPECT_EQ(asked, QStringList({"save:", "save:" + path("full.csv")}));
     EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
-    EXPECT_EQ(fileBytes(path("full.csv")), exported(ExportPrecision::Full));
-    EXPECT_EQ(fileBytes(path("rounded.csv")), exported(ExportPrecision::Rounded));
-    EXPECT_NE(exported(ExportPrecision::Full), exported(ExportPrecision::Rounded));
+    EXPECT_EQ(fileBytes(path("full.csv")), saved(SavePrecision::Full));
+    EXPECT_EQ(fileBytes(path("rounded.csv")), saved(SavePrecision::Rounded));
+    EXPECT_NE(saved(SavePrecision::Full), saved(SavePrecision::Rounded));
     EXPECT_EQ(commands->fileName(), path("rounded.csv"));
 }
 
@@ -144,7 +144,7 @@ TEST_F(FileCommandsTest, ACancelledDialogEndsTheSaveQuietly)
         QString remembered;
     };
     project(1);
-    const QByteArray text = exported(ExportPrecision::Full);
+    const QByteArray text = saved(SavePrecision::Full);
     const Case cases[] = {
         {"cancel the first dialog", {QString()}, "<missing>", "<missing>", QString()},
         {"cancel the second dialog", {path("a.csv"), QString()}, text, "<missing>", path("a.csv")},

@@ -9,7 +9,6 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
-#include <array>
 
 #include "ui/common/twips.h"
 #include "ui/charts/marker_images.h"
@@ -18,11 +17,6 @@ namespace dalvo::ui {
 
 namespace {
 
-// Colours for series whose look no chart has set: those the age charts give
-// ages 0 to 3, so that an age keeps its colour whichever chart drew it last
-// and a series with a set look never meets another in the same colour.
-const std::array<QColor, 4> kDefaultColours = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0),
-                                               QColor(150, 0, 0)};
 // A marked series' marker: its size and black outline.
 constexpr int kMarkerTwips = 200;
 constexpr int kMarkerOutlineTwips = 5;
@@ -34,9 +28,12 @@ constexpr double kPlotPointsZ = 500;
 // Share of an axis' span left free beyond either end tick.
 constexpr double kRoomBeyondTicks = 0.02;
 
+// A series whose look no chart has set takes the colour the age charts give
+// its age, so that an age keeps its colour whichever chart drew it last and a
+// series with a set look never meets another in the same colour.
 QColor defaultColour(int index)
 {
-    return kDefaultColours[static_cast<std::size_t>(index) % kDefaultColours.size()];
+    return toColour(ageColour(index));
 }
 
 // Every chart writes its titles in 12 point Arial.

@@ -29,6 +29,11 @@ NumberLocale numberLocaleOfSystem()
 
 void showProblem(QWidget* window, const QString& message)
 {
+    // With no window to stay beside, the warning waits for its answer.
+    if (window == nullptr) {
+        QMessageBox::warning(nullptr, QObject::tr("Dalvo-Leslie Matrix"), message);
+        return;
+    }
     auto* box =
         new QMessageBox(QMessageBox::Warning, window->windowTitle(), message, QMessageBox::Ok, window);
     box->setObjectName(QStringLiteral("problemMessage"));

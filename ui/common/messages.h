@@ -22,8 +22,8 @@ QString fromFileMessage(const std::string& message);
 // The number rules' regional settings, taken from the system's locale.
 NumberLocale numberLocaleOfSystem();
 
-// A window-modal warning named "problemMessage"; the window's timers keep
-// running while it is up.
+// Every failure the student is told of: a window-modal warning named
+// "problemMessage"; the window's timers keep running while it is up.
 void showProblem(QWidget* window, const QString& message);
 
 }  // namespace dalvo::ui

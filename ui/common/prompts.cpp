@@ -36,9 +36,8 @@ QString DialogPrompts::runFileDialog(QWidget* window, const QString& suggestedNa
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QString offered = suggestedName.isEmpty() ? lastChosen_ : suggestedName;
-    if (!offered.isEmpty())
-        dialog.selectFile(offered);
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
     const int answer = dialog.exec();
     closeCompletionLists(dialog);
     if (answer != QDialog::Accepted)
@@ -46,8 +45,7 @@ QString DialogPrompts::runFileDialog(QWidget* window, const QString& suggestedNa
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty())
         return {};
-    lastChosen_ = chosen.first();
-    return lastChosen_;
+    return chosen.first();
 }
 
 QString DialogPrompts::chooseFileToSave(QWidget* window, const QString& suggestedName)
@@ -69,10 +67,6 @@ bool DialogPrompts::confirm(QWidget* window, const QString& question)
 // that the windows also use for a step that cannot be made.
 void DialogPrompts::report(QWidget* window, const QString& message)
 {
-    if (window == nullptr) {
-        QMessageBox::warning(nullptr, programTitle(), message);
-        return;
-    }
     showProblem(window, message);
 }
 

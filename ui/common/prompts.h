@@ -20,9 +20,9 @@ public:
 };
 
 // The real thing: the file dialog, a question box, and for failures the same
-// non-blocking warning the windows show when a step cannot be made. The file
-// dialog's save and open forms share the last chosen file name, so each opens
-// where the student last was when the window suggests none.
+// non-blocking warning the windows show when a step cannot be made. The
+// dialog offers the name the window suggests; the window that wants its last
+// choice offered again remembers it (see FileCommands).
 class DialogPrompts : public Prompts {
 public:
     QString chooseFileToSave(QWidget* window, const QString& suggestedName) override;
@@ -31,9 +31,7 @@ public:
     void report(QWidget* window, const QString& message) override;
 
 private:
-    QString runFileDialog(QWidget* window, const QString& suggestedName, bool saving);
-
-    QString lastChosen_;
+    static QString runFileDialog(QWidget* window, const QString& suggestedName, bool saving);
 };
 
 }  // namespace dalvo::ui

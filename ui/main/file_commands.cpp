@@ -4,8 +4,8 @@
 #include <string>
 
 #include "files/batch_command.h"
-#include "files/data_export.h"
 #include "files/file_reason.h"
+#include "files/saved_run.h"
 #include "ui/common/messages.h"
 #include "ui/common/prompts.h"
 
@@ -29,7 +29,7 @@ void FileCommands::saveRun()
     const QString fullPath = remember(prompts_.chooseFileToSave(window_, fileName_));
     if (fullPath.isEmpty())
         return;
-    const Result<void> full = saveRunFile(history_, ExportPrecision::Full, toFileName(fullPath));
+    const Result<void> full = saveRunFile(history_, SavePrecision::Full, toFileName(fullPath));
     if (!full) {
         prompts_.report(window_, tr("The run was not saved. %1 Choose another folder or file name and save again.")
                                      .arg(fromFileMessage(full.error().message)));
@@ -39,7 +39,7 @@ void FileCommands::saveRun()
     const QString roundedPath = remember(prompts_.chooseFileToSave(window_, fileName_));
     if (roundedPath.isEmpty())
         return;
-    const Result<void> rounded = saveRunFile(history_, ExportPrecision::Rounded, toFileName(roundedPath));
+    const Result<void> rounded = saveRunFile(history_, SavePrecision::Rounded, toFileName(roundedPath));
     if (!rounded) {
         prompts_.report(window_, tr("The full-precision file %1 was saved, but not the rounded one. %2 Choose "
                                     "another folder or file name and save again.")

@@ -25,7 +25,7 @@ public:
     const QString& fileName() const { return fileName_; }
 
 public slots:
-    // Writes steps 0..stepCount() to two files named one after the other: the
+    // Saves steps 0..stepCount() in two files named one after the other: the
     // first at full precision, the second rounded. Cancelling the second
     // question keeps the first file.
     void saveRun();

@@ -1,4 +1,4 @@
-#include "files/batch_writer.h"
+#include "files/batch_formatter.h"
 
 #include <algorithm>
 #include <charconv>

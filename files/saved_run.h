@@ -8,7 +8,7 @@
 
 namespace dalvo {
 
-enum class ExportPrecision {
+enum class SavePrecision {
     Full,     // every value as the history holds it
     Rounded,  // numbers and totals to 3 decimals, proportions to 4
 };
@@ -16,10 +16,10 @@ enum class ExportPrecision {
 // The quoted header and one record per step 0..StepCount, each ending in
 // CR LF. Numbers always use a period, whatever the student's locale, so that
 // the comma stays unambiguous as the field separator.
-Result<std::string> exportText(const History& history, ExportPrecision precision);
+Result<std::string> savedRunText(const History& history, SavePrecision precision);
 
-// Writes the whole file in one piece: on failure the file at `path` keeps
+// Saves the run in one piece: on failure the file at `path` keeps
 // what it held before.
-Result<void> saveRunFile(const History& history, ExportPrecision precision, const std::string& path);
+Result<void> saveRunFile(const History& history, SavePrecision precision, const std::string& path);
 
 }  // namespace dalvo

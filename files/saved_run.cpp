@@ -1,4 +1,4 @@
-#include "files/data_export.h"
+#include "files/saved_run.h"
 
 #include <charconv>
 #include <cmath>
@@ -23,10 +23,10 @@ void appendStep(std::string& text, int step)
     text.append(buffer, end);
 }
 
-void appendValue(std::string& text, double value, ExportPrecision precision, int decimals)
+void appendValue(std::string& text, double value, SavePrecision precision, int decimals)
 {
     text += ',';
-    if (precision == ExportPrecision::Rounded)
+    if (precision == SavePrecision::Rounded)
         appendRounded(text, value, decimals);
     else
         text += formatGeneral(value, kPeriodNumbers);
@@ -43,7 +43,7 @@ bool stepIsFinite(const StepNumbers& step)
 
 }  // namespace
 
-Result<std::string> exportText(const History& history, ExportPrecision precision)
+Result<std::string> savedRunText(const History& history, SavePrecision precision)
 {
     const int lastStep = history.stepCount();
 
@@ -73,9 +73,9 @@ Result<std::string> exportText(const History& history, ExportPrecision precision
     return text;
 }
 
-Result<void> saveRunFile(const History& history, ExportPrecision precision, const std::string& path)
+Result<void> saveRunFile(const History& history, SavePrecision precision, const std::string& path)
 {
-    Result<std::string> text = exportText(history, precision);
+    Result<std::string> text = savedRunText(history, precision);
     if (!text)
         return text.error();
     return replaceFile(path, *text);

@@ -1,4 +1,4 @@
-#include "files/data_export.h"
+#include "files/saved_run.h"
 
 #include <gtest/gtest.h>
 
@@ -59,14 +59,14 @@ std::vector<std::string> csvFields(const std::string& record)
     return fields;
 }
 
-std::string exported(const History& history, ExportPrecision precision)
+std::string saved(const History& history, SavePrecision precision)
 {
-    Result<std::string> text = exportText(history, precision);
+    Result<std::string> text = savedRunText(history, precision);
     EXPECT_TRUE(text.ok()) << (text.ok() ? "" : text.error().message);
     return text.ok() ? *text : std::string();
 }
 
-TEST(DataExportTest, OneProjectionFromTheDefaultsWritesTheKnownFileInBothPrecisions)
+TEST(SavedRunTest, OneProjectionFromTheDefaultsWritesTheKnownFileInBothPrecisions)
 {
     DefaultRun run;
     run.project(1);
@@ -74,18 +74,18 @@ TEST(DataExportTest, OneProjectionFromTheDefaultsWritesTheKnownFileInBothPrecisi
         "\"Time\",\"age 0\",\"age 1\",\"age 2\",\"age 3\",\"Total\",\"age distribution 0,1,2,3\"\r\n"
         "0,10,0,0,0,10,1,0,0,0\r\n"
         "1,0,5,0,0,5,0,1,0,0\r\n";
-    EXPECT_EQ(exported(*run.history, ExportPrecision::Full), expected);
-    EXPECT_EQ(exported(*run.history, ExportPrecision::Rounded), expected);
+    EXPECT_EQ(saved(*run.history, SavePrecision::Full), expected);
+    EXPECT_EQ(saved(*run.history, SavePrecision::Rounded), expected);
 }
 
-TEST(DataExportTest, EveryStepFromZeroToStepCountGetsOneRecordOfTenFields)
+TEST(SavedRunTest, EveryStepFromZeroToStepCountGetsOneRecordOfTenFields)
 {
     for (int steps : {0, 1, 2, 7, kLastStep}) {
         DefaultRun run;
         run.project(steps);
         ASSERT_EQ(run.history->stepCount(), steps);
-        for (ExportPrecision precision : {ExportPrecision::Full, ExportPrecision::Rounded}) {
-            const std::vector<std::string> lines = crlfLines(exported(*run.history, precision));
+        for (SavePrecision precision : {SavePrecision::Full, SavePrecision::Rounded}) {
+            const std::vector<std::string> lines = crlfLines(saved(*run.history, precision));
             ASSERT_EQ(lines.size(), static_cast<std::size_t>(steps) + 2) << steps << " steps";
             const std::vector<std::string> header = csvFields(lines[0]);
             ASSERT_EQ(header.size(), 7u);
@@ -99,7 +99,7 @@ TEST(DataExportTest, EveryStepFromZeroToStepCountGetsOneRecordOfTenFields)
     }
 }
 
-TEST(DataExportTest, ValuesAreWrittenWithAPeriodAndRoundedInTheSecondFile)
+TEST(SavedRunTest, ValuesAreWrittenWithAPeriodAndRoundedInTheSecondFile)
 {
     struct Case {
         const char* name;
@@ -138,26 +138,26 @@ TEST(DataExportTest, ValuesAreWrittenWithAPeriodAndRoundedInTheSecondFile)
             DefaultRun run(NumberLocale{separator});
             startFrom(run, c.initial);
             run.project(1);
-            for (ExportPrecision precision : {ExportPrecision::Full, ExportPrecision::Rounded}) {
-                const std::vector<std::string> lines = crlfLines(exported(*run.history, precision));
+            for (SavePrecision precision : {SavePrecision::Full, SavePrecision::Rounded}) {
+                const std::vector<std::string> lines = crlfLines(saved(*run.history, precision));
                 ASSERT_GE(lines.size(), 2u) << c.name;
                 std::vector<std::string> fields = csvFields(lines[1]);
                 ASSERT_EQ(fields.size(), 10u) << c.name << " / locale " << separator << ": " << lines[1];
                 fields.erase(fields.begin());
-                EXPECT_EQ(fields, precision == ExportPrecision::Full ? c.full : c.rounded)
+                EXPECT_EQ(fields, precision == SavePrecision::Full ? c.full : c.rounded)
                     << c.name << " / locale " << separator
-                    << (precision == ExportPrecision::Full ? " / full" : " / rounded");
+                    << (precision == SavePrecision::Full ? " / full" : " / rounded");
             }
         }
     }
 }
 
-TEST(DataExportTest, ACommaLocaleRunStillWritesPeriodsAndTenColumns)
+TEST(SavedRunTest, ACommaLocaleRunStillWritesPeriodsAndTenColumns)
 {
     DefaultRun run(NumberLocale{","});
     run.project(4);
     ASSERT_EQ(shownFields(run.model, run.locale).now[2], "2,5") << "the run itself shows commas";
-    const std::string text = exported(*run.history, ExportPrecision::Full);
+    const std::string text = saved(*run.history, SavePrecision::Full);
     const std::vector<std::string> lines = crlfLines(text);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[4], "3,10,2.5,0,2.5,15,0.666666666666667,0.166666666666667,0,0.166666666666667");
@@ -165,7 +165,7 @@ TEST(DataExportTest, ACommaLocaleRunStillWritesPeriodsAndTenColumns)
         EXPECT_EQ(csvFields(lines[i]).size(), 10u) << lines[i];
 }
 
-TEST(DataExportTest, SavingReplacesTheFile)
+TEST(SavedRunTest, SavingReplacesTheFile)
 {
     ScratchFolder folder;
     const std::string path = folder.file("run.csv");
@@ -175,35 +175,35 @@ TEST(DataExportTest, SavingReplacesTheFile)
     shortRun.project(1);
 
     writeBytes(path, std::string(5000, 'x'));
-    ASSERT_TRUE(saveRunFile(*longRun.history, ExportPrecision::Full, path).ok());
-    EXPECT_EQ(readBytes(path), exported(*longRun.history, ExportPrecision::Full));
-    ASSERT_TRUE(saveRunFile(*shortRun.history, ExportPrecision::Full, path).ok());
-    EXPECT_EQ(readBytes(path), exported(*shortRun.history, ExportPrecision::Full));
+    ASSERT_TRUE(saveRunFile(*longRun.history, SavePrecision::Full, path).ok());
+    EXPECT_EQ(readBytes(path), saved(*longRun.history, SavePrecision::Full));
+    ASSERT_TRUE(saveRunFile(*shortRun.history, SavePrecision::Full, path).ok());
+    EXPECT_EQ(readBytes(path), saved(*shortRun.history, SavePrecision::Full));
 }
 
-TEST(DataExportTest, TheSamePathTwiceLeavesTheRoundedFile)
+TEST(SavedRunTest, TheSamePathTwiceLeavesTheRoundedFile)
 {
     ScratchFolder folder;
     const std::string path = folder.file("run.csv");
     DefaultRun run;
     run.project(4);
-    const std::string full = exported(*run.history, ExportPrecision::Full);
-    const std::string rounded = exported(*run.history, ExportPrecision::Rounded);
+    const std::string full = saved(*run.history, SavePrecision::Full);
+    const std::string rounded = saved(*run.history, SavePrecision::Rounded);
     ASSERT_NE(full, rounded);
-    ASSERT_TRUE(saveRunFile(*run.history, ExportPrecision::Full, path).ok());
+    ASSERT_TRUE(saveRunFile(*run.history, SavePrecision::Full, path).ok());
     EXPECT_EQ(readBytes(path), full);
-    ASSERT_TRUE(saveRunFile(*run.history, ExportPrecision::Rounded, path).ok());
+    ASSERT_TRUE(saveRunFile(*run.history, SavePrecision::Rounded, path).ok());
     EXPECT_EQ(readBytes(path), rounded);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"run.csv"});
 }
 
-TEST(DataExportTest, AFailedWriteNamesTheFileAndTheReason)
+TEST(SavedRunTest, AFailedWriteNamesTheFileAndTheReason)
 {
     ScratchFolder folder;
     DefaultRun run;
     run.project(2);
     const std::string path = folder.file("missing-folder/run.csv");
-    const Result<void> saved = saveRunFile(*run.history, ExportPrecision::Full, path);
+    const Result<void> saved = saveRunFile(*run.history, SavePrecision::Full, path);
     ASSERT_FALSE(saved.ok());
     EXPECT_NE(saved.error().message.find("\"" + path + "\" could not be written: there is no such folder"),
               std::string::npos)

@@ -1,4 +1,4 @@
-#include "files/batch_writer.h"
+#include "files/batch_formatter.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 namespace dalvo {
 namespace {
 
-TEST(BatchWriterTest, ResultNamesDropTheLastFourCharactersOfALongerName)
+TEST(BatchFormatterTest, ResultNamesDropTheLastFourCharactersOfALongerName)
 {
     struct Case {
         const char* name;
@@ -34,7 +34,7 @@ TEST(BatchWriterTest, ResultNamesDropTheLastFourCharactersOfALongerName)
     }
 }
 
-TEST(BatchWriterTest, EachNumberIsPrintedBetweenASignPlaceAndABlank)
+TEST(BatchFormatterTest, EachNumberIsPrintedBetweenASignPlaceAndABlank)
 {
     struct Case {
         const char* name;
@@ -57,7 +57,7 @@ TEST(BatchWriterTest, EachNumberIsPrintedBetweenASignPlaceAndABlank)
     }
 }
 
-TEST(BatchWriterTest, TheAgeStructureLineRoundsNumbersToTwoAndTheGrowthRateToFour)
+TEST(BatchFormatterTest, TheAgeStructureLineRoundsNumbersToTwoAndTheGrowthRateToFour)
 {
     ProjectedSteps steps;
     steps.classes = 3;
@@ -73,7 +73,7 @@ TEST(BatchWriterTest, TheAgeStructureLineRoundsNumbersToTwoAndTheGrowthRateToFou
 
 // Steps built by hand may promise more lines than they hold values for:
 // the writer shows only the steps it can fill, never reading past them.
-TEST(BatchWriterTest, OnlyStepsWithValuesArePrinted)
+TEST(BatchFormatterTest, OnlyStepsWithValuesArePrinted)
 {
     struct Case {
         const char* name;
