@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/lenient_read.h"
+#include "model/matrix_grid.h"
 #include "ui/common/assets.h"
 #include "ui/common/bracket_lines.h"
 #include "ui/common/control_sheet.h"
@@ -55,19 +56,17 @@ ControlSheet makeSheet()
 
     // Only the fecundities and survival rates are typed; Tab passes over the
     // zeros of the matrix.
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            const int index = 4 * r + c;
-            const bool editable = isEditableCell(index);
-            add({.role = QStringLiteral("matrixCell%1").arg(index),
-                 .objectName = QStringLiteral("m1(%1)").arg(index),
-                 .kind = editable ? ControlKind::EditableField : ControlKind::ReadOnlyField,
-                 .twips = {kColumnX[c], kRowY[r], kCellWidth, kCellHeight},
-                 .font = {14.4, true},
-                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Matrix row %1, column %2"),
-                 .textArguments = {r + 1, c + 1},
-                 .tabStop = editable});
-        }
+    for (MatrixCell cell : gridCells()) {
+        const bool editable = isEditableCell(cell.index());
+        add({.role = QStringLiteral("matrixCell%1").arg(cell.index()),
+             .objectName = QStringLiteral("m1(%1)").arg(cell.index()),
+             .kind = editable ? ControlKind::EditableField : ControlKind::ReadOnlyField,
+             .twips = {kColumnX[cell.column], kRowY[cell.row], kCellWidth, kCellHeight},
+             .font = {14.4, true},
+             .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::NewRunEditor", "Matrix row %1, column %2"),
+             .textArguments = {cell.row + 1, cell.column + 1},
+             .tabStop = editable});
+    }
     for (int i = 0; i < 4; ++i)
         add({.role = QStringLiteral("initialCell%1").arg(i),
              .objectName = QStringLiteral("n0(%1)").arg(i),
@@ -179,10 +178,11 @@ void NewRunEditor::buildMessageRow(const ControlSet& controls)
 void NewRunEditor::buildGrid(const ControlSet& controls)
 {
     const EditorTexts design = designTexts(locale_);
-    for (int index = 0; index < 16; ++index) {
+    for (MatrixCell place : gridCells()) {
+        const int index = place.index();
         QLineEdit* cell = controls.get<QLineEdit>(QStringLiteral("matrixCell%1").arg(index));
         if (isEditableCell(index)) {
-            setTextColour(cell, index < 4 ? colours::red : colours::blue);
+            setTextColour(cell, place.isFecundity() ? colours::red : colours::blue);
             fitWhileTyping(cell);
         } else {
             setBackground(cell, colours::lightGrey);
