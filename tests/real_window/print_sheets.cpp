@@ -14,11 +14,11 @@ namespace {
 void print(QTextStream& out, const dalvo::ui::ControlSheet& sheet)
 {
     out << "window " << sheet.windowName << ' ' << sheet.twips.width() << ' ' << sheet.twips.height() << '\n';
-    for (const dalvo::ui::ControlSpec& spec : sheet.controls) {
-        QRect place = spec.twips;
-        for (QString parent = spec.parentRole; !parent.isEmpty(); parent = sheet[parent].parentRole)
+    for (const dalvo::ui::ControlEntry& declared : sheet.controls) {
+        QRect place = declared.twips;
+        for (QString parent = declared.parentRole; !parent.isEmpty(); parent = sheet[parent].parentRole)
             place.translate(sheet[parent].twips.topLeft());
-        out << "control " << sheet.windowName << ' ' << spec.objectName << ' ' << place.x() << ' '
+        out << "control " << sheet.windowName << ' ' << declared.objectName << ' ' << place.x() << ' '
             << place.y() << ' ' << place.width() << ' ' << place.height() << '\n';
     }
 }

@@ -126,9 +126,9 @@ inline int inkWidth(const QImage& image, int left, int right, int top, int botto
 // the buttons are bold.
 inline void expectTimesTwelve(const QWidget& window, const ui::ControlSheet& sheet)
 {
-    for (const ui::ControlSpec& spec : sheet.controls) {
-        SCOPED_TRACE(spec.objectName.toStdString());
-        const QWidget* widget = window.findChild<QWidget*>(spec.objectName);
+    for (const ui::ControlEntry& declared : sheet.controls) {
+        SCOPED_TRACE(declared.objectName.toStdString());
+        const QWidget* widget = window.findChild<QWidget*>(declared.objectName);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->font().family(), "Times New Roman");
         EXPECT_EQ(widget->font().pointSizeF(), 12);

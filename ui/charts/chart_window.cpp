@@ -23,7 +23,7 @@ bool offersLogScale(ChartDescription (*chart)(const History&, const ChartInputs&
     return chart == &populationSizeChart || chart == &ageStructureChart || chart == &graphAgeStructureChart;
 }
 
-ControlSpec button(const char* role, const char* name, const char* caption, int left, int width)
+ControlEntry button(const char* role, const char* name, const char* caption, int left, int width)
 {
     return {.role = role,
             .objectName = name,

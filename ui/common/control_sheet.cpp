@@ -48,9 +48,9 @@ void WrappingButton::paintEvent(QPaintEvent*)
                          text(), QPalette::ButtonText);
 }
 
-QWidget* makeWidget(const ControlSpec& spec, const QString& caption, QWidget* parent)
+QWidget* makeWidget(const ControlEntry& declared, const QString& caption, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (declared.kind) {
         case ControlKind::Button: {
             auto* button = new WrappingButton(caption, parent);
             // Enter presses the focused button, as students know it from other
@@ -71,9 +71,9 @@ QWidget* makeWidget(const ControlSpec& spec, const QString& caption, QWidget* pa
         case ControlKind::EditableField: {
             auto* field = new QLineEdit(parent);
             field->setAlignment(Qt::AlignCenter);
-            if (spec.kind == ControlKind::ReadOnlyField)
+            if (declared.kind == ControlKind::ReadOnlyField)
                 field->setReadOnly(true);
-            field->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            field->setFocusPolicy(declared.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
             setBackground(field, Qt::white);
             return field;
         }
@@ -141,11 +141,11 @@ QFont fontOf(const SheetFont& font)
     return made;
 }
 
-const ControlSpec& ControlSheet::operator[](const QString& role) const
+const ControlEntry& ControlSheet::operator[](const QString& role) const
 {
-    for (const ControlSpec& spec : controls)
-        if (spec.role == role)
-            return spec;
+    for (const ControlEntry& declared : controls)
+        if (declared.role == role)
+            return declared;
     qFatal("No control %s on the sheet of %s", qPrintable(role), qPrintable(windowName));
 }
 
@@ -159,27 +159,27 @@ QString ControlSheet::text(const char* source, const QList<int>& arguments) cons
     return translated;
 }
 
-QString ControlSheet::spokenName(const ControlSpec& spec) const
+QString ControlSheet::spokenName(const ControlEntry& declared) const
 {
-    if (spec.accessibleName)
-        return text(spec.accessibleName, spec.textArguments);
+    if (declared.accessibleName)
+        return text(declared.accessibleName, declared.textArguments);
     QString caption;
-    switch (spec.kind) {
+    switch (declared.kind) {
         case ControlKind::Label:
         case ControlKind::Frame:
             return {};
         case ControlKind::Button:
         case ControlKind::CheckBox:
-            caption = withoutMnemonic(text(spec.caption, spec.textArguments));
+            caption = withoutMnemonic(text(declared.caption, declared.textArguments));
             break;
         case ControlKind::ClickableLabel:
-            caption = plainText(text(spec.caption, spec.textArguments));
+            caption = plainText(text(declared.caption, declared.textArguments));
             break;
         default:
             break;
     }
     caption = caption.trimmed();
-    return caption.isEmpty() ? text(spec.toolTip) : caption;
+    return caption.isEmpty() ? text(declared.toolTip) : caption;
 }
 
 class ControlBuilder {
@@ -202,40 +202,40 @@ ControlSet buildControls(QWidget* window, const ControlSheet& sheet, const OwnCo
 {
     window->setObjectName(sheet.windowName);
     ControlSet built;
-    for (const ControlSpec& spec : sheet.controls) {
-        QWidget* parent = spec.parentRole.isEmpty() ? window : built[spec.parentRole];
-        const QString caption = sheet.text(spec.caption, spec.textArguments);
+    for (const ControlEntry& declared : sheet.controls) {
+        QWidget* parent = declared.parentRole.isEmpty() ? window : built[declared.parentRole];
+        const QString caption = sheet.text(declared.caption, declared.textArguments);
         QWidget* widget = nullptr;
-        if (spec.kind == ControlKind::Own) {
-            widget = own.at(spec.role)(parent);
+        if (declared.kind == ControlKind::Own) {
+            widget = own.at(declared.role)(parent);
             if (widget->parentWidget() != parent)
                 widget->setParent(parent);
             nameHeadings(widget);
         } else {
-            widget = makeWidget(spec, caption, parent);
+            widget = makeWidget(declared, caption, parent);
         }
-        widget->setObjectName(spec.objectName);
-        if (!spec.twips.isEmpty())
+        widget->setObjectName(declared.objectName);
+        if (!declared.twips.isEmpty())
             widget->setGeometry(
-                twipRect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height()));
-        if (spec.font.pointSize > 0)
-            widget->setFont(fontOf(spec.font));
-        if (spec.toolTip)
-            widget->setToolTip(sheet.text(spec.toolTip));
-        if (const QString name = sheet.spokenName(spec); !name.isEmpty())
+                twipRect(declared.twips.x(), declared.twips.y(), declared.twips.width(), declared.twips.height()));
+        if (declared.font.pointSize > 0)
+            widget->setFont(fontOf(declared.font));
+        if (declared.toolTip)
+            widget->setToolTip(sheet.text(declared.toolTip));
+        if (const QString name = sheet.spokenName(declared); !name.isEmpty())
             widget->setAccessibleName(name);
-        if (!spec.shortcut.isEmpty()) {
+        if (!declared.shortcut.isEmpty()) {
             auto* button = qobject_cast<QAbstractButton*>(widget);
             Q_ASSERT(button);
-            auto* shortcut = new QShortcut(spec.shortcut, window);
+            auto* shortcut = new QShortcut(declared.shortcut, window);
             QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
         }
-        ControlBuilder::add(built, spec.role, widget);
+        ControlBuilder::add(built, declared.role, widget);
     }
     return built;
 }
 
-ControlSpec buttonSpec(const char* role, const char* objectName, const char* caption, QRect twips)
+ControlEntry usualButton(const char* role, const char* objectName, const char* caption, QRect twips)
 {
     return {.role = role,
             .objectName = objectName,

@@ -51,7 +51,7 @@ struct SheetFont {
 
 QFont fontOf(const SheetFont& font);
 
-struct ControlSpec {
+struct ControlEntry {
     // The window's own name for the control.
     QString role;
     // The name tests and accessibility tools have always found it by.
@@ -84,20 +84,20 @@ struct ControlSheet {
     QString windowName;
     // The client area in twips.
     QSize twips;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlEntry> controls;
 
-    const ControlSpec& operator[](const QString& role) const;
+    const ControlEntry& operator[](const QString& role) const;
     // A source text of this sheet as the student reads it.
     QString text(const char* source, const QList<int>& arguments = {}) const;
     // What a screen reader calls the control: its declared accessible name,
     // else the caption a sighted student reads on a button, check box or
     // clickable label, else its tooltip. Plain text labels and frames get
     // none, so that Qt reads out their current text, which may change.
-    QString spokenName(const ControlSpec& spec) const;
+    QString spokenName(const ControlEntry& declared) const;
 };
 
 // A push button in the buttons' usual font, 12 point bold.
-ControlSpec buttonSpec(const char* role, const char* objectName, const char* caption, QRect twips);
+ControlEntry usualButton(const char* role, const char* objectName, const char* caption, QRect twips);
 
 // The caption as a screen reader should say it: "&&" stays one '&', any
 // other '&' marks a mnemonic and goes.

@@ -31,7 +31,7 @@ ControlSheet makeSheet()
 {
     ControlSheet sheet{
         .context = "dalvo::ui::NewRunEditor", .windowName = QStringLiteral("dalvo3"), .twips = {6754, 5478}};
-    auto add = [&sheet](ControlSpec spec) { sheet.controls.push_back(std::move(spec)); };
+    auto add = [&sheet](ControlEntry declared) { sheet.controls.push_back(std::move(declared)); };
 
     // The motto needs a font with traditional Chinese characters.
     add({.role = "motto",

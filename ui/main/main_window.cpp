@@ -61,7 +61,7 @@ QString guideNotice()
         "Graph: from step 4 on");
 }
 
-ControlSpec actionButton(const char* role, const char* name, const char* caption, const char* toolTip,
+ControlEntry actionButton(const char* role, const char* name, const char* caption, const char* toolTip,
                          QRect twips)
 {
     return {.role = role,
@@ -78,7 +78,7 @@ ControlSheet makeSheet()
 {
     ControlSheet sheet{
         .context = "dalvo::ui::MainWindow", .windowName = QStringLiteral("frmForm1"), .twips = {10200, 7452}};
-    auto add = [&sheet](ControlSpec spec) { sheet.controls.push_back(std::move(spec)); };
+    auto add = [&sheet](ControlEntry declared) { sheet.controls.push_back(std::move(declared)); };
 
     add({.role = "titleLabel",
          .objectName = "Label4",

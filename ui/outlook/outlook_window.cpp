@@ -46,17 +46,17 @@ void setCell(QTableWidget* grid, int row, int column, const QString& text)
     grid->setItem(row, column, item);
 }
 
-ControlSpec sentence(const char* role, int y, int height)
+ControlEntry sentence(const char* role, int y, int height)
 {
     return {.role = role, .objectName = role, .twips = {240, y, 9720, height}, .font = {11}};
 }
 
-ControlSpec caption(const char* role, const char* text, QRect twips)
+ControlEntry caption(const char* role, const char* text, QRect twips)
 {
     return {.role = role, .objectName = role, .caption = text, .twips = twips, .font = {11}};
 }
 
-ControlSpec grid(const char* role, const char* accessibleName, QRect twips)
+ControlEntry grid(const char* role, const char* accessibleName, QRect twips)
 {
     return {.role = role,
             .objectName = role,
@@ -66,7 +66,7 @@ ControlSpec grid(const char* role, const char* accessibleName, QRect twips)
             .accessibleName = accessibleName};
 }
 
-ControlSpec button(const char* role, const char* name, const char* text, const char* toolTip, int x,
+ControlEntry button(const char* role, const char* name, const char* text, const char* toolTip, int x,
                    QKeySequence shortcut = {})
 {
     return {.role = role,

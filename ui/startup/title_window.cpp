@@ -19,7 +19,7 @@ namespace {
 
 // Even indices say "Leslie", odd ones "Dalvo"; the words grow with the
 // index, and one at a time is shown.
-ControlSpec word(int index, const char* caption, QRect twips, double pointSize, bool italic)
+ControlEntry word(int index, const char* caption, QRect twips, double pointSize, bool italic)
 {
     QStringList otherWords;
     for (int other = 0; other < kTitleWordCount; ++other)

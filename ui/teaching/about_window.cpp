@@ -86,7 +86,7 @@ const ControlSheet& AboutWindow::sheet()
             {
                 textLabel("usageLabel", "Label2", {360, 480, 9012, 1092}),
                 [] {
-                    ControlSpec protection = textLabel("protectionLabel", "Label3", {360, 1680, 8892, 732});
+                    ControlEntry protection = textLabel("protectionLabel", "Label3", {360, 1680, 8892, 732});
                     protection.font.bold = true;
                     return protection;
                 }(),
@@ -97,7 +97,7 @@ const ControlSheet& AboutWindow::sheet()
                         QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "Picture of an insect"),
                         {7560, 3720, 1656, 2172}),
                 textLabel("newVersionLabel", "Label6", {360, 4680, 6612, 1932}),
-                buttonSpec("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "OK"),
+                usualButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::AboutWindow", "OK"),
                              {7800, 6120, 1215, 495}),
             },
     };

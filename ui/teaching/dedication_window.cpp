@@ -23,7 +23,7 @@ const ControlSheet& DedicationWindow::sheet()
              .kind = ControlKind::Frame,
              .twips = {360, 240, 6132, 6972}},
             [] {
-                ControlSpec landscape =
+                ControlEntry landscape =
                     picture("picture", "Picture2",
                             QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "Picture of a landscape"),
                             {0, 120, 6048, 6708});
@@ -31,8 +31,8 @@ const ControlSheet& DedicationWindow::sheet()
                 return landscape;
             }(),
             [] {
-                ControlSpec farewell =
-                    buttonSpec("farewellButton", "Command1",
+                ControlEntry farewell =
+                    usualButton("farewellButton", "Command1",
                                  QT_TRANSLATE_NOOP("dalvo::ui::DedicationWindow", "God rest his soul"),
                                  {1320, 7320, 4575, 495});
                 farewell.font.pointSize = 14.4;

@@ -11,12 +11,12 @@ namespace {
 
 // From the top of the window down: the two-line "Print" entry comes before
 // "Quit", so the last line of the page is the way out.
-ControlSpec line(int index, QRect twips)
+ControlEntry line(int index, QRect twips)
 {
     const QByteArray role = "line" + QByteArray::number(index);
-    ControlSpec spec = textLabel(role.constData(), "", twips);
-    spec.objectName = QStringLiteral("Label1(%1)").arg(index);
-    return spec;
+    ControlEntry declared = textLabel(role.constData(), "", twips);
+    declared.objectName = QStringLiteral("Label1(%1)").arg(index);
+    return declared;
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ const ControlSheet& HowToWindow::sheet()
                 line(5, {240, 2880, 6255, 375}),
                 line(7, {600, 3240, 5535, 615}),
                 line(6, {240, 3960, 6255, 375}),
-                buttonSpec("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::HowToWindow", "OK"),
+                usualButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::HowToWindow", "OK"),
                              {2880, 4920, 1215, 495}),
             },
     };

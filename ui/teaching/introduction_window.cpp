@@ -70,10 +70,10 @@ const ControlSheet& IntroductionWindow::sheet()
                  .twips = {240, 120, 7215, 5295},
                  .font = {12, true},
                  .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "Introduction text")},
-                buttonSpec("referencesButton", "Command2",
+                usualButton("referencesButton", "Command2",
                              QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "References"),
                              {1800, 5520, 1695, 495}),
-                buttonSpec("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "OK"),
+                usualButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::IntroductionWindow", "OK"),
                              {4560, 5520, 1215, 495}),
             },
     };

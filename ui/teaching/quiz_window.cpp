@@ -24,7 +24,7 @@ const ControlSheet& QuizWindow::sheet()
             {
                 picture("picture", "Image1", QT_TRANSLATE_NOOP("dalvo::ui::QuizWindow", "Quiz questions"),
                         {480, 240, 5700, 4200}),
-                buttonSpec("goBackButton", "Command1",
+                usualButton("goBackButton", "Command1",
                              QT_TRANSLATE_NOOP("dalvo::ui::QuizWindow", "Back to the mainform"),
                              {3600, 6960, 3015, 495}),
             },

@@ -70,7 +70,7 @@ const ControlSheet& ReferencesWindow::sheet()
                  .kind = ControlKind::ClickableLabel,
                  .twips = {240, 600, 8295, 4830},
                  .font = {12}},
-                buttonSpec("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::ReferencesWindow", "OK"),
+                usualButton("okButton", "Command1", QT_TRANSLATE_NOOP("dalvo::ui::ReferencesWindow", "OK"),
                              {3960, 5520, 855, 495}),
             },
     };

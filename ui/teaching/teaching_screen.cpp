@@ -18,12 +18,12 @@ void setUpScreen(QWidget* screen, const QString& caption, int widthTwips, int he
     setBackground(screen, background);
 }
 
-ControlSpec textLabel(const char* role, const char* name, QRect twips, const char* caption)
+ControlEntry textLabel(const char* role, const char* name, QRect twips, const char* caption)
 {
     return {.role = role, .objectName = name, .caption = caption, .twips = twips, .font = {12}};
 }
 
-ControlSpec picture(const char* role, const char* name, const char* accessibleName, QRect twips)
+ControlEntry picture(const char* role, const char* name, const char* accessibleName, QRect twips)
 {
     return {.role = role,
             .objectName = name,

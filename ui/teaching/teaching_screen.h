@@ -21,9 +21,9 @@ void setUpScreen(QWidget* screen, const QString& caption, int widthTwips, int he
 
 // The controls of these screens: labels of plain text wrapped inside their
 // box in 12-point Times and pictures waiting for showPicture(); their buttons
-// are the usual buttonSpec().
-ControlSpec textLabel(const char* role, const char* name, QRect twips, const char* caption = nullptr);
-ControlSpec picture(const char* role, const char* name, const char* accessibleName, QRect twips);
+// are the usual usualButton().
+ControlEntry textLabel(const char* role, const char* name, QRect twips, const char* caption = nullptr);
+ControlEntry picture(const char* role, const char* name, const char* accessibleName, QRect twips);
 
 // Gives a text label of a sheet its text and alignment. Plain text: a "<" in
 // a reference must never turn the list into markup.

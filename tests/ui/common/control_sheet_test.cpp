@@ -100,15 +100,15 @@ QRect pixels(const QRect& twips)
 }
 
 // The control's place in twips on the window itself.
-QRect onWindow(const ControlSheet& sheet, const ControlSpec& spec)
+QRect onWindow(const ControlSheet& sheet, const ControlEntry& declared)
 {
-    QRect place = spec.twips;
-    for (QString parent = spec.parentRole; !parent.isEmpty(); parent = sheet[parent].parentRole)
+    QRect place = declared.twips;
+    for (QString parent = declared.parentRole; !parent.isEmpty(); parent = sheet[parent].parentRole)
         place.translate(sheet[parent].twips.topLeft());
     return place;
 }
 
-bool holds(const ControlSheet& sheet, const ControlSpec& outer, const ControlSpec& inner)
+bool holds(const ControlSheet& sheet, const ControlEntry& outer, const ControlEntry& inner)
 {
     for (QString parent = inner.parentRole; !parent.isEmpty(); parent = sheet[parent].parentRole)
         if (parent == outer.role)
@@ -116,9 +116,9 @@ bool holds(const ControlSheet& sheet, const ControlSpec& outer, const ControlSpe
     return false;
 }
 
-QSize parentSize(const ControlSheet& sheet, const ControlSpec& spec)
+QSize parentSize(const ControlSheet& sheet, const ControlEntry& declared)
 {
-    return spec.parentRole.isEmpty() ? sheet.twips : sheet[spec.parentRole].twips.size();
+    return declared.parentRole.isEmpty() ? sheet.twips : sheet[declared.parentRole].twips.size();
 }
 
 // What the text needs at the control's font inside the room the control
@@ -188,11 +188,11 @@ protected:
 TEST_F(ControlSheetTest, EveryControlLiesInsideItsWindowOrFrame)
 {
     for (const Window& window : windows()) {
-        for (const ControlSpec& spec : window.sheet.controls) {
-            SCOPED_TRACE(QStringLiteral("%1: %2").arg(window.name, spec.role).toStdString());
-            EXPECT_TRUE(spec.twips.isEmpty() ||
-                        QRect(QPoint(0, 0), parentSize(window.sheet, spec)).contains(spec.twips))
-                << "at " << spec.twips.x() << ", " << spec.twips.y();
+        for (const ControlEntry& declared : window.sheet.controls) {
+            SCOPED_TRACE(QStringLiteral("%1: %2").arg(window.name, declared.role).toStdString());
+            EXPECT_TRUE(declared.twips.isEmpty() ||
+                        QRect(QPoint(0, 0), parentSize(window.sheet, declared)).contains(declared.twips))
+                << "at " << declared.twips.x() << ", " << declared.twips.y();
         }
     }
 }
@@ -203,8 +203,8 @@ TEST_F(ControlSheetTest, NoTwoControlsOverlapUnlessOneHoldsTheOther)
         const ControlSheet& sheet = window.sheet;
         for (std::size_t i = 0; i < sheet.controls.size(); ++i) {
             for (std::size_t j = i + 1; j < sheet.controls.size(); ++j) {
-                const ControlSpec& a = sheet.controls[i];
-                const ControlSpec& b = sheet.controls[j];
+                const ControlEntry& a = sheet.controls[i];
+                const ControlEntry& b = sheet.controls[j];
                 // Lines drawn over a whole frame or window, and controls shown
                 // in turn at the same place, may share it.
                 if (a.twips.isEmpty() || b.twips.isEmpty() || a.takesTurnsWith.contains(b.role) ||
@@ -231,22 +231,22 @@ TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         EXPECT_EQ(window->objectName(), entry.sheet.windowName);
         EXPECT_EQ(window->size(), twipSize(entry.sheet.twips.width(), entry.sheet.twips.height()));
-        for (const ControlSpec& spec : entry.sheet.controls) {
-            SCOPED_TRACE(spec.role.toStdString());
-            const auto found = window->findChildren<QWidget*>(spec.objectName);
-            ASSERT_EQ(found.size(), 1) << spec.objectName.toStdString();
+        for (const ControlEntry& declared : entry.sheet.controls) {
+            SCOPED_TRACE(declared.role.toStdString());
+            const auto found = window->findChildren<QWidget*>(declared.objectName);
+            ASSERT_EQ(found.size(), 1) << declared.objectName.toStdString();
             const QWidget* control = found.front();
             const QWidget* parent =
-                spec.parentRole.isEmpty()
+                declared.parentRole.isEmpty()
                     ? window.get()
-                    : window->findChild<QWidget*>(entry.sheet[spec.parentRole].objectName);
+                    : window->findChild<QWidget*>(entry.sheet[declared.parentRole].objectName);
             EXPECT_EQ(control->parentWidget(), parent);
             // A picture is shown at its own size, placed by its window
             // within the room the sheet gives it.
-            if (spec.kind == ControlKind::Picture)
+            if (declared.kind == ControlKind::Picture)
                 EXPECT_TRUE(parent->rect().contains(control->geometry()));
             else
-                EXPECT_EQ(control->geometry(), spec.twips.isEmpty() ? parent->rect() : pixels(spec.twips));
+                EXPECT_EQ(control->geometry(), declared.twips.isEmpty() ? parent->rect() : pixels(declared.twips));
             const QString problem = textOverflow(*control);
             EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
         }
