@@ -1,7 +1,9 @@
 // Dalvo-Leslie Matrix: a teaching program for Leslie-matrix population projection.
 #include <QApplication>
+#include <QLocale>
 
 #include "app/program_windows.h"
+#include "app/translations.h"
 #include "ui/common/assets.h"
 #include "ui/common/settings_of_this_run.h"
 
@@ -10,6 +12,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dalvo-Leslie Matrix"));
     QApplication::setWindowIcon(dalvo::ui::applicationIcon());
+    // The system's languages in order of preference: LANGUAGE, then LANG.
+    dalvo::app::installTranslations(QLocale::system(), application);
     // Windows are hidden and shown as the student moves between them; the
     // program ends only through its own ways out.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -75,6 +75,7 @@ render_svg     "$src/light_bulb.svg"    "$here/light_bulb.png"    41 41
 render_svg     "$src/app_icon.svg"      "$here/app_icon.png"      64 64
 render_svg     "$src/app_icon.svg"      "$here/app_icon_256.png" 256 256
 render_mvg     "$src/quiz_picture.mvg"  "$here/quiz_picture.png"
+render_mvg     "$src/quiz_picture_de.mvg" "$here/quiz_picture_de.png"
 render_svg     "$src/insect.svg"        "$here/insect.png"       136 180
 render_svg     "$src/landscape.svg"     "$here/landscape.png"    504 559
 echo "Done."

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "presentation/source_text.h"
+
 namespace dalvo {
 
 namespace {
@@ -94,7 +96,8 @@ template <typename ValueAt>
 ChartDescription timeSeriesChart(const ChartInputs& inputs, std::string title, std::string valueTitle, int count,
                                  ValueScale scale, ValueAt valueAt)
 {
-    ChartDescription chart = chartWithTitles(inputs, std::move(title), "time", std::move(valueTitle));
+    ChartDescription chart = chartWithTitles(
+        inputs, std::move(title), sourceText("dalvo::ChartDescription", "time"), std::move(valueTitle));
     chart.memory.looks[0] = kAgeLooks[0];
     chart.series.push_back(seriesAlongTime(chart.memory.names[0], kAgeLooks[0], count, scale, valueAt));
     return chart;
@@ -111,8 +114,11 @@ ChartDescription ageChart(const History& history, const ChartInputs& inputs, Age
 {
     const bool distribution = which == AgeChart::Distribution;
     ChartDescription chart =
-        distribution ? chartWithTitles(inputs, "Age distribution", "Time", "Proportion")
-                     : chartWithTitles(inputs, "Age structure", "time", "N(t)");
+        distribution ? chartWithTitles(inputs, sourceText("dalvo::ChartDescription", "Age distribution"),
+                                       sourceText("dalvo::ChartDescription", "Time"),
+                                       sourceText("dalvo::ChartDescription", "Proportion"))
+                     : chartWithTitles(inputs, sourceText("dalvo::ChartDescription", "Age structure"),
+                                       sourceText("dalvo::ChartDescription", "time"), "N(t)");
     chart.legend = true;
     if (which != AgeChart::Graph)
         chart.memory.looks = kAgeLooks;
@@ -149,17 +155,18 @@ Colour ageColour(int age)
 ChartDescription populationSizeChart(const History& history, const ChartInputs& inputs)
 {
     const ValueScale scale = valueScaleOf(inputs);
-    ChartDescription chart = timeSeriesChart(inputs, "Total population size", "N(t)", history.stepCount() + 1, scale,
-                                             [&](int t) { return history.step(t).total; });
+    ChartDescription chart =
+        timeSeriesChart(inputs, sourceText("dalvo::ChartDescription", "Total population size"), "N(t)",
+                        history.stepCount() + 1, scale, [&](int t) { return history.step(t).total; });
     fitAxes(chart, scale);
     return chart;
 }
 
 ChartDescription growthRateChart(const History& history, const ChartInputs& inputs)
 {
-    ChartDescription chart =
-        timeSeriesChart(inputs, "Growth rate", "N(t+1)/N(t)", history.stepCount(), ValueScale::Linear,
-                        [&](int k) { return static_cast<double>(history.growthRate(k)); });
+    ChartDescription chart = timeSeriesChart(
+        inputs, sourceText("dalvo::ChartDescription", "Growth rate"), "N(t+1)/N(t)", history.stepCount(),
+        ValueScale::Linear, [&](int k) { return static_cast<double>(history.growthRate(k)); });
     // With λ = 0 the population dies out and no rate settles anywhere.
     if (inputs.outlook && inputs.outlook->lambda > 0.0 && std::isfinite(inputs.outlook->lambda)) {
         const double lambda = inputs.outlook->lambda;
@@ -169,8 +176,11 @@ ChartDescription growthRateChart(const History& history, const ChartInputs& inpu
         if (inputs.outlook->settles())
             chart.guides.push_back({lambda, kGuideGrey, "λ = %1", shown, {}});
         else
-            chart.guides.push_back({lambda, kGuideGrey, "λ = %1 on average: the rate cycles with period %2 and never settles",
-                                    shown, std::to_string(inputs.outlook->period.value_or(0))});
+            chart.guides.push_back(
+                {lambda, kGuideGrey,
+                 sourceText("dalvo::ChartDescription",
+                            "λ = %1 on average: the rate cycles with period %2 and never settles"),
+                 shown, std::to_string(inputs.outlook->period.value_or(0))});
     }
     fitAxes(chart, ValueScale::Linear, kLeastRateShare);
     return chart;
@@ -178,8 +188,9 @@ ChartDescription growthRateChart(const History& history, const ChartInputs& inpu
 
 ChartDescription changeRateChart(const History& history, const ChartInputs& inputs)
 {
-    ChartDescription chart = timeSeriesChart(inputs, "Change rate dN(t)", "dN(t)", history.stepCount(),
-                                             ValueScale::Linear, [&](int k) { return history.change(k); });
+    ChartDescription chart =
+        timeSeriesChart(inputs, sourceText("dalvo::ChartDescription", "Change rate dN(t)"), "dN(t)",
+                        history.stepCount(), ValueScale::Linear, [&](int k) { return history.change(k); });
     fitAxes(chart, ValueScale::Linear);
     return chart;
 }
@@ -201,6 +212,12 @@ ChartDescription graphAgeStructureChart(const History& history, const ChartInput
 
 std::string ageLabel(int ageClass)
 {
+    // The legend names the four classes with these, each translated whole.
+    static constexpr std::array<const char*, kAgeClasses> kLegendNames = {
+        sourceText("dalvo::ChartDescription", "age  0"), sourceText("dalvo::ChartDescription", "age  1"),
+        sourceText("dalvo::ChartDescription", "age  2"), sourceText("dalvo::ChartDescription", "age  3")};
+    if (ageClass >= 0 && ageClass < kAgeClasses)
+        return kLegendNames[static_cast<std::size_t>(ageClass)];
     return std::string("age ") + (ageClass >= 0 ? " " : "") + formatGeneral(ageClass, kPeriodNumbers);
 }
 

@@ -9,6 +9,7 @@
 #include "model/history.h"
 #include "model/long_term_outlook.h"
 #include "model/number_text.h"
+#include "presentation/source_text.h"
 
 namespace dalvo {
 
@@ -72,11 +73,14 @@ struct GuideLine {
 // last had, and the distribution chart keeps the names.
 struct ChartMemory {
     std::array<SeriesLook, kAgeClasses> looks{};
-    std::array<std::string, kAgeClasses> names = {"column 1", "column 3", "column 5", "column 7"};
+    std::array<std::string, kAgeClasses> names = {
+        sourceText("dalvo::ChartDescription", "column 1"), sourceText("dalvo::ChartDescription", "column 3"),
+        sourceText("dalvo::ChartDescription", "column 5"), sourceText("dalvo::ChartDescription", "column 7")};
     bool operator==(const ChartMemory&) const = default;
 };
 
-// Texts are the program's English source texts; the window translates them.
+// Texts are the program's English source texts; the window translates them in
+// the context "dalvo::ChartDescription".
 struct ChartDescription {
     std::string title;
     bool legend = false;

@@ -48,7 +48,7 @@ QFont titleFont()
 // The description's texts are the program's own source texts.
 QString translated(const std::string& text)
 {
-    return QCoreApplication::translate("dalvo::ui::ChartWindow", text.c_str());
+    return QCoreApplication::translate("dalvo::ChartDescription", text.c_str());
 }
 
 }  // namespace

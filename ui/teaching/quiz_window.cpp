@@ -40,7 +40,9 @@ QuizWindow::QuizWindow(QWidget* parent) : SecondaryWindow(parent)
     // Shown at its own size, never stretched, so the questions stay sharp.
     picture_ = controls.get<QLabel>(QStringLiteral("picture"));
     const PictureSize size =
-        showPicture(picture_, QStringLiteral("quiz_picture.png"), kPictureSize, PictureFit::OwnSize);
+        showPicture(picture_,
+                    //: The picture of the questions in this language, one of the program's assets.
+                    tr("quiz_picture.png"), kPictureSize, PictureFit::OwnSize);
     picture_->resize(size.width, size.height);
 
     goBackButton_ = leaveBy(controls.get<QPushButton>(QStringLiteral("goBackButton")), Pointer::Arrow, this,

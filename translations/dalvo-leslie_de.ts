@@ -1,0 +1,1088 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Dalvo-Leslie Matrix</source>
+        <translation>Dalvo-Leslie Matrix</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ChartDescription</name>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Age distribution</source>
+        <translation>Altersverteilung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Proportion</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Age structure</source>
+        <translation>Altersstruktur</translation>
+    </message>
+    <message>
+        <source>Total population size</source>
+        <translation>Gesamtgröße der Population</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Wachstumsrate</translation>
+    </message>
+    <message>
+        <source>λ = %1 on average: the rate cycles with period %2 and never settles</source>
+        <translation>λ = %1 im Mittel: Die Rate schwankt mit der Periode %2 und pendelt sich nie ein</translation>
+    </message>
+    <message>
+        <source>Change rate dN(t)</source>
+        <translation>Änderung dN(t)</translation>
+    </message>
+    <message>
+        <source>age  0</source>
+        <translation>Alter  0</translation>
+    </message>
+    <message>
+        <source>age  1</source>
+        <translation>Alter  1</translation>
+    </message>
+    <message>
+        <source>age  2</source>
+        <translation>Alter  2</translation>
+    </message>
+    <message>
+        <source>age  3</source>
+        <translation>Alter  3</translation>
+    </message>
+    <message>
+        <source>column 1</source>
+        <translation>Spalte 1</translation>
+    </message>
+    <message>
+        <source>column 3</source>
+        <translation>Spalte 3</translation>
+    </message>
+    <message>
+        <source>column 5</source>
+        <translation>Spalte 5</translation>
+    </message>
+    <message>
+        <source>column 7</source>
+        <translation>Spalte 7</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::AboutWindow</name>
+    <message>
+        <source>This program is free for teaching and for non-commercial research. It may be copied for classes, but it may not be sold or changed without the maker&apos;s permission.</source>
+        <translation>Dieses Programm ist frei für den Unterricht und für nichtkommerzielle Forschung. Es darf für Klassen kopiert, aber ohne Erlaubnis des Herstellers weder verkauft noch verändert werden.</translation>
+    </message>
+    <message>
+        <source>This program is protected by copyright law. Selling or distributing it without permission is forbidden.</source>
+        <translation>Dieses Programm ist urheberrechtlich geschützt. Verkauf oder Weitergabe ohne Erlaubnis sind verboten.</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Made at the Example Ecology Laboratory.</source>
+        <translation>Entwickelt im Example Ecology Laboratory.</translation>
+    </message>
+    <message>
+        <source>If you use this program in your research, please cite the following  reference in your paper:</source>
+        <translation>Wenn Sie dieses Programm in Ihrer Forschung nutzen, zitieren Sie bitte in Ihrer Arbeit:</translation>
+    </message>
+    <message>
+        <source>Ecology Teaching Group, Example Ecology Laboratory. 1997-%1. </source>
+        <translation>Ecology Teaching Group, Example Ecology Laboratory. 1997-%1. </translation>
+    </message>
+    <message>
+        <source>Computer program of Dalvo-Leslie matrix.</source>
+        <translation>Computerprogramm zur Dalvo-Leslie-Matrix.</translation>
+    </message>
+    <message>
+        <source>You can get new version of this program at following webs:</source>
+        <translation>Neue Versionen dieses Programms erhalten Sie auf diesen Webseiten:</translation>
+    </message>
+    <message>
+        <source>(Example Ecology Laboratory) or</source>
+        <translation>(Example Ecology Laboratory) oder</translation>
+    </message>
+    <message>
+        <source>(Example College, Department of Ecology).</source>
+        <translation>(Example College, Department of Ecology).</translation>
+    </message>
+    <message>
+        <source>Picture of an insect</source>
+        <translation>Bild eines Insekts</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <translation>Urheberrecht</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::BackdropWindow</name>
+    <message>
+        <source>Form3</source>
+        <translation>Form3</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::ChartWindow</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Log scale</source>
+        <translation>Log-Skala</translation>
+    </message>
+    <message>
+        <source>Logarithmic value axis (L)</source>
+        <translation>Logarithmische Werteachse (L)</translation>
+    </message>
+    <message>
+        <source>Population size</source>
+        <translation>Populationsgröße</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Wachstumsrate</translation>
+    </message>
+    <message>
+        <source>Age structure</source>
+        <translation>Altersstruktur</translation>
+    </message>
+    <message>
+        <source>N(t)-N(t-1)</source>
+        <translation>N(t)-N(t-1)</translation>
+    </message>
+    <message>
+        <source>Age Distribution</source>
+        <translation>Altersverteilung</translation>
+    </message>
+    <message>
+        <source>Print page</source>
+        <translation>Seite drucken</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafik</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::ControlSheet</name>
+    <message>
+        <source>Column headings</source>
+        <translation>Spaltenköpfe</translation>
+    </message>
+    <message>
+        <source>Row headings</source>
+        <translation>Zeilenköpfe</translation>
+    </message>
+    <message>
+        <source>Select all cells</source>
+        <translation>Alle Zellen auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::DedicationWindow</name>
+    <message>
+        <source>Picture of a landscape</source>
+        <translation>Bild einer Landschaft</translation>
+    </message>
+    <message>
+        <source>God rest his soul</source>
+        <translation>Gott hab ihn selig</translation>
+    </message>
+    <message>
+        <source>Dedication</source>
+        <translation>Widmung</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::FileCommands</name>
+    <message>
+        <source>The run was not saved. %1 Choose another folder or file name and save again.</source>
+        <translation>Der Lauf wurde nicht gespeichert. %1 Wählen Sie einen anderen Ordner oder Dateinamen und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The full-precision file %1 was saved, but not the rounded one. %2 Choose another folder or file name and save again.</source>
+        <translation>Die Datei mit voller Genauigkeit %1 wurde gespeichert, die gerundete aber nicht. %2 Wählen Sie einen anderen Ordner oder Dateinamen und speichern Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::HistoryTableModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>age 0</source>
+        <translation>Alter 0</translation>
+    </message>
+    <message>
+        <source>age 1</source>
+        <translation>Alter 1</translation>
+    </message>
+    <message>
+        <source>age 2</source>
+        <translation>Alter 2</translation>
+    </message>
+    <message>
+        <source>age 3</source>
+        <translation>Alter 3</translation>
+    </message>
+    <message>
+        <source>total(t)</source>
+        <translation>Summe(t)</translation>
+    </message>
+    <message>
+        <source>growth rate</source>
+        <translation>Wachstumsrate</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::HowToWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Press Project to calculate the population structure at  t+1.</source>
+        <translation>„Projizieren“ berechnet die Altersstruktur zur Zeit  t+1.</translation>
+    </message>
+    <message>
+        <source>Press Transit to move the population structure to the left side.</source>
+        <translation>„Übertragen“ setzt die Altersstruktur auf die linke Seite.</translation>
+    </message>
+    <message>
+        <source>Press How To to see this page.</source>
+        <translation>„Anleitung“ zeigt diese Seite.</translation>
+    </message>
+    <message>
+        <source>Press Change Default Values to make change of the default values.</source>
+        <translation>„Startwerte ändern“ ändert die voreingestellten Werte.</translation>
+    </message>
+    <message>
+        <source>Press Graph to see the graphs.</source>
+        <translation>„Grafik“ zeigt die Diagramme.</translation>
+    </message>
+    <message>
+        <source>Press Intro to see the theoretical introduction.</source>
+        <translation>„Einführung“ zeigt die theoretische Einführung.</translation>
+    </message>
+    <message>
+        <source>Press Quit to quit the program.</source>
+        <translation>„E“ beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Press Print to print the page (your printer must be connected to LPT1).</source>
+        <translation>„D“ druckt die Seite (der Drucker muss an LPT1 angeschlossen sein).</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::IntroductionWindow</name>
+    <message>
+        <source>The Dalvo-Leslie matrix was developed by Dalvo (1942) and Leslie (1945) to project the growth of age-structured populations. </source>
+        <translation>Die Dalvo-Leslie-Matrix wurde von Dalvo (1942) und Leslie (1945) entwickelt, um das Wachstum altersstrukturierter Populationen vorherzusagen. </translation>
+    </message>
+    <message>
+        <source>The first row (the red numbers) of the square matrix contains </source>
+        <translation>Die erste Zeile (die roten Zahlen) der quadratischen Matrix enthält </translation>
+    </message>
+    <message>
+        <source>the age-specific fecundities </source>
+        <translation>die altersspezifischen Fekunditäten </translation>
+    </message>
+    <message>
+        <source>of each age group, the subdiagnol column (the blue numbers) </source>
+        <translation>jeder Altersklasse, die Nebendiagonale (die blauen Zahlen) </translation>
+    </message>
+    <message>
+        <source>contains the age-specific </source>
+        <translation>enthält die altersspezifischen </translation>
+    </message>
+    <message>
+        <source>survival rates. A single column matrix (vector) is used to represent </source>
+        <translation>Überlebensraten. Eine einspaltige Matrix (ein Vektor) stellt </translation>
+    </message>
+    <message>
+        <source>the age structure of the population. As the time approaches infinity, </source>
+        <translation>die Altersstruktur der Population dar. Mit fortschreitender Zeit </translation>
+    </message>
+    <message>
+        <source>the growth rate becomes constant and the age distribution becomes stable. </source>
+        <translation>wird die Wachstumsrate konstant und die Altersverteilung stabil. </translation>
+    </message>
+    <message>
+        <source>The program is designed for my ecological class.  You can use this </source>
+        <translation>Das Programm ist für meinen Ökologieunterricht geschrieben.  Mit diesem </translation>
+    </message>
+    <message>
+        <source>program to simulate the growth of this population.  You will see the </source>
+        <translation>Programm können Sie das Wachstum dieser Population simulieren.  Sie werden sehen, dass sich das </translation>
+    </message>
+    <message>
+        <source>growth settles down to a stable increase rate as time approaching infinity. </source>
+        <translation>Wachstum mit fortschreitender Zeit auf eine stabile Zuwachsrate einpendelt. </translation>
+    </message>
+    <message>
+        <source>Press on the graph button, you will see the change of the total population </source>
+        <translation>Ein Klick auf „Grafik“ zeigt, wie sich die Gesamtgröße der Population, </translation>
+    </message>
+    <message>
+        <source>size, the change of growth rate, age-structure, and the age distribution. </source>
+        <translation>die Wachstumsrate, die Altersstruktur und die Altersverteilung ändern. </translation>
+    </message>
+    <message>
+        <source>The finite rate of increase can be solved numerically. </source>
+        <translation>Die endliche Zuwachsrate lässt sich numerisch bestimmen. </translation>
+    </message>
+    <message>
+        <source>A separate program of ours solves the finite rate of increase of a matrix of any size.  </source>
+        <translation>Ein eigenes Programm von uns bestimmt die endliche Zuwachsrate einer Matrix beliebiger Größe.  </translation>
+    </message>
+    <message>
+        <source>You are welcome to download it free of charge from www.example.org/finite-rate/ . </source>
+        <translation>Sie können es kostenlos von www.example.org/finite-rate/ herunterladen. </translation>
+    </message>
+    <message>
+        <source>The Dalvo-Leslie matrix is valid for age-structured populations. </source>
+        <translation>Die Dalvo-Leslie-Matrix gilt für altersstrukturierte Populationen. </translation>
+    </message>
+    <message>
+        <source>However, it does not take the stage differentiation into account. </source>
+        <translation>Sie berücksichtigt jedoch keine Entwicklungsstadien. </translation>
+    </message>
+    <message>
+        <source>It ignores the sexual differentiation too. For insect and mite </source>
+        <translation>Auch die Geschlechter unterscheidet sie nicht. Bei Insekten- und Milben</translation>
+    </message>
+    <message>
+        <source>populations, there are significant stage overlapping. It means that </source>
+        <translation>populationen überlappen sich die Stadien deutlich. Das heißt, </translation>
+    </message>
+    <message>
+        <source>individuals of the same age may be in different developmental stage. </source>
+        <translation>Individuen gleichen Alters können in verschiedenen Entwicklungsstadien sein. </translation>
+    </message>
+    <message>
+        <source>Because individuals of different stages may be quite different in the </source>
+        <translation>Da sich Individuen verschiedener Stadien stark unterscheiden können, etwa in der </translation>
+    </message>
+    <message>
+        <source>susceptibility to insecticides, predation rate, vulnerability to predator, </source>
+        <translation>Empfindlichkeit gegenüber Insektiziden, der Fraßrate, der Anfälligkeit für Räuber, </translation>
+    </message>
+    <message>
+        <source>behavior, and others, it is important to take the age-stage structure </source>
+        <translation>im Verhalten und anderem, ist es wichtig, die Alters-Stadien-Struktur </translation>
+    </message>
+    <message>
+        <source>into consideration.  For such populations we recommend our separate </source>
+        <translation>zu berücksichtigen.  Für solche Populationen empfehlen wir unser eigenes </translation>
+    </message>
+    <message>
+        <source>life-table program, which is based on the age-stage, two-sex life table </source>
+        <translation>Lebenstafel-Programm, das auf der zweigeschlechtlichen Alters-Stadien-Lebenstafel beruht </translation>
+    </message>
+    <message>
+        <source>and takes both the developmental stages and the two sexes into account.  </source>
+        <translation>und sowohl die Entwicklungsstadien als auch beide Geschlechter berücksichtigt.  </translation>
+    </message>
+    <message>
+        <source>It can be downloaded free of charge from www.example.org/life-table/ . </source>
+        <translation>Sie können es kostenlos von www.example.org/life-table/ herunterladen. </translation>
+    </message>
+    <message>
+        <source>The two-sex life-table theory holds both in data analysis and in theory. </source>
+        <translation>Die Theorie der zweigeschlechtlichen Lebenstafel bewährt sich in der Datenanalyse wie in der Theorie. </translation>
+    </message>
+    <message>
+        <source>Introduction text</source>
+        <translation>Text der Einführung</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::MainWindow</name>
+    <message>
+        <source>Free edition %1 for classes</source>
+        <translation>Freie Ausgabe %1 für den Unterricht</translation>
+    </message>
+    <message>
+        <source>Red: fecundities
+Blue: survival rates
+Project: N(t+1) = M x N(t)
+Transit: N(t+1) becomes N(t)
+Graph: from step 4 on</source>
+        <translation>Rot: Fekunditäten
+Blau: Überlebensraten
+Projizieren: N(t+1) = M x N(t)
+Übertragen: N(t+1) wird N(t)
+Grafik: ab Schritt 4</translation>
+    </message>
+    <message>
+        <source>Dalvo-Leslie Matrix</source>
+        <translation>Dalvo-Leslie Matrix</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Matrix projection</source>
+        <translation>Matrixprojektion</translation>
+    </message>
+    <message>
+        <source>Matrix row %1, column %2</source>
+        <translation>Matrix Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>N(t) of age class %1</source>
+        <translation>N(t) der Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>N(t+1) of age class %1</source>
+        <translation>N(t+1) der Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>Calculate the age structure for next time interval</source>
+        <translation>Altersstruktur des nächsten Zeitintervalls berechnen</translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Ausblick</translation>
+    </message>
+    <message>
+        <source>Long-term outlook (Ctrl+L)</source>
+        <translation>Langfristiger Ausblick (Strg+L)</translation>
+    </message>
+    <message>
+        <source>Total =</source>
+        <translation>Summe =</translation>
+    </message>
+    <message>
+        <source>Total of N(t)</source>
+        <translation>Summe von N(t)</translation>
+    </message>
+    <message>
+        <source>Total of N(t+1)</source>
+        <translation>Summe von N(t+1)</translation>
+    </message>
+    <message>
+        <source>t =</source>
+        <translation>t =</translation>
+    </message>
+    <message>
+        <source>Step t</source>
+        <translation>Schritt t</translation>
+    </message>
+    <message>
+        <source>Step t+1</source>
+        <translation>Schritt t+1</translation>
+    </message>
+    <message>
+        <source>Growth rate =</source>
+        <translation>Wachstumsrate =</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Wachstumsrate</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projizieren</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Übergang</translation>
+    </message>
+    <message>
+        <source>How To</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>How to</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Intro</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Save graphic data</source>
+        <translation>Grafikdaten speichern</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Show graph</source>
+        <translation>Grafik zeigen</translation>
+    </message>
+    <message>
+        <source>Change default values</source>
+        <translation>Startwerte ändern</translation>
+    </message>
+    <message>
+        <source>Modify default data</source>
+        <translation>Voreingestellte Daten ändern</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Show detail data</source>
+        <translation>Einzeldaten zeigen</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quizfragen</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Quit this program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Batch projection from a data file</source>
+        <translation>Stapelprojektion aus einer Datendatei</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::NewRunEditor</name>
+    <message>
+        <source>明辨是非，格物致知。</source>
+        <translation>明辨是非，格物致知。</translation>
+    </message>
+    <message>
+        <source>Survival rate must be &lt;=1. Press Try Again to enter new data.</source>
+        <translation>Die Überlebensrate muss &lt;=1 sein. Mit „Nochmal“ neue Daten eingeben.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Nochmal</translation>
+    </message>
+    <message>
+        <source>Matrix row %1, column %2</source>
+        <translation>Matrix Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>N(0) of age class %1</source>
+        <translation>N(0) der Altersklasse %1</translation>
+    </message>
+    <message>
+        <source>Go Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Change default values</source>
+        <translation>Startwerte ändern</translation>
+    </message>
+    <message>
+        <source>Fecundity must be &gt;=0. Press Try Again to enter new data.</source>
+        <translation>Die Fekundität muss &gt;=0 sein. Mit „Nochmal“ neue Daten eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::OutlookWindow</name>
+    <message>
+        <source>By age</source>
+        <translation>Nach Alter</translation>
+    </message>
+    <message>
+        <source>Stable age distribution and reproductive values</source>
+        <translation>Stabile Altersverteilung und reproduktive Werte</translation>
+    </message>
+    <message>
+        <source>The sensitivity of λ to an entry of the matrix says how much λ changes when that entry changes by a small amount; the elasticity says the same in proportions: by what share λ changes when the entry changes by a small share. Empty cells are not part of a Leslie matrix.</source>
+        <translation>Die Sensitivität von λ für einen Eintrag der Matrix gibt an, wie stark sich λ ändert, wenn sich dieser Eintrag um einen kleinen Betrag ändert; die Elastizität sagt dasselbe in Anteilen: um welchen Anteil sich λ ändert, wenn sich der Eintrag um einen kleinen Anteil ändert. Leere Zellen gehören nicht zu einer Leslie-Matrix.</translation>
+    </message>
+    <message>
+        <source>Sensitivity of λ to each entry of the matrix</source>
+        <translation>Sensitivität von λ für jeden Eintrag der Matrix</translation>
+    </message>
+    <message>
+        <source>Sensitivities of lambda</source>
+        <translation>Sensitivitäten von Lambda</translation>
+    </message>
+    <message>
+        <source>Elasticity of λ (the elasticities add up to 1)</source>
+        <translation>Elastizität von λ (die Elastizitäten ergeben zusammen 1)</translation>
+    </message>
+    <message>
+        <source>Elasticities of lambda</source>
+        <translation>Elastizitäten von Lambda</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save the analysis (Ctrl+S)</source>
+        <translation>Analyse speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the main window (Esc)</source>
+        <translation>Zurück zum Hauptfenster (Esc)</translation>
+    </message>
+    <message>
+        <source>Long-term outlook</source>
+        <translation>Langfristiger Ausblick</translation>
+    </message>
+    <message>
+        <source>Stable
+distribution</source>
+        <translation>Stabile
+Verteilung</translation>
+    </message>
+    <message>
+        <source>Reproductive
+value</source>
+        <translation>Reproduktiver
+Wert</translation>
+    </message>
+    <message>
+        <source>Age %1</source>
+        <translation>Alter %1</translation>
+    </message>
+    <message>
+        <source>The long-term outlook cannot be worked out.</source>
+        <translation>Der langfristige Ausblick lässt sich nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>By age: empty, as λ = 0</source>
+        <translation>Nach Alter: leer, da λ = 0</translation>
+    </message>
+    <message>
+        <source>Sensitivity of λ: empty, as λ = 0</source>
+        <translation>Sensitivität von λ: leer, da λ = 0</translation>
+    </message>
+    <message>
+        <source>Elasticity of λ: empty, as λ = 0</source>
+        <translation>Elastizität von λ: leer, da λ = 0</translation>
+    </message>
+    <message>
+        <source>λ = 0</source>
+        <translation>λ = 0</translation>
+    </message>
+    <message>
+        <source>No age class both lives long enough and has young: the population dies out within %1 time intervals, whatever its start.</source>
+        <translation>Keine Altersklasse lebt lange genug und hat zugleich Nachkommen: Die Population stirbt innerhalb von %1 Zeitintervallen aus, gleich wie sie beginnt.</translation>
+    </message>
+    <message>
+        <source>Net reproductive rate R0 = 0.</source>
+        <translation>Nettoreproduktionsrate R0 = 0.</translation>
+    </message>
+    <message>
+        <source>λ = %1, and r = ln λ = %2</source>
+        <translation>λ = %1 und r = ln λ = %2</translation>
+    </message>
+    <message>
+        <source>But no one in this start will ever have young, so this start dies out within %1 intervals, whatever λ says.</source>
+        <translation>Doch kein Individuum dieses Anfangsbestands wird je Nachkommen haben; er stirbt also innerhalb von %1 Intervallen aus, gleich was λ sagt.</translation>
+    </message>
+    <message>
+        <source>Net reproductive rate R0 = %1; generation time %2 intervals. Each newborn leaves on average %1 newborns in its life, and in one generation time the population changes by the factor R0.</source>
+        <translation>Nettoreproduktionsrate R0 = %1; Generationszeit %2 Intervalle. Jedes Neugeborene hinterlässt im Lauf seines Lebens im Mittel %1 Neugeborene, und in einer Generationszeit ändert sich die Population um den Faktor R0.</translation>
+    </message>
+    <message>
+        <source>a thousand</source>
+        <translation>tausend</translation>
+    </message>
+    <message>
+        <source>ten thousand</source>
+        <translation>zehntausend</translation>
+    </message>
+    <message>
+        <source>a hundred thousand</source>
+        <translation>hunderttausend</translation>
+    </message>
+    <message>
+        <source>a million</source>
+        <translation>eine Million</translation>
+    </message>
+    <message>
+        <source>ten million</source>
+        <translation>zehn Millionen</translation>
+    </message>
+    <message>
+        <source>a hundred million</source>
+        <translation>hundert Millionen</translation>
+    </message>
+    <message>
+        <source>a billion</source>
+        <translation>eine Milliarde</translation>
+    </message>
+    <message>
+        <source>ten billion</source>
+        <translation>zehn Milliarden</translation>
+    </message>
+    <message>
+        <source>a hundred billion</source>
+        <translation>hundert Milliarden</translation>
+    </message>
+    <message>
+        <source>a trillion</source>
+        <translation>eine Billion</translation>
+    </message>
+    <message>
+        <source>ten trillion</source>
+        <translation>zehn Billionen</translation>
+    </message>
+    <message>
+        <source>a hundred trillion</source>
+        <translation>hundert Billionen</translation>
+    </message>
+    <message>
+        <source>ten to the power %1</source>
+        <translation>zehn hoch %1</translation>
+    </message>
+    <message>
+        <source>In the long run the population multiplies by about %1 each time interval.</source>
+        <translation>Langfristig vervielfacht sich die Population in jedem Zeitintervall etwa um den Faktor %1.</translation>
+    </message>
+    <message>
+        <source>In the long run the population grows by %1 % per time interval and doubles every %2 intervals.</source>
+        <translation>Langfristig wächst die Population um %1 % je Zeitintervall und verdoppelt sich alle %2 Intervalle.</translation>
+    </message>
+    <message>
+        <source>In the long run the population shrinks by %1 % per time interval and halves every %2 intervals: it dies out.</source>
+        <translation>Langfristig schrumpft die Population um %1 % je Zeitintervall und halbiert sich alle %2 Intervalle: Sie stirbt aus.</translation>
+    </message>
+    <message>
+        <source>In the long run the population shrinks to about %1 % of its size each time interval: it dies out.</source>
+        <translation>Langfristig schrumpft die Population in jedem Zeitintervall auf etwa %1 % ihrer Größe: Sie stirbt aus.</translation>
+    </message>
+    <message>
+        <source>In the long run the population keeps its size.</source>
+        <translation>Langfristig behält die Population ihre Größe.</translation>
+    </message>
+    <message>
+        <source>The numbers cycle with period %1: the growth rate and the age distribution never settle but repeat every %1 intervals, while the population changes on average by the factor λ each interval.</source>
+        <translation>Die Zahlen schwanken mit der Periode %1: Wachstumsrate und Altersverteilung pendeln sich nie ein, sondern wiederholen sich alle %1 Intervalle, während sich die Population je Intervall im Mittel um den Faktor λ ändert.</translation>
+    </message>
+    <message>
+        <source>Differences from the stable distribution shrink by a factor %1 each interval; the numbers alternate up and down from one interval to the next while they settle.</source>
+        <translation>Abweichungen von der stabilen Verteilung schrumpfen je Intervall um den Faktor %1; die Zahlen springen von Intervall zu Intervall auf und ab, während sie sich einpendeln.</translation>
+    </message>
+    <message>
+        <source>Differences from the stable distribution shrink by a factor %1 each interval; they swing with a period of about %2 intervals.</source>
+        <translation>Abweichungen von der stabilen Verteilung schrumpfen je Intervall um den Faktor %1; sie schwingen mit einer Periode von etwa %2 Intervallen.</translation>
+    </message>
+    <message>
+        <source>Differences from the stable distribution shrink by a factor %1 each interval, without swinging.</source>
+        <translation>Abweichungen von der stabilen Verteilung schrumpfen je Intervall um den Faktor %1, ohne zu schwingen.</translation>
+    </message>
+    <message>
+        <source>Only the youngest class has young, so the age distribution is stable after at most %1 intervals, whatever the start.</source>
+        <translation>Nur die jüngste Klasse hat Nachkommen, daher ist die Altersverteilung nach höchstens %1 Intervallen stabil, gleich wie sie beginnt.</translation>
+    </message>
+    <message>
+        <source>Only the youngest class has young that ever reach an age to count, so the age distribution is stable after at most %1 intervals, whatever the start.</source>
+        <translation>Nur die Nachkommen der jüngsten Klasse erreichen je ein Alter, das zählt, daher ist die Altersverteilung nach höchstens %1 Intervallen stabil, gleich wie sie beginnt.</translation>
+    </message>
+    <message>
+        <source>That is very slow: the differences take about %1 intervals to shrink to a tenth.</source>
+        <translation>Das ist sehr langsam: Die Abweichungen brauchen etwa %1 Intervalle, um auf ein Zehntel zu schrumpfen.</translation>
+    </message>
+    <message>
+        <source>The matrix has no eigenvalue besides λ.</source>
+        <translation>Die Matrix hat außer λ keinen Eigenwert.</translation>
+    </message>
+    <message>
+        <source>The next largest eigenvalue is λ2 = %1, with |λ2| = %2; the damping ratio is λ&#xa0;/&#xa0;|λ2| = %3&#xa0;/&#xa0;%2 = %4.</source>
+        <translation>Der nächstgrößte Eigenwert ist λ2 = %1 mit |λ2| = %2; das Dämpfungsverhältnis ist λ&#xa0;/&#xa0;|λ2| = %3&#xa0;/&#xa0;%2 = %4.</translation>
+    </message>
+    <message>
+        <source>The next largest eigenvalue is λ2 = %1, with |λ2| = %2 = λ: nothing damps the cycle.</source>
+        <translation>Der nächstgrößte Eigenwert ist λ2 = %1 mit |λ2| = %2 = λ: Nichts dämpft den Zyklus.</translation>
+    </message>
+    <message>
+        <source>Every other eigenvalue is 0.</source>
+        <translation>Alle anderen Eigenwerte sind 0.</translation>
+    </message>
+    <message>
+        <source>Worked out from the matrix with F = (%1) and P = (%2).</source>
+        <translation>Berechnet aus der Matrix mit F = (%1) und P = (%2).</translation>
+    </message>
+    <message>
+        <source>Worked out from the matrix with F = (%1) and P = (%2), for the start N(0) = (%3).</source>
+        <translation>Berechnet aus der Matrix mit F = (%1) und P = (%2), für den Anfangsbestand N(0) = (%3).</translation>
+    </message>
+    <message>
+        <source>%1 + %2i</source>
+        <translation>%1 + %2i</translation>
+    </message>
+    <message>
+        <source>%1 − %2i</source>
+        <translation>%1 − %2i</translation>
+    </message>
+    <message>
+        <source>Analysis.txt</source>
+        <translation>Analyse.txt</translation>
+    </message>
+    <message>
+        <source>The analysis was not saved. %1 Choose another folder or file name and save again.</source>
+        <translation>Die Analyse wurde nicht gespeichert. %1 Wählen Sie einen anderen Ordner oder Dateinamen und speichern Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::PagePrinter</name>
+    <message>
+        <source>No printer is set up on this computer, so the page was not printed.</source>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet, daher wurde die Seite nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not print the page.</source>
+        <translation>Der Drucker „%1“ konnte die Seite nicht drucken.</translation>
+    </message>
+    <message>
+        <source>
+
+Save the page as a PDF file instead?</source>
+        <translation>
+
+Die Seite stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>page.pdf</source>
+        <translation>Seite.pdf</translation>
+    </message>
+    <message>
+        <source>Dalvo-Leslie Matrix</source>
+        <translation>Dalvo-Leslie Matrix</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn into &quot;%1&quot;.</source>
+        <translation>Die Seite konnte nicht in „%1“ gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>The page could not be saved: %1
+Choose another folder or file name.</source>
+        <translation>Die Seite konnte nicht gespeichert werden: %1
+Wählen Sie einen anderen Ordner oder Dateinamen.</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::QuizWindow</name>
+    <message>
+        <source>Quiz questions</source>
+        <translation>Quizfragen</translation>
+    </message>
+    <message>
+        <source>Back to the mainform</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quizfragen</translation>
+    </message>
+    <message>
+        <source>quiz_picture.png</source>
+        <extracomment>The picture of the questions in this language, one of the program&apos;s assets.</extracomment>
+        <translation>quiz_picture_de.png</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::ReferencesWindow</name>
+    <message>
+        <source>Birch, L. C. 1948. The intrinsic rate of natural increase of an insect population. </source>
+        <translation>Birch, L. C. 1948. The intrinsic rate of natural increase of an insect population. </translation>
+    </message>
+    <message>
+        <source>Journal of Animal Ecology 17: 15-26.</source>
+        <translation>Journal of Animal Ecology 17: 15-26.</translation>
+    </message>
+    <message>
+        <source>Southwood, T. R. E. 1978. </source>
+        <translation>Southwood, T. R. E. 1978. </translation>
+    </message>
+    <message>
+        <source>Ecological Methods, with Particular Reference to the Study of Insect Populations. </source>
+        <translation>Ecological Methods, with Particular Reference to the Study of Insect Populations. </translation>
+    </message>
+    <message>
+        <source>2nd edition. Chapman and Hall, London.</source>
+        <translation>2. Auflage. Chapman and Hall, London.</translation>
+    </message>
+    <message>
+        <source>Leslie, P. H. 1945. On the use of matrices in certain population mathematics. </source>
+        <translation>Leslie, P. H. 1945. On the use of matrices in certain population mathematics. </translation>
+    </message>
+    <message>
+        <source>Biometrika 33: 183-212.</source>
+        <translation>Biometrika 33: 183-212.</translation>
+    </message>
+    <message>
+        <source>Leslie, P. H. 1948. Some further notes on the use of matrices in population mathematics. </source>
+        <translation>Leslie, P. H. 1948. Some further notes on the use of matrices in population mathematics. </translation>
+    </message>
+    <message>
+        <source>Biometrika 35: 213-245.</source>
+        <translation>Biometrika 35: 213-245.</translation>
+    </message>
+    <message>
+        <source>Caswell, H. 2001. Matrix Population Models: Construction, Analysis, and Interpretation. </source>
+        <translation>Caswell, H. 2001. Matrix Population Models: Construction, Analysis, and Interpretation. </translation>
+    </message>
+    <message>
+        <source>2nd edition. Sinauer Associates, Sunderland, Massachusetts.</source>
+        <translation>2. Auflage. Sinauer Associates, Sunderland, Massachusetts.</translation>
+    </message>
+    <message>
+        <source>Strang, G. 1988. Linear Algebra and Its Applications. </source>
+        <translation>Strang, G. 1988. Linear Algebra and Its Applications. </translation>
+    </message>
+    <message>
+        <source>3rd edition. Harcourt Brace Jovanovich, San Diego.</source>
+        <translation>3. Auflage. Harcourt Brace Jovanovich, San Diego.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Literatur</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::TableWindow</name>
+    <message>
+        <source>Age structure and growth rate table</source>
+        <translation>Tabelle der Altersstruktur und Wachstumsrate</translation>
+    </message>
+    <message>
+        <source>Show age distribution</source>
+        <translation>Altersverteilung zeigen</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Back to the main form</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Age distribution table</source>
+        <translation>Tabelle der Altersverteilung</translation>
+    </message>
+    <message>
+        <source>Show age structure</source>
+        <translation>Altersstruktur zeigen</translation>
+    </message>
+    <message>
+        <source>Age structure and growth rate</source>
+        <translation>Altersstruktur und Wachstumsrate</translation>
+    </message>
+    <message>
+        <source>Age distribution</source>
+        <translation>Altersverteilung</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::TitleWindow</name>
+    <message>
+        <source>Leslie</source>
+        <translation>Leslie</translation>
+    </message>
+    <message>
+        <source>Dalvo</source>
+        <translation>Dalvo</translation>
+    </message>
+    <message>
+        <source>Press any key or click mouse to start.</source>
+        <translation>Zum Starten eine Taste drücken oder klicken.</translation>
+    </message>
+    <message>
+        <source>Titleform</source>
+        <translation>Titleform</translation>
+    </message>
+</context>
+</TS>
