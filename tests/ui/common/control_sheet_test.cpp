@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,10 +13,13 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTranslator>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 
+#include "app/translations.h"
 #include "support/default_run.h"
 #include "support/scripted_prompts.h"
 #include "ui/charts/chart_window.h"
@@ -179,6 +183,48 @@ QString textOverflow(const QWidget& control)
     return {};
 }
 
+// What the student reads on a control, or hears of it.
+QStringList shownTexts(const QWidget& control)
+{
+    QStringList texts{control.toolTip(), control.accessibleName()};
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+        texts << button->text();
+    else if (const auto* label = qobject_cast<const QLabel*>(&control))
+        texts << label->text();
+    else if (const auto* frame = qobject_cast<const QGroupBox*>(&control))
+        texts << frame->title();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// A translation keeps names, formulas and numbers as they are.
+bool keptInTranslation(const QString& text)
+{
+    static const QStringList kKept = {"Dalvo-Leslie Matrix", "Dalvo", "Leslie", "OK", "N(t)-N(t-1)",
+                                      QString::fromUtf8("明辨是非，格物致知。")};
+    return std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }) < 2 ||
+           kKept.contains(text);
+}
+
+// The languages the windows are built in, English first: the program has no
+// translation into English, so its windows show the source texts.
+struct Language {
+    const char* name;
+    QLocale locale;
+    bool translated;
+};
+const Language kLanguages[] = {
+    {"English", QLocale(QLocale::English, QLocale::UnitedStates), false},
+    {"German", QLocale(QLocale::German, QLocale::Germany), true},
+};
+
+// The program's translators for a language, installed while this lives.
+struct Speaking {
+    explicit Speaking(const QLocale& locale) : installed(app::installTranslations(locale, *qApp)) {}
+    ~Speaking() { qDeleteAll(installed); }
+    QList<QTranslator*> installed;
+};
+
 class ControlSheetTest : public testing::Test {
 protected:
     DefaultRun run{4};
@@ -222,7 +268,9 @@ TEST_F(ControlSheetTest, NoTwoControlsOverlapUnlessOneHoldsTheOther)
 
 // The built window is the sheet: each control under its name, in its frame,
 // at its place; and every text the student reads there fits its control.
-TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
+// `read` is given each control with its window's name and its role.
+void buildEveryWindow(ScriptedPrompts& prompts, DefaultRun& run,
+                      const std::function<void(const std::string&, const QWidget&)>& read)
 {
     for (const Window& entry : windows()) {
         SCOPED_TRACE(entry.name);
@@ -249,7 +297,29 @@ TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
                 EXPECT_EQ(control->geometry(), declared.twips.isEmpty() ? parent->rect() : pixels(declared.twips));
             const QString problem = textOverflow(*control);
             EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+            read(std::string(entry.name) + "/" + declared.role.toStdString(), *control);
         }
+    }
+}
+
+// In English and in every translation; a translation leaves no text in English.
+TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
+{
+    std::map<std::string, QStringList> english;
+    for (const Language& language : kLanguages) {
+        SCOPED_TRACE(language.name);
+        const Speaking speaking(language.locale);
+        ASSERT_EQ(!speaking.installed.isEmpty(), language.translated);
+        // Qt's own dialogs and buttons speak the same language.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel", language.translated);
+        buildEveryWindow(prompts, run, [&](const std::string& where, const QWidget& control) {
+            for (const QString& text : shownTexts(control))
+                if (!language.translated)
+                    english[where] << text;
+                else
+                    EXPECT_TRUE(keptInTranslation(text) || !english[where].contains(text))
+                        << where << " left in English: " << text.toStdString();
+        });
     }
 }
 
