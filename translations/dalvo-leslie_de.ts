@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>All rights reserved.</source>
-        <translation>Alle Rechte vorbehalten.</translation>
+        <translation>Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Made at the Example Ecology Laboratory.</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>You can get new version of this program at following webs:</source>
-        <translation>Neue Versionen dieses Programms erhalten Sie auf diesen Webseiten:</translation>
+        <translation>Neue Versionen gibt es auf diesen Webseiten:</translation>
     </message>
     <message>
         <source>(Example Ecology Laboratory) or</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Growth rate</source>
-        <translation>Wachstumsrate</translation>
+        <translation>Zuwachsrate</translation>
     </message>
     <message>
         <source>Age structure</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Print page</source>
-        <translation>Seite drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Go back</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Quit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -272,19 +272,19 @@
     </message>
     <message>
         <source>Press Project to calculate the population structure at  t+1.</source>
-        <translation>„Projizieren“ berechnet die Altersstruktur zur Zeit  t+1.</translation>
+        <translation>„Rechnen“ berechnet die Altersstruktur zur Zeit  t+1.</translation>
     </message>
     <message>
         <source>Press Transit to move the population structure to the left side.</source>
-        <translation>„Übertragen“ setzt die Altersstruktur auf die linke Seite.</translation>
+        <translation>„Weiter“ setzt die Altersstruktur auf die linke Seite.</translation>
     </message>
     <message>
         <source>Press How To to see this page.</source>
-        <translation>„Anleitung“ zeigt diese Seite.</translation>
+        <translation>„Hilfe“ zeigt diese Seite.</translation>
     </message>
     <message>
         <source>Press Change Default Values to make change of the default values.</source>
-        <translation>„Startwerte ändern“ ändert die voreingestellten Werte.</translation>
+        <translation>„Werte ändern“ ändert die voreingestellten Werte.</translation>
     </message>
     <message>
         <source>Press Graph to see the graphs.</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Press Intro to see the theoretical introduction.</source>
-        <translation>„Einführung“ zeigt die theoretische Einführung.</translation>
+        <translation>„Theorie“ zeigt die theoretische Einführung.</translation>
     </message>
     <message>
         <source>Press Quit to quit the program.</source>
@@ -446,7 +446,7 @@
     <name>dalvo::ui::MainWindow</name>
     <message>
         <source>Free edition %1 for classes</source>
-        <translation>Freie Ausgabe %1 für den Unterricht</translation>
+        <translation>Freie Ausgabe %1 für Klassen</translation>
     </message>
     <message>
         <source>Red: fecundities
@@ -456,8 +456,8 @@ Transit: N(t+1) becomes N(t)
 Graph: from step 4 on</source>
         <translation>Rot: Fekunditäten
 Blau: Überlebensraten
-Projizieren: N(t+1) = M x N(t)
-Übertragen: N(t+1) wird N(t)
+Rechnen: N(t+1) = M x N(t)
+Weiter: N(t+1) wird N(t)
 Grafik: ab Schritt 4</translation>
     </message>
     <message>
@@ -494,7 +494,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation>Übertragen</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Outlook</source>
@@ -506,7 +506,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Total =</source>
-        <translation>Summe =</translation>
+        <translation>Ges. =</translation>
     </message>
     <message>
         <source>Total of N(t)</source>
@@ -530,7 +530,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Growth rate =</source>
-        <translation>Wachstumsrate =</translation>
+        <translation>Zuwachsrate =</translation>
     </message>
     <message>
         <source>Growth rate</source>
@@ -542,7 +542,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation>Projizieren</translation>
+        <translation>Rechnen</translation>
     </message>
     <message>
         <source>Projection</source>
@@ -554,7 +554,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>How To</source>
-        <translation>Anleitung</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>How to</source>
@@ -562,7 +562,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Intro</source>
-        <translation>Einführung</translation>
+        <translation>Theorie</translation>
     </message>
     <message>
         <source>P</source>
@@ -590,7 +590,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Change default values</source>
-        <translation>Startwerte ändern</translation>
+        <translation>Werte ändern</translation>
     </message>
     <message>
         <source>Modify default data</source>
@@ -629,7 +629,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Survival rate must be &lt;=1. Press Try Again to enter new data.</source>
-        <translation>Die Überlebensrate muss &lt;=1 sein. Mit „Nochmal“ neue Daten eingeben.</translation>
+        <translation>Die Überlebensrate muss &lt;=1 sein. „Nochmal“ für neue Daten.</translation>
     </message>
     <message>
         <source>Try again</source>
@@ -657,7 +657,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Fecundity must be &gt;=0. Press Try Again to enter new data.</source>
-        <translation>Die Fekundität muss &gt;=0 sein. Mit „Nochmal“ neue Daten eingeben.</translation>
+        <translation>Die Fekundität muss &gt;=0 sein. „Nochmal“ für neue Daten.</translation>
     </message>
 </context>
 <context>
@@ -752,7 +752,7 @@ Wert</translation>
     </message>
     <message>
         <source>No age class both lives long enough and has young: the population dies out within %1 time intervals, whatever its start.</source>
-        <translation>Keine Altersklasse lebt lange genug und hat zugleich Nachkommen: Die Population stirbt innerhalb von %1 Zeitintervallen aus, gleich wie sie beginnt.</translation>
+        <translation>Keine Altersklasse lebt lange genug und hat Junge: Die Population stirbt binnen %1 Zeitintervallen aus, gleich wie sie beginnt.</translation>
     </message>
     <message>
         <source>Net reproductive rate R0 = 0.</source>
@@ -764,11 +764,11 @@ Wert</translation>
     </message>
     <message>
         <source>But no one in this start will ever have young, so this start dies out within %1 intervals, whatever λ says.</source>
-        <translation>Doch kein Individuum dieses Anfangsbestands wird je Nachkommen haben; er stirbt also innerhalb von %1 Intervallen aus, gleich was λ sagt.</translation>
+        <translation>Doch niemand in diesem Bestand bekommt je Junge: Er stirbt binnen %1 Intervallen aus, gleich was λ sagt.</translation>
     </message>
     <message>
         <source>Net reproductive rate R0 = %1; generation time %2 intervals. Each newborn leaves on average %1 newborns in its life, and in one generation time the population changes by the factor R0.</source>
-        <translation>Nettoreproduktionsrate R0 = %1; Generationszeit %2 Intervalle. Jedes Neugeborene hinterlässt im Lauf seines Lebens im Mittel %1 Neugeborene, und in einer Generationszeit ändert sich die Population um den Faktor R0.</translation>
+        <translation>Nettoreproduktionsrate R0 = %1, Generationszeit %2 Intervalle: Jedes Neugeborene hat im Mittel %1 Nachkommen, und je Generationszeit ändert sich die Population um den Faktor R0.</translation>
     </message>
     <message>
         <source>a thousand</source>
@@ -824,7 +824,7 @@ Wert</translation>
     </message>
     <message>
         <source>In the long run the population multiplies by about %1 each time interval.</source>
-        <translation>Langfristig vervielfacht sich die Population in jedem Zeitintervall etwa um den Faktor %1.</translation>
+        <translation>Langfristig vervielfacht sich die Population je Zeitintervall etwa um den Faktor %1.</translation>
     </message>
     <message>
         <source>In the long run the population grows by %1 % per time interval and doubles every %2 intervals.</source>
@@ -868,7 +868,7 @@ Wert</translation>
     </message>
     <message>
         <source>That is very slow: the differences take about %1 intervals to shrink to a tenth.</source>
-        <translation>Das ist sehr langsam: Die Abweichungen brauchen etwa %1 Intervalle, um auf ein Zehntel zu schrumpfen.</translation>
+        <translation>Das ist sehr langsam: Die Abweichungen schrumpfen erst in etwa %1 Intervallen auf ein Zehntel.</translation>
     </message>
     <message>
         <source>The matrix has no eigenvalue besides λ.</source>
@@ -1078,7 +1078,7 @@ Wählen Sie einen anderen Ordner oder Dateinamen.</translation>
     </message>
     <message>
         <source>Press any key or click mouse to start.</source>
-        <translation>Zum Starten eine Taste drücken oder klicken.</translation>
+        <translation>Zum Start Taste drücken oder klicken.</translation>
     </message>
     <message>
         <source>Titleform</source>

@@ -204,7 +204,8 @@ ControlSheet makeSheet()
     add({.role = "growthCaption",
          .objectName = "Label3",
          .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Growth rate ="),
-         .twips = {3840, 6960, 1812, 372},
+         // Reaching up to the rate's field gives a longer caption room to its right.
+         .twips = {3840, 6960, 1917, 372},
          .font = {15.6}});
     add({.role = "growthRate",
          .objectName = "growrate",

@@ -313,6 +313,9 @@ TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
         // Qt's own dialogs and buttons speak the same language.
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel", language.translated);
         buildEveryWindow(prompts, run, [&](const std::string& where, const QWidget& control) {
+            // The clock shows the system's date, in the system's language.
+            if (where == "main window/clockLabel")
+                return;
             for (const QString& text : shownTexts(control))
                 if (!language.translated)
                     english[where] << text;
