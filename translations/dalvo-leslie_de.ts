@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Growth rate</source>
-        <translation>Wachstumsrate</translation>
+        <translation>Zuwachsrate</translation>
     </message>
     <message>
         <source>λ = %1 on average: the rate cycles with period %2 and never settles</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>growth rate</source>
-        <translation>Wachstumsrate</translation>
+        <translation>Zuwachsrate</translation>
     </message>
 </context>
 <context>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>the growth rate becomes constant and the age distribution becomes stable. </source>
-        <translation>wird die Wachstumsrate konstant und die Altersverteilung stabil. </translation>
+        <translation>wird die Zuwachsrate konstant und die Altersverteilung stabil. </translation>
     </message>
     <message>
         <source>The program is designed for my ecological class.  You can use this </source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>size, the change of growth rate, age-structure, and the age distribution. </source>
-        <translation>die Wachstumsrate, die Altersstruktur und die Altersverteilung ändern. </translation>
+        <translation>die Zuwachsrate, die Altersstruktur und die Altersverteilung ändern. </translation>
     </message>
     <message>
         <source>The finite rate of increase can be solved numerically. </source>
@@ -534,7 +534,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Growth rate</source>
-        <translation>Wachstumsrate</translation>
+        <translation>Zuwachsrate</translation>
     </message>
     <message>
         <source>Action</source>
@@ -844,7 +844,7 @@ Wert</translation>
     </message>
     <message>
         <source>The numbers cycle with period %1: the growth rate and the age distribution never settle but repeat every %1 intervals, while the population changes on average by the factor λ each interval.</source>
-        <translation>Die Zahlen schwanken mit der Periode %1: Wachstumsrate und Altersverteilung pendeln sich nie ein, sondern wiederholen sich alle %1 Intervalle, während sich die Population je Intervall im Mittel um den Faktor λ ändert.</translation>
+        <translation>Die Zahlen schwanken mit der Periode %1: Zuwachsrate und Altersverteilung pendeln sich nie ein, sondern wiederholen sich alle %1 Intervalle, während sich die Population je Intervall im Mittel um den Faktor λ ändert.</translation>
     </message>
     <message>
         <source>Differences from the stable distribution shrink by a factor %1 each interval; the numbers alternate up and down from one interval to the next while they settle.</source>
@@ -1035,7 +1035,7 @@ Wählen Sie einen anderen Ordner oder Dateinamen.</translation>
     <name>dalvo::ui::TableWindow</name>
     <message>
         <source>Age structure and growth rate table</source>
-        <translation>Tabelle der Altersstruktur und Wachstumsrate</translation>
+        <translation>Tabelle der Altersstruktur und Zuwachsrate</translation>
     </message>
     <message>
         <source>Show age distribution</source>
@@ -1059,7 +1059,7 @@ Wählen Sie einen anderen Ordner oder Dateinamen.</translation>
     </message>
     <message>
         <source>Age structure and growth rate</source>
-        <translation>Altersstruktur und Wachstumsrate</translation>
+        <translation>Altersstruktur und Zuwachsrate</translation>
     </message>
     <message>
         <source>Age distribution</source>
