@@ -9,27 +9,25 @@
 #include "model/history.h"
 #include "model/lenient_read.h"
 #include "model/matrix_grid.h"
+#include "model/source_text.h"
 #include "model/stepwise_run.h"
 
 namespace dalvo {
 
 namespace {
 
-std::string matrixCellName(MatrixCell cell)
+Error matrixCellTooLarge(MatrixCell cell)
 {
-    return "The number in row " + std::to_string(cell.row + 1) + ", column " + std::to_string(cell.column + 1) +
-           " of the matrix";
+    return explained(sourceText("dalvo::Error", "The number in row %1, column %2 of the matrix is too large for the "
+                                                "program to use. Enter a smaller number and press \"Go Back\" again."),
+                     {std::to_string(cell.row + 1), std::to_string(cell.column + 1)});
 }
 
-std::string initialCellName(int age)
+Error initialCellTooLarge(int age)
 {
-    return "The initial number of age class " + std::to_string(age);
-}
-
-Error tooLarge(const std::string& what)
-{
-    return Error{what +
-                 " is too large for the program to use. Enter a smaller number and press \"Go Back\" again."};
+    return explained(sourceText("dalvo::Error", "The initial number of age class %1 is too large for the program to "
+                                                "use. Enter a smaller number and press \"Go Back\" again."),
+                     {std::to_string(age)});
 }
 
 // The text written back must read again as a number the program can hold.
@@ -88,22 +86,22 @@ Result<EditorTexts> normalise(const EditorTexts& texts, const NumberLocale& loca
     for (std::size_t i = 0; i < texts.m1.size(); ++i) {
         std::optional<std::string> written = writtenBack(texts.m1[i], locale);
         if (!written)
-            return tooLarge(matrixCellName(MatrixCell::atIndex(static_cast<int>(i))));
+            return matrixCellTooLarge(MatrixCell::atIndex(static_cast<int>(i)));
         normalised.m1[i] = std::move(*written);
     }
     std::vector<double> initial(texts.n0.size());
     for (std::size_t i = 0; i < texts.n0.size(); ++i) {
         std::optional<std::string> written = writtenBack(texts.n0[i], locale);
         if (!written)
-            return tooLarge(initialCellName(static_cast<int>(i)));
+            return initialCellTooLarge(static_cast<int>(i));
         normalised.n0[i] = std::move(*written);
         initial[i] = readLeniently(normalised.n0[i], locale);
     }
     // Added up as the new run will add up its step 0.
     if (!std::isfinite(stepNumbersOf(initial).total))
-        return Error{
-            "The initial numbers add up to more than the program can hold. Enter smaller numbers and press "
-            "\"Go Back\" again."};
+        return explained(sourceText("dalvo::Error",
+                                    "The initial numbers add up to more than the program can hold. Enter smaller "
+                                    "numbers and press \"Go Back\" again."));
     return normalised;
 }
 
@@ -117,16 +115,17 @@ Result<NewRun> newRunFrom(const EditorTexts& texts, const NumberLocale& locale)
             continue;
         const Result<double> value = parseNumber(text, locale);
         if (!value)
-            return Error{"The matrix cell in row " + std::to_string(cell.row + 1) + ", column " +
-                         std::to_string(cell.column + 1) + " is \"" + text +
-                         "\", which is not a number. Enter a number and try again."};
+            return explained(sourceText("dalvo::Error", "The matrix cell in row %1, column %2 is \"%3\", which is "
+                                                        "not a number. Enter a number and try again."),
+                             {std::to_string(cell.row + 1), std::to_string(cell.column + 1), text});
         setMatrixCell(run.matrix, cell, *value);
     }
     for (int age = 0; age < kAgeClasses; ++age) {
         const Result<double> value = parseNumber(texts.n0[age], locale);
         if (!value)
-            return Error{"The initial population of age class " + std::to_string(age) + " is \"" +
-                         texts.n0[age] + "\", which is not a number. Enter a number and try again."};
+            return explained(sourceText("dalvo::Error", "The initial population of age class %1 is \"%2\", which is "
+                                                        "not a number. Enter a number and try again."),
+                             {std::to_string(age), texts.n0[age]});
         run.initial[age] = *value;
     }
     return run;

@@ -8,6 +8,8 @@
 #include <numeric>
 #include <string>
 
+#include "model/source_text.h"
+
 namespace dalvo {
 
 namespace {
@@ -16,21 +18,25 @@ Result<void> checkMatrix(const LeslieMatrix& m)
 {
     const int classes = m.classes();
     if (classes < 1 || classes > kMaxAgeClasses)
-        return Error{"A matrix of " + std::to_string(classes) + " age classes cannot be analysed: it needs 1 to " +
-                     std::to_string(kMaxAgeClasses) + "."};
+        return explained(
+            sourceText("dalvo::Error", "A matrix of %1 age classes cannot be analysed: it needs 1 to %2."),
+            {std::to_string(classes), std::to_string(kMaxAgeClasses)});
     if (static_cast<int>(m.survival.size()) != classes - 1)
-        return Error{"The matrix needs one survival rate fewer than it has age classes."};
+        return explained(
+            sourceText("dalvo::Error", "The matrix needs one survival rate fewer than it has age classes."));
     for (int j = 0; j < classes; ++j) {
         const double f = m.fecundity[j];
         if (!std::isfinite(f) || f < 0)
-            return Error{"The fecundity F(" + std::to_string(j) +
-                         ") is not a number of zero or more, so the long-term outlook cannot be worked out."};
+            return explained(sourceText("dalvo::Error", "The fecundity F(%1) is not a number of zero or more, so the "
+                                                        "long-term outlook cannot be worked out."),
+                             {std::to_string(j)});
     }
     for (int j = 0; j + 1 < classes; ++j) {
         const double p = m.survival[j];
         if (!std::isfinite(p) || p < 0 || p > 1)
-            return Error{"The survival rate P(" + std::to_string(j) +
-                         ") is not between 0 and 1, so the long-term outlook cannot be worked out."};
+            return explained(sourceText("dalvo::Error", "The survival rate P(%1) is not between 0 and 1, so the "
+                                                        "long-term outlook cannot be worked out."),
+                             {std::to_string(j)});
     }
     return {};
 }
@@ -467,7 +473,8 @@ Result<LongTermOutlook> analyseLongTerm(const LeslieMatrix& matrix)
             outlook.oscillationPeriod = 2 * std::numbers::pi / std::abs(std::arg(second));
     }
     if (!allFinite(outlook))
-        return Error{"The matrix's numbers are too extreme for its long-term outlook to be worked out."};
+        return explained(sourceText("dalvo::Error",
+                                    "The matrix's numbers are too extreme for its long-term outlook to be worked out."));
     return outlook;
 }
 

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "model/character_class.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
@@ -50,9 +51,14 @@ std::string exponentText(int exponent)
     return text;
 }
 
+Error tooLargeToUse(std::string_view shown)
+{
+    return explained(sourceText("dalvo::Error", "\"%1\" is too large to use."), {std::string(shown)});
+}
+
 Error notANumber(std::string_view shown)
 {
-    return Error{"\"" + std::string(shown) + "\" is not a number."};
+    return explained(sourceText("dalvo::Error", "\"%1\" is not a number."), {std::string(shown)});
 }
 
 // Reads a run of exponent digits, saturating far beyond anything a double can
@@ -184,7 +190,7 @@ Result<double> parseNumber(std::string_view text, const NumberLocale& locale)
 {
     const std::string_view trimmed = trimBlanks(text);
     if (trimmed.empty())
-        return Error{"No number was entered."};
+        return explained(sourceText("dalvo::Error", "No number was entered."));
 
     const std::string_view separator = separatorOf(locale);
     std::size_t pos = 0;
@@ -247,7 +253,7 @@ Result<double> parseNumber(std::string_view text, const NumberLocale& locale)
     if (ec == std::errc::result_out_of_range) {
         const long long exponent = saturatingValue(exponentDigits);
         if (leadingExponent(whole, fraction, exponentNegative ? -exponent : exponent) > 0) {
-            return Error{"\"" + std::string(trimmed) + "\" is too large to use."};
+            return tooLargeToUse(trimmed);
         }
         // Too close to zero to hold: zero is the honest answer, and keeping
         // the sign matches what the arithmetic itself would produce.
@@ -257,7 +263,7 @@ Result<double> parseNumber(std::string_view text, const NumberLocale& locale)
         return notANumber(trimmed);
     }
     if (std::isinf(value)) {
-        return Error{"\"" + std::string(trimmed) + "\" is too large to use."};
+        return tooLargeToUse(trimmed);
     }
     return value;
 }

@@ -2,14 +2,29 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace dalvo {
 
+// A failure, told in English in `message`. A window shows it in the
+// student's language: `text` is the message with %1, %2, ... for
+// `arguments`, marked with sourceText() in the context "dalvo::Error". An
+// error without a `text` is shown as its message.
 struct Error {
     std::string message;
+    std::string text = {};
+    std::vector<std::string> arguments = {};
 };
+
+// The error whose message is `text` with its arguments put in.
+Error explained(const char* text, std::vector<std::string> arguments = {});
+
+// `text` with each %n (n from 1 to 9) replaced by the n-th of `arguments`,
+// in one pass, so that an argument holding "%2" stays as it is.
+std::string withArguments(std::string_view text, const std::vector<std::string>& arguments);
 
 template <class T>
 class [[nodiscard]] Result {

@@ -5,18 +5,18 @@
 #include <utility>
 
 #include "model/number_text.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
 namespace {
 
-const char* const kNewRunHint =
-    "Use \"Change default values\" to enter a matrix and an initial population and start a new run.";
-
 Error tooLarge(int step)
 {
-    return Error{"The projection to step " + std::to_string(step) + " gives numbers too large to compute. " +
-                 kNewRunHint};
+    return explained(sourceText("dalvo::Error", "The projection to step %1 gives numbers too large to compute. Use "
+                                                "\"Change default values\" to enter a matrix and an initial "
+                                                "population and start a new run."),
+                     {std::to_string(step)});
 }
 
 bool hasLeslieShape(const LeslieMatrix& matrix)
@@ -65,8 +65,9 @@ Result<StepwiseRun::StepZero> StepwiseRun::computeStepZero() const
     if (!std::isfinite(numbers.total))
         return tooLarge(0);
     if (numbers.total == 0)
-        return Error{"The total population at step 0 is 0, so there is nothing to project. " +
-                     std::string(kNewRunHint)};
+        return explained(sourceText("dalvo::Error", "The total population at step 0 is 0, so there is nothing to "
+                                                    "project. Use \"Change default values\" to enter a matrix and an "
+                                                    "initial population and start a new run."));
     return StepZero{numbers, shownValue(numbers.total)};
 }
 
@@ -80,8 +81,10 @@ void StepwiseRun::keepStepZero(const StepZero& zero)
 Result<void> StepwiseRun::project()
 {
     if (history_.isFull())
-        return Error{"The run has reached step " + std::to_string(kLastStep) +
-                     ", the last step that is kept. " + kNewRunHint};
+        return explained(sourceText("dalvo::Error", "The run has reached step %1, the last step that is kept. Use "
+                                                    "\"Change default values\" to enter a matrix and an initial "
+                                                    "population and start a new run."),
+                         {std::to_string(kLastStep)});
 
     // Step 0 is recorded afresh at the start of every run, so that a reset by
     // the default-values editor leaves no stale age distribution behind.
@@ -107,10 +110,11 @@ Result<void> StepwiseRun::project()
     if (!std::isfinite(numbers.total))
         return tooLarge(t);
     if (numbers.total == 0)
-        return Error{"The total population at step " + std::to_string(t) +
-                     " would be 0: the population dies out, and its age distribution cannot be "
-                     "computed. " +
-                     kNewRunHint};
+        return explained(sourceText("dalvo::Error", "The total population at step %1 would be 0: the population dies "
+                                                    "out, and its age distribution cannot be computed. Use \"Change "
+                                                    "default values\" to enter a matrix and an initial population and "
+                                                    "start a new run."),
+                         {std::to_string(t)});
 
     const double previousTotal = startsRun ? zero->numbers.total : history_.step(t - 1).total;
     const double change = numbers.total - previousTotal;
@@ -171,7 +175,8 @@ Result<void> StepwiseRun::setMatrix(const LeslieMatrix& matrix)
     if (matrix == matrix_)
         return {};
     if (!hasLeslieShape(matrix) || matrix.classes() != classes())
-        return Error{"A run keeps its number of age classes; start a new run for another."};
+        return explained(
+            sourceText("dalvo::Error", "A run keeps its number of age classes; start a new run for another."));
     newMatrix(matrix);
     next_.reset();
     nextTotal_.reset();
@@ -184,10 +189,12 @@ Result<void> StepwiseRun::setMatrix(const LeslieMatrix& matrix)
 Result<void> StepwiseRun::startNewRun(const LeslieMatrix& matrix, const std::vector<double>& initial)
 {
     if (!hasLeslieShape(matrix) || static_cast<int>(initial.size()) != matrix.classes())
-        return Error{"A run needs a matrix of 1 to 101 age classes and an initial population of as many."};
+        return explained(sourceText(
+            "dalvo::Error", "A run needs a matrix of 1 to 101 age classes and an initial population of as many."));
     StepNumbers zero = stepNumbersOf(initial);
     if (!std::isfinite(zero.total))
-        return Error{"The initial population is too large to add up. Enter smaller numbers and try again."};
+        return explained(sourceText(
+            "dalvo::Error", "The initial population is too large to add up. Enter smaller numbers and try again."));
 
     if (matrix != matrix_)
         newMatrix(matrix);

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "presentation/source_text.h"
-
 namespace dalvo {
 
 namespace {

@@ -9,7 +9,7 @@
 #include "model/history.h"
 #include "model/long_term_outlook.h"
 #include "model/number_text.h"
-#include "presentation/source_text.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 

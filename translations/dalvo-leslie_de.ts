@@ -80,6 +80,89 @@
     </message>
 </context>
 <context>
+    <name>dalvo::Error</name>
+    <message>
+        <source>The number in row %1, column %2 of the matrix is too large for the program to use. Enter a smaller number and press &quot;Go Back&quot; again.</source>
+        <translation>Die Zahl in Zeile %1, Spalte %2 der Matrix ist zu groß für das Programm. Geben Sie eine kleinere Zahl ein und drücken Sie erneut „Zurück“.</translation>
+    </message>
+    <message>
+        <source>The initial number of age class %1 is too large for the program to use. Enter a smaller number and press &quot;Go Back&quot; again.</source>
+        <translation>Der Anfangsbestand der Altersklasse %1 ist zu groß für das Programm. Geben Sie eine kleinere Zahl ein und drücken Sie erneut „Zurück“.</translation>
+    </message>
+    <message>
+        <source>The initial numbers add up to more than the program can hold. Enter smaller numbers and press &quot;Go Back&quot; again.</source>
+        <translation>Die Anfangsbestände ergeben zusammen mehr, als das Programm fassen kann. Geben Sie kleinere Zahlen ein und drücken Sie erneut „Zurück“.</translation>
+    </message>
+    <message>
+        <source>The matrix cell in row %1, column %2 is &quot;%3&quot;, which is not a number. Enter a number and try again.</source>
+        <translation>In Zeile %1, Spalte %2 der Matrix steht „%3“, und das ist keine Zahl. Geben Sie eine Zahl ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The initial population of age class %1 is &quot;%2&quot;, which is not a number. Enter a number and try again.</source>
+        <translation>Als Anfangsbestand der Altersklasse %1 steht „%2“ da, und das ist keine Zahl. Geben Sie eine Zahl ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>A matrix of %1 age classes cannot be analysed: it needs 1 to %2.</source>
+        <translation>Eine Matrix mit %1 Altersklassen lässt sich nicht auswerten: Sie braucht 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The matrix needs one survival rate fewer than it has age classes.</source>
+        <translation>Die Matrix braucht eine Überlebensrate weniger, als sie Altersklassen hat.</translation>
+    </message>
+    <message>
+        <source>The fecundity F(%1) is not a number of zero or more, so the long-term outlook cannot be worked out.</source>
+        <translation>Die Fekundität F(%1) ist keine Zahl von null oder mehr, daher lässt sich der langfristige Ausblick nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>The survival rate P(%1) is not between 0 and 1, so the long-term outlook cannot be worked out.</source>
+        <translation>Die Überlebensrate P(%1) liegt nicht zwischen 0 und 1, daher lässt sich der langfristige Ausblick nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>The matrix&apos;s numbers are too extreme for its long-term outlook to be worked out.</source>
+        <translation>Die Zahlen der Matrix sind zu extrem, um ihren langfristigen Ausblick zu berechnen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large to use.</source>
+        <translation>„%1“ ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>No number was entered.</source>
+        <translation>Es wurde keine Zahl eingegeben.</translation>
+    </message>
+    <message>
+        <source>The projection to step %1 gives numbers too large to compute. Use &quot;Change default values&quot; to enter a matrix and an initial population and start a new run.</source>
+        <translation>Die Projektion bis Schritt %1 ergibt Zahlen, die zu groß zum Rechnen sind. Geben Sie mit „Werte ändern“ eine Matrix und einen Anfangsbestand ein und beginnen Sie einen neuen Lauf.</translation>
+    </message>
+    <message>
+        <source>The total population at step 0 is 0, so there is nothing to project. Use &quot;Change default values&quot; to enter a matrix and an initial population and start a new run.</source>
+        <translation>Die Gesamtpopulation in Schritt 0 ist 0, es gibt also nichts zu projizieren. Geben Sie mit „Werte ändern“ eine Matrix und einen Anfangsbestand ein und beginnen Sie einen neuen Lauf.</translation>
+    </message>
+    <message>
+        <source>The run has reached step %1, the last step that is kept. Use &quot;Change default values&quot; to enter a matrix and an initial population and start a new run.</source>
+        <translation>Der Lauf hat Schritt %1 erreicht, den letzten, der aufbewahrt wird. Geben Sie mit „Werte ändern“ eine Matrix und einen Anfangsbestand ein und beginnen Sie einen neuen Lauf.</translation>
+    </message>
+    <message>
+        <source>The total population at step %1 would be 0: the population dies out, and its age distribution cannot be computed. Use &quot;Change default values&quot; to enter a matrix and an initial population and start a new run.</source>
+        <translation>Die Gesamtpopulation in Schritt %1 wäre 0: Die Population stirbt aus, und ihre Altersverteilung lässt sich nicht berechnen. Geben Sie mit „Werte ändern“ eine Matrix und einen Anfangsbestand ein und beginnen Sie einen neuen Lauf.</translation>
+    </message>
+    <message>
+        <source>A run keeps its number of age classes; start a new run for another.</source>
+        <translation>Ein Lauf behält seine Zahl an Altersklassen; für eine andere beginnen Sie einen neuen Lauf.</translation>
+    </message>
+    <message>
+        <source>A run needs a matrix of 1 to 101 age classes and an initial population of as many.</source>
+        <translation>Ein Lauf braucht eine Matrix mit 1 bis 101 Altersklassen und einen Anfangsbestand mit ebenso vielen.</translation>
+    </message>
+    <message>
+        <source>The initial population is too large to add up. Enter smaller numbers and try again.</source>
+        <translation>Der Anfangsbestand ist zu groß, um ihn zusammenzuzählen. Geben Sie kleinere Zahlen ein und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>dalvo::ui::AboutWindow</name>
     <message>
         <source>This program is free for teaching and for non-commercial research. It may be copied for classes, but it may not be sold or changed without the maker&apos;s permission.</source>

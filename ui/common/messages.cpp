@@ -1,5 +1,6 @@
 #include "ui/common/messages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
@@ -20,6 +21,14 @@ std::string toFileName(const QString& fileName)
 QString fromFileMessage(const std::string& message)
 {
     return QFile::decodeName(QByteArray::fromStdString(message));
+}
+
+QString shownError(const Error& error)
+{
+    if (error.text.empty())
+        return fromFileMessage(error.message);
+    const QString text = QCoreApplication::translate("dalvo::Error", error.text.c_str());
+    return fromFileMessage(withArguments(text.toStdString(), error.arguments));
 }
 
 NumberLocale numberLocaleOfSystem()

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/number_text.h"
+#include "model/result.h"
 
 class QWidget;
 
@@ -18,6 +19,10 @@ QString toQString(std::string_view text);
 // core's messages about files, which quote them, come back the same way.
 std::string toFileName(const QString& fileName);
 QString fromFileMessage(const std::string& message);
+
+// A failure of the core as the student reads it: in the student's language
+// where it has a translation, its file names decoded as above.
+QString shownError(const Error& error);
 
 // The number rules' regional settings, taken from the system's locale.
 NumberLocale numberLocaleOfSystem();

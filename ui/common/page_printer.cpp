@@ -73,7 +73,7 @@ QString PagePrinter::saveAsPdf(const QImage& image, const QString& path)
         replaceFile(toFileName(path), std::string_view(page.constData(), page.size()));
     if (!written)
         return tr("The page could not be saved: %1\nChoose another folder or file name.")
-            .arg(fromFileMessage(written.error().message));
+            .arg(shownError(written.error()));
     return {};
 }
 

@@ -237,7 +237,7 @@ void NewRunEditor::goBack()
     }
     const Result<EditorTexts> normalised = normalise(current, locale_);
     if (!normalised) {
-        showProblem(this, toQString(normalised.error().message));
+        showProblem(this, shownError(normalised.error()));
         return;
     }
     const EditorTexts& written = normalised.value();
@@ -247,7 +247,7 @@ void NewRunEditor::goBack()
         showNumber(initialCells_[i], toQString(written.n0[i]));
     const Result<NewRun> run = newRunFrom(written, locale_);
     if (!run) {
-        showProblem(this, toQString(run.error().message));
+        showProblem(this, shownError(run.error()));
         return;
     }
     emit defaultsAccepted(*run);

@@ -32,7 +32,7 @@ void FileCommands::saveRun()
     const Result<void> full = saveRunFile(history_, SavePrecision::Full, toFileName(fullPath));
     if (!full) {
         prompts_.report(window_, tr("The run was not saved. %1 Choose another folder or file name and save again.")
-                                     .arg(fromFileMessage(full.error().message)));
+                                     .arg(shownError(full.error())));
         return;
     }
 
@@ -43,7 +43,7 @@ void FileCommands::saveRun()
     if (!rounded) {
         prompts_.report(window_, tr("The full-precision file %1 was saved, but not the rounded one. %2 Choose "
                                     "another folder or file name and save again.")
-                                     .arg(fromFileMessage(quotedPath(toFileName(fullPath))), fromFileMessage(rounded.error().message)));
+                                     .arg(fromFileMessage(quotedPath(toFileName(fullPath))), shownError(rounded.error())));
     }
 }
 
@@ -54,7 +54,7 @@ void FileCommands::runBatchProjection()
         return;
     const Result<void> done = dalvo::runBatchProjection(toFileName(dataPath));
     if (!done)
-        prompts_.report(window_, fromFileMessage(done.error().message));
+        prompts_.report(window_, shownError(done.error()));
 }
 
 }  // namespace dalvo::ui

@@ -448,14 +448,14 @@ void MainWindow::load()
     centreOnScreen(this);
     projectButton_->setFocus();
     if (!loaded)
-        showProblem(this, toQString(loaded.error().message));
+        showProblem(this, shownError(loaded.error()));
 }
 
 void MainWindow::project()
 {
     const Result<void> done = run_.project();
     if (!done) {
-        showProblem(this, toQString(done.error().message));
+        showProblem(this, shownError(done.error()));
         return;
     }
     transitButton_->setFocus();
@@ -471,7 +471,7 @@ void MainWindow::startNewRun(const LeslieMatrix& matrix, const std::vector<doubl
 {
     const Result<void> started = run_.startNewRun(matrix, initial);
     if (!started) {
-        showProblem(this, toQString(started.error().message));
+        showProblem(this, shownError(started.error()));
         return;
     }
     projectButton_->setFocus();

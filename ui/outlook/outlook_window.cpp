@@ -251,7 +251,7 @@ void OutlookWindow::showOutlook(const Result<LongTermOutlook>& outlook)
     showSource();
     if (!outlook) {
         lambdaLabel_->setText(tr("The long-term outlook cannot be worked out."));
-        growthLabel_->setText(toQString(outlook.error().message));
+        growthLabel_->setText(shownError(outlook.error()));
         saveButton_->setEnabled(false);
         return;
     }
@@ -483,7 +483,7 @@ void OutlookWindow::saveAnalysis()
     if (!saved)
         prompts_.report(this, tr("The analysis was not saved. %1 Choose another folder or file name and save "
                                  "again.")
-                                  .arg(fromFileMessage(saved.error().message)));
+                                  .arg(shownError(saved.error())));
 }
 
 }  // namespace dalvo::ui
