@@ -160,14 +160,34 @@ void appendList(std::string& text, const std::vector<double>& values)
         text += (j == 0 ? "" : ",") + formatted(values[j]);
 }
 
-}  // namespace
-
-Result<LifeTable> readLifeTableText(std::string_view text)
+// The lines that hold anything, after a byte order mark.
+std::vector<TextLine> filledLines(std::string_view text)
 {
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
     std::vector<TextLine> lines = splitLines(text);
     std::erase_if(lines, [](const TextLine& line) { return trimmed(line.text).empty(); });
+    return lines;
+}
+
+// The first line names the columns a life table needs: the text is meant as one.
+bool hasLifeTableHeader(std::string_view text)
+{
+    const std::vector<TextLine> lines = filledLines(text);
+    if (lines.empty())
+        return false;
+    const Columns columns = findColumns(splitFields(lines.front().text, separatorOf(lines.front().text)));
+    return (columns.survivorship || columns.counts) && columns.fecundity;
+}
+
+constexpr const char* kWhatToOpen =
+    "Open a data file in the batch format, or a life table with a header row naming the columns x, lx and mx.";
+
+}  // namespace
+
+Result<LifeTable> readLifeTableText(std::string_view text)
+{
+    const std::vector<TextLine> lines = filledLines(text);
     if (lines.empty())
         return Error{"The file is empty; a life table starts with a header row such as x,lx,mx."};
 
@@ -251,10 +271,14 @@ Result<OwnPopulation> readPopulationText(std::string_view text)
     Result<LifeTable> table = readLifeTableText(text);
     if (table)
         return populationFromLifeTable(*table, Census::PreBreeding);
+    if (filledLines(text).empty())
+        return Error{std::string("The file is empty. ") + kWhatToOpen};
+    // A header that names the columns shows what the file is meant to be; the
+    // data file's complaint about it would only distract.
+    if (hasLifeTableHeader(text))
+        return Error{"This life table cannot be opened. " + table.error().message};
     return Error{"This is neither a data file (" + withoutFinalPeriod(data.error().message) + ") nor a life table (" +
-                 withoutFinalPeriod(table.error().message) +
-                 "). Open a data file in the batch format, or a life table with a header row naming the columns "
-                 "x, lx and mx."};
+                 withoutFinalPeriod(table.error().message) + "). " + kWhatToOpen};
 }
 
 std::string populationDataFileText(const OwnPopulation& population)
