@@ -1,5 +1,4 @@
-// A life table (survivorship l(x) and fecundity m(x) by age), its usual columns, and the Leslie matrix either
-// census makes of it.
+// A life table (survivorship l(x) and fecundity m(x) by age), its usual columns, and the Leslie matrix either census makes of it.
 #pragma once
 
 #include <optional>
@@ -53,17 +52,17 @@ LifeTable lifeTableFromMatrix(const LeslieMatrix& matrix);
 // The usual columns, one entry per row of the table; l(x) past the last row
 // counts as 0. q(x), p(x) and e(x) are empty where l(x) = 0.
 struct LifeTableFigures {
-    std::vector<double> deaths;                     // d(x) = l(x) - l(x+1)
-    std::vector<std::optional<double>> mortality;   // q(x) = d(x) / l(x)
-    std::vector<std::optional<double>> survival;    // p(x) = 1 - q(x)
-    std::vector<double> lived;                      // L(x) = (l(x) + l(x+1)) / 2
-    std::vector<double> livedAfter;                 // T(x) = Σ_{y >= x} L(y)
-    std::vector<std::optional<double>> expectancy;  // e(x) = T(x) / l(x)
-    std::vector<double> maternity;                  // l(x) m(x)
-    std::vector<double> agedMaternity;              // x l(x) m(x)
-    double netReproductiveRate = 0;                 // R0 = Σ l(x) m(x)
-    std::optional<double> cohortGenerationTime;     // Tc = Σ x l(x) m(x) / R0; none when R0 = 0
-    double lifeExpectancyAtBirth = 0;               // e(0)
+    std::vector<double> deaths;                        // d(x) = l(x) - l(x+1)
+    std::vector<std::optional<double>> mortality;      // q(x) = d(x) / l(x)
+    std::vector<std::optional<double>> survival;       // p(x) = 1 - q(x)
+    std::vector<double> lived;                         // L(x) = (l(x) + l(x+1)) / 2
+    std::vector<double> livedAfter;                    // T(x) = Σ_{y >= x} L(y)
+    std::vector<std::optional<double>> expectancy;     // e(x) = T(x) / l(x)
+    std::vector<double> maternity;                     // l(x) m(x)
+    std::vector<double> agedMaternity;                 // x l(x) m(x)
+    double netReproductiveRate = 0;                    // R0 = Σ l(x) m(x)
+    std::optional<double> cohortGenerationTime;        // Tc = Σ x l(x) m(x) / R0; none when R0 = 0
+    double lifeExpectancyAtBirth = 0;                  // e(0)
 };
 LifeTableFigures lifeTableFigures(const LifeTable& table);
 
