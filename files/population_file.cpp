@@ -194,7 +194,8 @@ Result<LifeTable> readLifeTableText(std::string_view text)
 
     const TextLine& headerLine = lines.front();
     const char separator = separatorOf(headerLine.text);
-    const Columns columns = findColumns(splitFields(headerLine.text, separator));
+    const std::vector<std::string> header = splitFields(headerLine.text, separator);
+    const Columns columns = findColumns(header);
     const std::string where = "Line " + std::to_string(headerLine.number);
     if (!columns.survivorship && !columns.counts)
         return Error{where +
@@ -206,7 +207,6 @@ Result<LifeTable> readLifeTableText(std::string_view text)
                      "or b(x)."};
     const bool fromCounts = !columns.survivorship;
     const std::size_t survivorshipColumn = fromCounts ? *columns.counts : *columns.survivorship;
-    const char* survivorshipName = fromCounts ? "n(x)" : "l(x)";
     // Where a comma cannot separate the values it may separate the decimals.
     const bool decimalComma = separator != ',';
     const NumberLocale commaNumbers{","};
@@ -216,8 +216,10 @@ Result<LifeTable> readLifeTableText(std::string_view text)
         const TextLine& line = lines[row];
         const std::vector<std::string> fields = splitFields(line.text, separator);
         const int x = static_cast<int>(row) - 1;
-        auto number = [&](std::size_t column, const char* name) -> Result<double> {
-            const std::string at = "Line " + std::to_string(line.number) + ", column " + name + ": ";
+        // The column as its header names it, so that the student finds it.
+        auto number = [&](std::size_t column) -> Result<double> {
+            const std::string at =
+                "Line " + std::to_string(line.number) + ", column " + header[column] + ": ";
             if (column >= fields.size() || fields[column].empty())
                 return Error{at + "the value is missing. Give a number for every age."};
             Result<double> value = parseNumber(fields[column], kPeriodNumbers);
@@ -230,19 +232,19 @@ Result<LifeTable> readLifeTableText(std::string_view text)
             return value;
         };
         if (columns.age) {
-            const Result<double> age = number(*columns.age, "x");
+            const Result<double> age = number(*columns.age);
             if (!age)
                 return age.error();
             if (*age != x)
-                return Error{"Line " + std::to_string(line.number) + ", column x: the age is " +
-                             formatted(*age) +
+                return Error{"Line " + std::to_string(line.number) + ", column " + header[*columns.age] +
+                             ": the age is " + formatted(*age) +
                              ", but the rows must give the ages 0, 1, 2, ... in order, so it should be " +
                              std::to_string(x) + ". Correct the ages or the order of the rows."};
         }
-        const Result<double> survivorship = number(survivorshipColumn, survivorshipName);
+        const Result<double> survivorship = number(survivorshipColumn);
         if (!survivorship)
             return survivorship.error();
-        const Result<double> fecundity = number(*columns.fecundity, "m(x)");
+        const Result<double> fecundity = number(*columns.fecundity);
         if (!fecundity)
             return fecundity.error();
         table.survivorship.push_back(*survivorship);
@@ -251,8 +253,8 @@ Result<LifeTable> readLifeTableText(std::string_view text)
     if (fromCounts && !table.survivorship.empty()) {
         const double first = table.survivorship.front();
         if (!(first > 0) || !std::isfinite(first))
-            return Error{"Line " + std::to_string(lines[1].number) + ", column n(x): n(0) is " +
-                         formatted(first) +
+            return Error{"Line " + std::to_string(lines[1].number) + ", column " +
+                         header[survivorshipColumn] + ": n(0) is " + formatted(first) +
                          "; the numbers alive must start above 0, as l(x) is n(x) divided by n(0)."};
         for (double& l : table.survivorship)
             l /= first;

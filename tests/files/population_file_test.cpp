@@ -37,14 +37,14 @@ TEST(PopulationFile, ReadsLifeTablesWrittenInTheUsualWays)
 TEST(PopulationFile, RefusesWhatItCannotReadNamingTheLine)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"x,lx,mx\n0,1,0\n2,0.5,1\n1,0.2,1\n", "Line 3, column x: the age is 2"},
+        {"AGE,lx,mx\n0,1,0\n2,0.5,1\n1,0.2,1\n", "Line 3, column AGE: the age is 2"},
         {"x,survival,mx\n0,1,0\n", "Line 1: the header row names no survivorship column"},
         {"x;lx\n0;1\n", "Line 1: the header row names no column of offspring"},
-        {"x,lx,mx\n0,1,0\n1,\"0,5\",1\n", "Line 3, column l(x): \"0,5\" is not a number (with commas"},
-        {"x,lx,mx\n0,1,0\n1,0.5\n", "Line 3, column m(x): the value is missing"},
+        {"x,lx,mx\n0,1,0\n1,\"0,5\",1\n", "Line 3, column lx: \"0,5\" is not a number (with commas"},
+        {"x,lx,mx\n0,1,0\n1,0.5\n", "Line 3, column mx: the value is missing"},
         {"x,lx,mx\n0,1,0\n\n1,0.5,1\n2,0.6,1\n", "Line 5, age x = 2: l(2) = 0.6"},
         {"x,lx,mx\n0,1,0\n", "Age x = 1: l(1) is 0"},
-        {"x,nx,mx\n0,0,0\n1,0,0\n", "Line 2, column n(x): n(0) is 0"},
+        {"x,nx,mx\n0,0,0\n1,0,0\n", "Line 2, column nx: n(0) is 0"},
     };
     for (const auto& [text, named] : cases) {
         const Result<LifeTable> table = readLifeTableText(text);
