@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
+#include <ctime>
 #include <random>
 #include <string>
 
@@ -116,9 +116,9 @@ TEST(PopulationProjection, SettlesAsTheDampingRatioPredictsAndStaysFast)
 {
     const LeslieMatrix m{std::vector<double>(101, 0.03), std::vector<double>(100, 0.99)};
     const OwnPopulation population{"", {}, Census::PreBreeding, m, std::vector<double>(101, 1.0), 1000};
-    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t start = std::clock();  // processor time: other programs may hold the processor
     const PopulationStudy study = studyPopulation(population);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+    EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, 0.05);
     const PopulationProjection& p = study.projection;
     ASSERT_TRUE(p.numbers.size() == 1001 && p.growthRates.size() == 1000 && study.lifeTableReadOffMatrix);
     EXPECT_NEAR(*p.growthRates.back(), study.outlook->lambda, 1e-9);
