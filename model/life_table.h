@@ -1,7 +1,9 @@
-// A life table (survivorship l(x) and fecundity m(x) by age), its usual columns, and the Leslie matrix either census makes of it.
+// A life table (survivorship l(x) and fecundity m(x) by age), its usual columns, and the Leslie matrix either
+// census makes of it.
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/leslie_matrix.h"
@@ -31,6 +33,14 @@ struct LifeTable {
 // more than kMaxAgeClasses classes.
 Result<void> checkLifeTable(const LifeTable& table);
 
+// The same check, with the age apart from what is wrong at it, for readers
+// that name the row their own way.
+struct LifeTableFault {
+    std::optional<int> age;  // none for the table as a whole
+    std::string problem;     // what is wrong and what to do
+};
+std::optional<LifeTableFault> findLifeTableFault(const LifeTable& table);
+
 // Ages x = 0..w where w is the last age with l(w) > 0: the matrix has w
 // classes. Pre-breeding: F(j) = l(1) m(j+1), P(j) = l(j+2) / l(j+1).
 // Post-breeding: P(j) = l(j+1) / l(j), F(j) = P(j) m(j+1). Checks the table first.
@@ -43,17 +53,17 @@ LifeTable lifeTableFromMatrix(const LeslieMatrix& matrix);
 // The usual columns, one entry per row of the table; l(x) past the last row
 // counts as 0. q(x), p(x) and e(x) are empty where l(x) = 0.
 struct LifeTableFigures {
-    std::vector<double> deaths;                        // d(x) = l(x) - l(x+1)
-    std::vector<std::optional<double>> mortality;      // q(x) = d(x) / l(x)
-    std::vector<std::optional<double>> survival;       // p(x) = 1 - q(x)
-    std::vector<double> lived;                         // L(x) = (l(x) + l(x+1)) / 2
-    std::vector<double> livedAfter;                    // T(x) = Σ_{y >= x} L(y)
-    std::vector<std::optional<double>> expectancy;     // e(x) = T(x) / l(x)
-    std::vector<double> maternity;                     // l(x) m(x)
-    std::vector<double> agedMaternity;                 // x l(x) m(x)
-    double netReproductiveRate = 0;                    // R0 = Σ l(x) m(x)
-    std::optional<double> cohortGenerationTime;        // Tc = Σ x l(x) m(x) / R0; none when R0 = 0
-    double lifeExpectancyAtBirth = 0;                  // e(0)
+    std::vector<double> deaths;                     // d(x) = l(x) - l(x+1)
+    std::vector<std::optional<double>> mortality;   // q(x) = d(x) / l(x)
+    std::vector<std::optional<double>> survival;    // p(x) = 1 - q(x)
+    std::vector<double> lived;                      // L(x) = (l(x) + l(x+1)) / 2
+    std::vector<double> livedAfter;                 // T(x) = Σ_{y >= x} L(y)
+    std::vector<std::optional<double>> expectancy;  // e(x) = T(x) / l(x)
+    std::vector<double> maternity;                  // l(x) m(x)
+    std::vector<double> agedMaternity;              // x l(x) m(x)
+    double netReproductiveRate = 0;                 // R0 = Σ l(x) m(x)
+    std::optional<double> cohortGenerationTime;     // Tc = Σ x l(x) m(x) / R0; none when R0 = 0
+    double lifeExpectancyAtBirth = 0;               // e(0)
 };
 LifeTableFigures lifeTableFigures(const LifeTable& table);
 
