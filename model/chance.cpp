@@ -252,6 +252,7 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
         for (auto* series : {&result.medianTotal, &result.quantile05Total, &result.quantile25Total,
                              &result.quantile75Total, &result.quantile95Total})
             series->resize(steps + 1);
+        result.finalTotals.resize(replicates);
         result.sampleTotals.assign(std::min(replicates, kChanceSampleRuns), std::vector<double>(steps + 1));
     } catch (const std::bad_alloc&) {
         return Error{"There is not enough memory for " + std::to_string(replicates) + " replicates of " +
@@ -274,6 +275,8 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
         result.quantile95Total[step] = q[4];
         for (std::size_t k = 0; k < result.sampleTotals.size(); ++k)
             result.sampleTotals[k][step] = run->totals[k];
+        if (step == steps)
+            std::copy(run->totals.begin(), run->totals.end(), result.finalTotals.begin());
         report(static_cast<double>(replicates) * step);
         ++step;
         run->stopped = step > steps;

@@ -92,6 +92,8 @@ struct ChanceResult {
     std::vector<double> expectedTotal;
     // Replicates 0..9 (fewer when fewer ran), each steps + 1 totals.
     std::vector<std::vector<double>> sampleTotals;
+    // Every replicate's total at the last step, in the order of the replicates.
+    std::vector<double> finalTotals;
 
     // Per step t = 1..steps (index t - 1): the share of replicates whose total
     // has been below the threshold at some step 0..t, with its 95 % Wilson interval.
