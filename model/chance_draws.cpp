@@ -4,10 +4,13 @@
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_randist.h>
 #include <gsl/gsl_rng.h>
+#include <gsl/gsl_roots.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <memory>
 #include <mutex>
 #include <new>
 
@@ -85,16 +88,27 @@ double betaQuantile(double probability, double a, double b)
     if (x >= 0 && x <= 1 &&
         std::abs(gsl_cdf_beta_P(x, a, b) - probability) <= kTolerance * std::min(probability, 1 - probability))
         return x;
-    // 200 halvings reach 10^-60, far below any rate that changes a count.
-    double low = 0;
-    double high = 1;
-    for (int halving = 0; halving < 200; ++halving) {
-        const double middle = 0.5 * (low + high);
-        if (middle <= low || middle >= high)
+    // Brent's method from the library on the distribution function.
+    thread_local const std::unique_ptr<gsl_root_fsolver, void (*)(gsl_root_fsolver*)> solver(
+        gsl_root_fsolver_alloc(gsl_root_fsolver_brent), gsl_root_fsolver_free);
+    struct Target {
+        double probability, a, b;
+    } target{probability, a, b};
+    gsl_function missing{[](double at, void* params) {
+                             const auto* t = static_cast<const Target*>(params);
+                             return gsl_cdf_beta_P(at, t->a, t->b) - t->probability;
+                         },
+                         &target};
+    if (solver == nullptr || gsl_root_fsolver_set(solver.get(), &missing, 0.0, 1.0) != GSL_SUCCESS)
+        return std::numeric_limits<double>::quiet_NaN();
+    for (int iteration = 0; iteration < 200; ++iteration) {
+        gsl_root_fsolver_iterate(solver.get());
+        const double low = gsl_root_fsolver_x_lower(solver.get());
+        const double high = gsl_root_fsolver_x_upper(solver.get());
+        if (gsl_root_test_interval(low, high, 0.0, 4 * std::numeric_limits<double>::epsilon()) == GSL_SUCCESS)
             break;
-        (gsl_cdf_beta_P(middle, a, b) < probability ? low : high) = middle;
     }
-    return 0.5 * (low + high);
+    return gsl_root_fsolver_root(solver.get());
 }
 
 RateVariation rateVariation(const LeslieMatrix& matrix, bool environmental, double cvFecundity, double cvSurvival,

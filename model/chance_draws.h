@@ -22,7 +22,8 @@ inline constexpr std::uint64_t kGrowthRunStream = 0xffffffffu;
 // The quantile of a beta distribution. GSL's gsl_cdf_beta_Pinv stops with
 // "inverse failed to converge", or answers wrongly, for very large or very
 // uneven shapes (a CV of survival of 0.1 on P = 0.97 is one); its answer is
-// checked against gsl_cdf_beta_P and found by bisection on it when it misses.
+// checked against gsl_cdf_beta_P and, when it misses, found from that by the
+// library's Brent solver.
 double betaQuantile(double probability, double a, double b);
 
 // How the rates of a year vary, worked out once per run from the matrix and the settings.
