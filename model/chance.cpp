@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 #include <new>
+#include <system_error>
 #include <thread>
 
 #include "model/chance_draws.h"
@@ -69,7 +70,9 @@ public:
             const double h = (n - 1) * kLevels[level];
             const auto low = static_cast<std::ptrdiff_t>(std::floor(h));
             const double below = orderStatistic(low);
-            out[level] = low + 1 < n ? below + (h - low) * (orderStatistic(low + 1) - below) : below;
+            const double above = low + 1 < n ? orderStatistic(low + 1) : below;
+            // Equal neighbours (both infinite, say) need no interpolation.
+            out[level] = above == below ? below : below + (h - low) * (above - below);
         }
     }
 
@@ -293,8 +296,15 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
     };
     {
         std::vector<std::jthread> helpers;
-        for (int k = 1; k < threads; ++k)
-            helpers.emplace_back(worker, std::ref(*steppers[k]));
+        try {
+            for (int k = 1; k < threads; ++k)
+                helpers.emplace_back(worker, std::ref(*steppers[k]));
+        } catch (const std::system_error&) {
+            // Fewer threads do the same work: the barrier stops waiting for the missing ones.
+            for (int k = static_cast<int>(helpers.size()) + 1; k < threads; ++k)
+                sync.arrive_and_drop();
+            result.threads = static_cast<int>(helpers.size()) + 1;
+        }
         worker(*steppers.front());
     }
     if (step <= steps)
@@ -317,12 +327,19 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
 
     std::vector<double> expected = start;
     result.expectedTotal.reserve(steps + 1);
+    double total = 0;
     for (int t = 0; t <= steps; ++t) {
-        if (t > 0)
+        // Past the largest double the total is infinite, and 0 x infinity
+        // would turn the following steps into NaN.
+        if (t > 0 && std::isfinite(total))
             project(population.matrix, expected, expected);
-        double total = 0;
-        for (double n : expected)
-            total += n;
+        if (std::isfinite(total)) {
+            total = 0;
+            for (double n : expected)
+                total += n;
+            if (!std::isfinite(total))
+                total = HUGE_VAL;
+        }
         result.expectedTotal.push_back(total);
     }
 

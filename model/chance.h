@@ -81,7 +81,10 @@ struct ChanceResult {
     int classes = 0;
     int threads = 0;  // worker threads that ran the replicates
 
-    // Per step t = 0..steps, over the replicates' totals.
+    // Per step t = 0..steps, over the replicates' totals. A total past the
+    // largest double is infinite. (With demographic chance a class of more
+    // than 2^31 individuals has its survivors and young drawn from the normal
+    // approximation: the library counts in unsigned int.)
     std::vector<double> medianTotal;
     std::vector<double> quantile05Total;
     std::vector<double> quantile25Total;

@@ -52,8 +52,8 @@ double drawSurvivors(gsl_rng* rng, double p, double n)
 {
     if (n <= 0 || p <= 0)
         return 0;
-    if (p >= 1)
-        return n;
+    if (p >= 1 || !std::isfinite(n))
+        return p * n;
     if (n < kLargestExactCount)
         return gsl_ran_binomial(rng, p, static_cast<unsigned>(n));
     const double drawn = std::round(n * p + std::sqrt(n * p * (1 - p)) * gsl_ran_gaussian_ziggurat(rng, 1.0));
@@ -64,6 +64,8 @@ double drawYoung(gsl_rng* rng, double mean)
 {
     if (!(mean > 0))
         return 0;
+    if (!std::isfinite(mean))
+        return mean;
     if (mean < kLargestExactCount)
         return gsl_ran_poisson(rng, mean);
     return std::max(0.0, std::round(mean + std::sqrt(mean) * gsl_ran_gaussian_ziggurat(rng, 1.0)));
@@ -255,15 +257,17 @@ double ChanceStepper::advance(std::span<double> numbers)
         if (n > 0) {
             const double f = variation_.fecundity[j] > 0 ? fecundityRate(j) : 0;
             const double p = j < last ? survivalRate(j) : 0;
+            // A rate of 0 adds nothing even to a count past the largest
+            // double, which would otherwise make it NaN.
             if (!onlySurvivorsBreed) {
-                young += f * n;
-                moved = demographic ? drawSurvivors(rng_, p, n) : p * n;
+                young += f > 0 ? f * n : 0;
+                moved = demographic ? drawSurvivors(rng_, p, n) : p > 0 ? p * n : 0;
             } else {
                 // Only survivors breed: F̃ = s̃ m̃ with s̃ the breeding survival,
                 // drawn for the classes of the matrix and fixed for the last.
                 const double s = j < last ? p : rules_.breedingSurvival[j];
-                const double survivors = demographic ? drawSurvivors(rng_, s, n) : s * n;
-                if (s > 0)
+                const double survivors = demographic ? drawSurvivors(rng_, s, n) : s > 0 ? s * n : 0;
+                if (s > 0 && f > 0)
                     young += f / s * survivors;
                 moved = j < last ? survivors : 0;
             }
