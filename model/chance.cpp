@@ -4,6 +4,7 @@
 #include <barrier>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -32,13 +33,15 @@ Result<void> checkYoungPerSurvivor(const ChancePopulation& population)
         return Error{"The young per survivor need one value per age class."};
     for (int j = 0; j <= last; ++j) {
         const double f = m.fecundity[j];
-        const std::string which = "The young per survivor of age class " + std::to_string(j) + " (" + shown(young[j]) +
-                                  ") do not give its fecundity F(" + std::to_string(j) + ") = " + shown(f);
+        const std::string which = "The young per survivor of age class " + std::to_string(j) + " (" +
+                                  shown(young[j]) + ") do not give its fecundity F(" + std::to_string(j) +
+                                  ") = " + shown(f);
         if (!std::isfinite(young[j]) || young[j] < 0)
             return Error{"The young per survivor of age class " + std::to_string(j) + " must be 0 or more."};
         const double tolerance = 1e-9 * std::max(1.0, f);
         if (j < last && std::abs(m.survival[j] * young[j] - f) > tolerance)
-            return Error{which + ": it must be P(" + std::to_string(j) + ") x m(" + std::to_string(j + 1) + ")."};
+            return Error{which + ": it must be P(" + std::to_string(j) + ") x m(" + std::to_string(j + 1) +
+                         ")."};
         if (j == last && (young[j] == 0 ? f > 0 : f > young[j] * (1 + 1e-9)))
             return Error{which + ": no survival of the last class gives it."};
     }
@@ -96,7 +99,10 @@ void wilson(double hits, double count, double& lower, double& upper)
 // one step at a time, so that each step's totals can be summarised while
 // only one step of them is kept.
 struct ReplicateRun {
-    ReplicateRun(const ChanceSettings& s, const std::atomic<bool>* c, int n) : settings(s), cancel(c), classes(n) {}
+    ReplicateRun(const ChanceSettings& s, const std::atomic<bool>* c, int n)
+        : settings(s), cancel(c), classes(n)
+    {
+    }
 
     const ChanceSettings& settings;
     const std::atomic<bool>* cancel;
@@ -104,8 +110,8 @@ struct ReplicateRun {
     std::vector<double> numbers;        // replicates x classes
     std::vector<unsigned char> states;  // replicates x the generator's state
     std::size_t stateSize = 0;
-    std::vector<double> totals;         // of the current step, per replicate
-    std::vector<int> lostAt;            // the first step below the threshold; steps + 1: never
+    std::vector<double> totals;  // of the current step, per replicate
+    std::vector<int> lostAt;     // the first step below the threshold; steps + 1: never
     std::atomic<int> nextChunk{0};
     bool stopped = false;
 };
@@ -165,13 +171,15 @@ std::optional<double> survivalCvLimit(const LeslieMatrix& matrix)
 Result<void> checkChance(const ChancePopulation& population, const ChanceSettings& settings)
 {
     if (settings.replicates < 1 || settings.replicates > kMostChanceReplicates)
-        return Error{"The number of replicates must be from 1 to " + std::to_string(kMostChanceReplicates) + "."};
+        return Error{"The number of replicates must be from 1 to " + std::to_string(kMostChanceReplicates) +
+                     "."};
     if (settings.steps < 1 || settings.steps > kMostChanceSteps)
         return Error{"The number of steps must be from 1 to " + std::to_string(kMostChanceSteps) + "."};
     if (!(settings.threshold >= 0) || !std::isfinite(settings.threshold))
         return Error{"The threshold must be 0 or more."};
     if (!settings.demographic && !settings.environmental)
-        return Error{"There is no chance to simulate: switch on demographic chance, environmental variation or both."};
+        return Error{
+            "There is no chance to simulate: switch on demographic chance, environmental variation or both."};
     if (Result<LongTermOutlook> outlook = analyseLongTerm(population.matrix); !outlook)
         return outlook.error();
     const LeslieMatrix& m = population.matrix;
@@ -220,22 +228,30 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
         for (double& n : start)
             n = std::round(n);
 
-    const RateVariation variation = rateVariation(population.matrix, settings.environmental, settings.cvFecundity,
-                                                  settings.cvSurvival, settings.goodAndBadYears);
+    const RateVariation variation =
+        rateVariation(population.matrix, settings.environmental, settings.cvFecundity, settings.cvSurvival,
+                      settings.goodAndBadYears);
     IndividualRules rules;
     rules.demographic = settings.demographic;
     if (!population.youngPerSurvivor.empty())
         rules.breedingSurvival = breedingSurvival(population.matrix, population.youngPerSurvivor);
 
     const bool growthRun = settings.environmental && !settings.demographic && outlook.lambda > 0;
-    const double replicateWork = static_cast<double>(replicates) * steps;
-    const double allWork = replicateWork + (growthRun ? kGrowthRunIntervals : 0);
-    auto report = [&](double done) {
+    // The share done, from the replicates' steps and the long run's
+    // intervals, which run side by side.
+    const double allWork = static_cast<double>(replicates) * steps + (growthRun ? kGrowthRunIntervals : 0);
+    std::mutex reporting;
+    double replicatesDone = 0;
+    double growthDone = 0;
+    auto report = [&](double* part, double done) {
+        const std::lock_guard lock(reporting);
+        *part = done;
         if (control.progress)
-            control.progress(std::min(1.0, done / allWork));
+            control.progress(std::min(1.0, (replicatesDone + growthDone) / allWork));
     };
 
-    int threads = control.threads > 0 ? control.threads : static_cast<int>(std::thread::hardware_concurrency());
+    int threads =
+        control.threads > 0 ? control.threads : static_cast<int>(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, replicates);
     result.threads = threads;
 
@@ -280,7 +296,7 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
             result.sampleTotals[k][step] = run->totals[k];
         if (step == steps)
             std::copy(run->totals.begin(), run->totals.end(), result.finalTotals.begin());
-        report(static_cast<double>(replicates) * step);
+        report(&replicatesDone, static_cast<double>(replicates) * step);
         ++step;
         run->stopped = step > steps;
         run->nextChunk.store(0, std::memory_order_relaxed);
@@ -294,7 +310,18 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
                 return;
         }
     };
+    // The long run draws from a stream of its own, so it can run beside the
+    // replicates on a thread of its own.
+    std::optional<StochasticGrowth> growth;
     {
+        std::jthread longRun;
+        if (growthRun)
+            longRun = std::jthread([&] {
+                growth =
+                    simulateGrowth(variation, rules, outlook.stableDistribution, settings.seed,
+                                   kGrowthRunIntervals, kGrowthRunBatches, control.cancel,
+                                   [&](double share) { report(&growthDone, share * kGrowthRunIntervals); });
+            });
         std::vector<std::jthread> helpers;
         try {
             for (int k = 1; k < threads; ++k)
@@ -348,7 +375,8 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
     else if (!(settings.threshold > 0 && settings.threshold <= 1))
         result.exactExtinctionReason = NotGivenReason::ThresholdNotExtinction;
     else
-        result.exactExtinction = extinctionByStep(population.matrix, population.youngPerSurvivor, start, steps);
+        result.exactExtinction =
+            extinctionByStep(population.matrix, population.youngPerSurvivor, start, steps);
 
     if (settings.demographic)
         result.growthReason = NotGivenReason::DemographicChance;
@@ -357,9 +385,6 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
     else if (outlook.lambda == 0)
         result.growthReason = NotGivenReason::MatrixDiesOut;
     if (growthRun) {
-        const std::optional<StochasticGrowth> growth = simulateGrowth(
-            variation, rules, outlook.stableDistribution, settings.seed, kGrowthRunIntervals, kGrowthRunBatches,
-            control.cancel, [&](double share) { report(replicateWork + share * kGrowthRunIntervals); });
         if (control.cancel != nullptr && control.cancel->load())
             return Error{kChanceCancelled};
         if (growth) {
@@ -371,7 +396,7 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
         }
         result.logLambdaSTuljapurkar = tuljapurkarLogLambdaS(variation, outlook);
     }
-    report(allWork);
+    report(&growthDone, growthRun ? kGrowthRunIntervals : 0);
     return result;
 }
 

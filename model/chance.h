@@ -1,4 +1,4 @@
-// Chance in a projection: the settings of a run of many replicates, the run itself, and what it shows (fan, risk of loss, long-run growth).
+// Chance in a projection: a run of many replicates, its settings, and the fan, risk and growth it shows.
 #pragma once
 
 #include <atomic>

@@ -88,7 +88,8 @@ double betaQuantile(double probability, double a, double b)
     const double x = gsl_cdf_beta_Pinv(probability, a, b);
     constexpr double kTolerance = 1e-10;
     if (x >= 0 && x <= 1 &&
-        std::abs(gsl_cdf_beta_P(x, a, b) - probability) <= kTolerance * std::min(probability, 1 - probability))
+        std::abs(gsl_cdf_beta_P(x, a, b) - probability) <=
+            kTolerance * std::min(probability, 1 - probability))
         return x;
     // Brent's method from the library on the distribution function.
     thread_local const std::unique_ptr<gsl_root_fsolver, void (*)(gsl_root_fsolver*)> solver(
@@ -113,8 +114,8 @@ double betaQuantile(double probability, double a, double b)
     return gsl_root_fsolver_root(solver.get());
 }
 
-RateVariation rateVariation(const LeslieMatrix& matrix, bool environmental, double cvFecundity, double cvSurvival,
-                            bool goodAndBadYears)
+RateVariation rateVariation(const LeslieMatrix& matrix, bool environmental, double cvFecundity,
+                            double cvSurvival, bool goodAndBadYears)
 {
     RateVariation v;
     v.classes = matrix.classes();
@@ -173,9 +174,13 @@ std::vector<double> breedingSurvival(const LeslieMatrix& matrix, const std::vect
 }
 
 ChanceStepper::ChanceStepper(const RateVariation& variation, const IndividualRules& rules)
-    : variation_(variation), rules_(rules), rng_(gsl_rng_alloc(gsl_rng_taus2)),
-      fecundity_(variation.fecundity), survival_(variation.survival),
-      fecundityFresh_(variation.fecundity.size(), 0), survivalFresh_(variation.survival.size(), 0)
+    : variation_(variation),
+      rules_(rules),
+      rng_(gsl_rng_alloc(gsl_rng_taus2)),
+      fecundity_(variation.fecundity),
+      survival_(variation.survival),
+      fecundityFresh_(variation.fecundity.size(), 0),
+      survivalFresh_(variation.survival.size(), 0)
 {
     quietGsl();
     if (rng_ == nullptr)

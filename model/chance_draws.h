@@ -1,4 +1,4 @@
-// The random side of a run with chance: each replicate's own stream, the rates of a year, and one interval of whole individuals.
+// The random side of chance: each replicate's own stream, a year's rates, an interval of whole individuals.
 #pragma once
 
 #include <gsl/gsl_rng.h>
@@ -41,8 +41,8 @@ struct RateVariation {
     // works out each distinct quantile once.
     std::vector<int> sameSurvivalAs, sameFecundityAs;
 };
-RateVariation rateVariation(const LeslieMatrix& matrix, bool environmental, double cvFecundity, double cvSurvival,
-                            bool goodAndBadYears);
+RateVariation rateVariation(const LeslieMatrix& matrix, bool environmental, double cvFecundity,
+                            double cvSurvival, bool goodAndBadYears);
 
 // The rules by which individuals survive and breed.
 struct IndividualRules {

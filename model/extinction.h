@@ -1,4 +1,4 @@
-// The exact probability that a population of whole individuals with fixed rates has died out, from its branching process.
+// The exact risk that whole individuals with fixed rates have died out, from their branching process.
 #pragma once
 
 #include <span>

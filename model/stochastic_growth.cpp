@@ -9,8 +9,8 @@
 namespace dalvo {
 
 std::optional<StochasticGrowth> simulateGrowth(const RateVariation& variation, const IndividualRules& rules,
-                                               std::span<const double> start, std::uint64_t seed, int intervals,
-                                               int batches, const std::atomic<bool>* cancel,
+                                               std::span<const double> start, std::uint64_t seed,
+                                               int intervals, int batches, const std::atomic<bool>* cancel,
                                                const std::function<void(double)>& progress)
 {
     ChanceStepper stepper(variation, rules);
@@ -27,7 +27,7 @@ std::optional<StochasticGrowth> simulateGrowth(const RateVariation& variation, c
     const int batchLength = intervals / batches;
     std::vector<double> batchMeans;
     double batchSum = 0;
-    constexpr int kCheckEvery = 256;
+    constexpr int kCheckEvery = 64;
     for (int t = 0; t < batches * batchLength; ++t) {
         if (t % kCheckEvery == 0) {
             if (cancel != nullptr && cancel->load(std::memory_order_relaxed))

@@ -1,4 +1,4 @@
-// The long-run growth of a population in a varying environment: log λs simulated, and Tuljapurkar's approximation.
+// Long-run growth in a varying environment: log λs simulated, and Tuljapurkar's approximation.
 #pragma once
 
 #include <atomic>
@@ -24,8 +24,8 @@ struct StochasticGrowth {
 // uses Student's t over `batches` batch means. Empty when cancelled or when
 // the run dies out.
 std::optional<StochasticGrowth> simulateGrowth(const RateVariation& variation, const IndividualRules& rules,
-                                               std::span<const double> start, std::uint64_t seed, int intervals,
-                                               int batches, const std::atomic<bool>* cancel,
+                                               std::span<const double> start, std::uint64_t seed,
+                                               int intervals, int batches, const std::atomic<bool>* cancel,
                                                const std::function<void(double)>& progress);
 
 // log λs ≈ ln λ - τ² / (2 λ²), τ² = Σ S_ij S_kl Cov(a_ij, a_kl), with S the

@@ -1,4 +1,4 @@
-// A run with chance at its largest (10 000 replicates x 100 steps of 101 classes, whole individuals in varying years), beside the cost of its random numbers alone.
+// Chance at its largest (10 000 replicates x 100 steps x 101 classes) beside its random numbers alone.
 #include <benchmark/benchmark.h>
 
 #include <gsl/gsl_randist.h>
@@ -79,7 +79,8 @@ void BM_ChanceDrawsFloor(benchmark::State& state)
 {
     const ChancePopulation population = largestPopulation();
     const ChanceSettings settings = largestSettings();
-    const RateVariation v = rateVariation(population.matrix, true, settings.cvFecundity, settings.cvSurvival, false);
+    const RateVariation v =
+        rateVariation(population.matrix, true, settings.cvFecundity, settings.cvSurvival, false);
     const int last = v.classes - 1;
     gsl_rng* rng = gsl_rng_alloc(gsl_rng_taus2);
     std::vector<double> numbers(v.classes);
@@ -98,7 +99,8 @@ void BM_ChanceDrawsFloor(benchmark::State& state)
                         if (v.sigma[j] > 0)
                             young += gsl_ran_lognormal(rng, v.zeta[j], v.sigma[j]) * n;
                         if (j < last) {
-                            const double p = v.betaA[j] > 0 ? gsl_ran_beta(rng, v.betaA[j], v.betaB[j]) : v.survival[j];
+                            const double p =
+                                v.betaA[j] > 0 ? gsl_ran_beta(rng, v.betaA[j], v.betaB[j]) : v.survival[j];
                             survivors = p <= 0   ? 0
                                         : p >= 1 ? n
                                                  : gsl_ran_binomial(rng, p, static_cast<unsigned>(n));
@@ -122,6 +124,10 @@ void BM_ChanceLargestAllCores(benchmark::State& state)
 {
     runLargest(state, 0);
 }
-BENCHMARK(BM_ChanceLargestAllCores)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime()->MeasureProcessCPUTime();
+BENCHMARK(BM_ChanceLargestAllCores)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 }  // namespace
