@@ -313,15 +313,20 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
     // The long run draws from a stream of its own, so it can run beside the
     // replicates on a thread of its own.
     std::optional<StochasticGrowth> growth;
+    auto runLong = [&] {
+        growth = simulateGrowth(variation, rules, outlook.stableDistribution, settings.seed,
+                                kGrowthRunIntervals, kGrowthRunBatches, control.cancel,
+                                [&](double share) { report(&growthDone, share * kGrowthRunIntervals); });
+    };
+    bool longRunWaits = false;
     {
         std::jthread longRun;
-        if (growthRun)
-            longRun = std::jthread([&] {
-                growth =
-                    simulateGrowth(variation, rules, outlook.stableDistribution, settings.seed,
-                                   kGrowthRunIntervals, kGrowthRunBatches, control.cancel,
-                                   [&](double share) { report(&growthDone, share * kGrowthRunIntervals); });
-            });
+        try {
+            if (growthRun)
+                longRun = std::jthread(runLong);
+        } catch (const std::system_error&) {
+            longRunWaits = true;
+        }
         std::vector<std::jthread> helpers;
         try {
             for (int k = 1; k < threads; ++k)
@@ -336,6 +341,8 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
     }
     if (step <= steps)
         return Error{kChanceCancelled};
+    if (longRunWaits)
+        runLong();
 
     std::vector<int> lostBy(steps + 2, 0);
     for (int at : run->lostAt)

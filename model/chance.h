@@ -125,7 +125,8 @@ struct ChanceControl {
     int threads = 0;  // 0: one per core
     // Set from any thread to stop; checked often enough to stop within 0.1 s.
     const std::atomic<bool>* cancel = nullptr;
-    // The share done, 0..1, rising; called from a worker thread.
+    // The share done, 0..1, rising; called from a worker thread, one call at a
+    // time. It must not throw.
     std::function<void(double)> progress;
 };
 
