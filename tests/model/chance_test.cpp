@@ -71,6 +71,47 @@ TEST(Chance, SimulatedLossAgreesWithTheExactCurve)
     }
 }
 
+struct MeanCase {
+    std::string name;
+    ChancePopulation population;
+    bool demographic, environmental, goodAndBadYears;
+};
+
+// Whatever the chance, the years are independent and every draw has the
+// rate as its mean, so the mean total is the projection by the average matrix.
+TEST(Chance, TheMeanOfTheRunsIsTheProjection)
+{
+    const std::vector<MeanCase> cases = {
+        {"whole individuals", kDefault, true, false, false},
+        {"varying years", kDefault, false, true, false},
+        {"both", kThreeClasses, true, true, false},
+        {"both, good and bad years", kDefault, true, true, true},
+        {"only survivors breed, both", kSurvivorsBreed, true, true, false},
+        {"only survivors breed, good and bad years", kSurvivorsBreed, false, true, true},
+    };
+    for (const MeanCase& c : cases) {
+        ChanceSettings settings;
+        settings.replicates = 4000;
+        settings.steps = 8;
+        settings.demographic = c.demographic;
+        settings.environmental = c.environmental;
+        settings.goodAndBadYears = c.goodAndBadYears;
+        settings.cvFecundity = 0.4;
+        settings.cvSurvival = 0.2;
+        const Result<ChanceResult> result = runChance(c.population, settings);
+        ASSERT_TRUE(result) << c.name << ": " << result.error().message;
+        double sum = 0;
+        double squares = 0;
+        for (double total : result->finalTotals) {
+            sum += total;
+            squares += total * total;
+        }
+        const double mean = sum / settings.replicates;
+        const double error = std::sqrt((squares / settings.replicates - mean * mean) / settings.replicates);
+        EXPECT_NEAR(mean, result->expectedTotal.back(), 4 * error) << c.name;
+    }
+}
+
 // τ² = Σ S_ij S_kl Cov(a_ij, a_kl), written out over every pair of entries.
 // In good and bad years each entry is its quantile function at one uniform u;
 // the covariances come from the midpoint rule over u.
