@@ -42,7 +42,9 @@ struct ChanceSettings {
 // it holds m(j+1) per class j: then only the survivors of class j breed, each
 // leaving Poisson(m(j+1)) young, which has the same mean and a larger
 // variance. The survival that lets the last class breed is not in the matrix
-// (its survivors leave it): it is F(n) / m(n+1).
+// (its survivors leave it): it is F(n) / m(n+1). In a varying year the
+// matrix's rates vary as below and a survivor of class j leaves
+// Poisson(F~(j) / P~(j)) young; the last class's breeding survival stays fixed.
 struct ChancePopulation {
     LeslieMatrix matrix;
     std::vector<double> initial;
