@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "model/own_population.h"
+#include "presentation/own_population_charts.h"
 #include "support/input_driver.h"
 #include "ui/charts/plot_points.h"
 #include "ui/common/messages.h"
@@ -159,6 +160,9 @@ TEST_F(OwnPopulationTabsTest, EachPopulationShowsItsOutlookChartsAndTables)
         EXPECT_EQ(dashed, c.settles ? 1 : 0);
         for (const PlotPoints::Series* s : convergence)
             EXPECT_LT(s->points.back().y(), s->points.front().y()) << "dashed " << s->dashed;
+
+        // Classes left to the default follow the population from one to the next.
+        EXPECT_EQ(drawn("distributionChart").size(), defaultDrawnClasses(classes).size());
 
         // Ctrl+C through the window copies the whole run, a heading row over one row per step.
         auto* runTable = input::findControl(*window, QStringLiteral("runTable"));
