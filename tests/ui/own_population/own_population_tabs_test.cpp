@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -165,9 +166,12 @@ TEST_F(OwnPopulationTabsTest, EachPopulationShowsItsOutlookChartsAndTables)
         EXPECT_EQ(drawn("distributionChart").size(), defaultDrawnClasses(classes).size());
 
         // Ctrl+C through the window copies the whole run, a heading row over one row per step.
-        auto* runTable = input::findControl(*window, QStringLiteral("runTable"));
         window->setCurrentWidget(projection);
-        runTable->setFocus();
+        auto* tableBox = input::findControl<QCheckBox>(*window, QStringLiteral("tableBox"));
+        if (!tableBox->isChecked())
+            input::click(tableBox);
+        auto* runTable = input::findControl(*window, QStringLiteral("runTable"));
+        ASSERT_TRUE(runTable->isVisible());
         QApplication::clipboard()->clear();
         input::keyClick(runTable, Qt::Key_C, Qt::ControlModifier);
         const QStringList lines = QApplication::clipboard()->text().split(QRegularExpression("\r?\n"),
