@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "model/own_population.h"
@@ -218,6 +219,13 @@ TEST_F(OwnPopulationTabsTest, EntriesAreTakenOnlyWhenValid)
         if (signalled)
             EXPECT_EQ(steps.front().front().toInt(), QString::fromLatin1(e.typed).toInt());
     }
+    // The log scale puts the total's points at the logarithms of its values.
+    const QList<QPointF> linear = drawn("totalChart").front()->points;
+    input::click(input::findControl(*window, QStringLiteral("logScaleBox")));
+    const QList<QPointF> logarithmic = drawn("totalChart").front()->points;
+    ASSERT_EQ(logarithmic.size(), linear.size());
+    EXPECT_NEAR(logarithmic.back().y(), std::log10(linear.back().y()), 1e-9);
+
     // Each class drawn comes with its stable share as a dashed line in its colour.
     EXPECT_EQ(drawn("distributionChart").size(), 3u);
     const PlotPoints* distribution = plotOf("distributionChart");
