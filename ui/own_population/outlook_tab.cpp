@@ -119,7 +119,9 @@ OutlookTab::OutlookTab(QWidget* parent) : StudyTab(parent), texts_(numberLocaleO
                                                     QTableWidget* table = makeNumberGrid(tab, 0, ByAgeColumnCount);
                                                     // A hundred ages scroll rather than squeeze.
                                                     table->verticalHeader()->setSectionResizeMode(
-                                                        QHeaderView::ResizeToContents);
+                                                        QHeaderView::Fixed);
+                                                    table->horizontalHeader()->setSectionResizeMode(
+                                                        QHeaderView::Interactive);
                                                     table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
                                                     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
                                                     return table;
@@ -158,6 +160,7 @@ OutlookTab::OutlookTab(QWidget* parent) : StudyTab(parent), texts_(numberLocaleO
     byAgeColumns_->setHorizontalHeaderLabels({tr("Stable\ndistribution w"), tr("Reproductive\nvalue v"),
                                               tr("Sensitivity\nto F(x)"), tr("Sensitivity\nto P(x)"),
                                               tr("Elasticity\nof F(x)"), tr("Elasticity\nof P(x)")});
+    byAgeColumns_->verticalHeader()->setDefaultSectionSize(byAgeColumns_->fontMetrics().height() + 4);
     byAgeColumns_->hide();
 }
 
@@ -292,7 +295,8 @@ void OutlookTab::showByAgeColumns(const LongTermOutlook& o)
         for (int age = 0; age < o.classes && age < static_cast<int>(values.size()); ++age)
             setNumberCell(byAgeColumns_, age, column, texts_.number(values[age], digits));
     }
-    byAgeColumns_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measured once the cells are in, not again as each cell goes in.
+    byAgeColumns_->resizeColumnsToContents();
 }
 
 }  // namespace dalvo::ui

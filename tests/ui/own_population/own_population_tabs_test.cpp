@@ -84,6 +84,8 @@ protected:
         window->addTab(projection, QStringLiteral("Projection"));
         window->addTab(outlook, QStringLiteral("Outlook"));
         window->addTab(lifeTable, QStringLiteral("Life table"));
+        // The room the window gives its tabs at its first size.
+        window->resize(968, 628);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
