@@ -26,8 +26,9 @@ struct LifeTable {
 
 // Refuses, naming the row (its age x) and saying what to do: lists of
 // different lengths, l(0) not 1, l(x) negative, above 1 or rising, a negative
-// or non-finite m(x), fewer than two ages with survivors, or a table that
-// would make more than kMaxAgeClasses classes.
+// or non-finite m(x), an m(0) other than 0 (no matrix holds young born to
+// newborns), fewer than two ages with survivors, or a table that would make
+// more than kMaxAgeClasses classes.
 Result<void> checkLifeTable(const LifeTable& table);
 
 // Ages x = 0..w where w is the last age with l(w) > 0: the matrix has w
