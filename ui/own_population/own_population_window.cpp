@@ -30,7 +30,7 @@ namespace {
 
 // The classes of the main window's matrix.
 constexpr int kMainWindowClasses = 4;
-constexpr int kButtonY = 9900;
+constexpr int kButtonY = 9930;
 
 ControlEntry button(const char* role, const char* caption, const char* toolTip, QRect twips,
                    QKeySequence shortcut = {})
@@ -50,35 +50,35 @@ ControlSheet makeSheet()
     return {
         .context = "dalvo::ui::OwnPopulationWindow",
         .windowName = QStringLiteral("ownPopulationWindow"),
-        .twips = {18000, 10500},
+        .twips = {18900, 10500},
         .controls =
             {
                 {.role = "entryPanel",
                  .objectName = "ownPopulationEntry",
                  .kind = ControlKind::Own,
-                 .twips = {120, 120, 6600, 9360}},
+                 .twips = {60, 60, 4200, 9420}},
                 {.role = "studyTabs",
                  .objectName = "studyTabs",
                  .kind = ControlKind::Own,
-                 .twips = {6840, 120, 11040, 9360},
+                 .twips = {4320, 60, 14520, 9420},
                  .font = {10}},
-                {.role = "whatIfLabel", .objectName = "whatIfLabel", .twips = {120, 9510, 17760, 360}, .font = {10}},
+                {.role = "whatIfLabel", .objectName = "whatIfLabel", .twips = {60, 9540, 18780, 330}, .font = {10}},
                 button("openButton", QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow", "Open..."),
                        QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow",
                                          "Open a data file or a life table (Ctrl+O)"),
-                       {120, kButtonY, 1560, 495}, QKeySequence::Open),
+                       {60, kButtonY, 1560, 495}, QKeySequence::Open),
                 button("saveButton", QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow", "Save..."),
                        QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow",
                                          "Save a data file, a life table (name.csv) or the analysis "
                                          "(name-Analysis.txt) (Ctrl+S)"),
-                       {1800, kButtonY, 1560, 495}, QKeySequence::Save),
+                       {1740, kButtonY, 1560, 495}, QKeySequence::Save),
                 button("useButton", QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow", "Use in the main window"),
-                       nullptr, {3480, kButtonY, 3480, 495}),
+                       nullptr, {3420, kButtonY, 3480, 495}),
                 button("printButton", QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow", "Print this page"),
-                       nullptr, {7080, kButtonY, 2400, 495}),
+                       nullptr, {7020, kButtonY, 2400, 495}),
                 button("goBackButton", QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow", "Go back"),
                        QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow", "Back to the main window (Esc)"),
-                       {15960, kButtonY, 1920, 495}, QKeySequence(Qt::Key_Escape)),
+                       {16920, kButtonY, 1920, 495}, QKeySequence(Qt::Key_Escape)),
             },
     };
 }
@@ -109,7 +109,8 @@ OwnPopulationWindow::OwnPopulationWindow(Prompts& prompts, NumberLocale locale, 
 {
     setWindowTitle(tr("Own population"));
     resize(twipSize(sheet().twips.width(), sheet().twips.height()));
-    // Smaller than designed only so far as the buttons keep their row.
+    // As wide as a 1280-pixel screen allows, so that the tabs come close to
+    // the size they were drawn for; smaller only so far as the buttons keep their row.
     setMinimumSize(twipSize(15000, 8400));
 
     const ControlSet controls = buildControls(

@@ -43,23 +43,23 @@ ControlSheet makeSheet()
     return {
         .context = "dalvo::ui::PopulationEntry",
         .windowName = QStringLiteral("ownPopulationEntry"),
-        .twips = {6600, 9360},
+        .twips = {4200, 9420},
         .controls =
             {
                 radio("matrixRadio", QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "&Matrix"),
-                      {120, 120, 1560, 330}),
+                      {60, 60, 1440, 330}),
                 radio("lifeTableRadio", QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "&Life table"),
-                      {1800, 120, 2160, 330}),
+                      {1560, 60, 2580, 330}),
                 radio("preBreedingRadio",
                       QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "Pr&e-breeding census"),
-                      {120, 480, 3120, 330}),
+                      {60, 420, 4080, 300}),
                 radio("postBreedingRadio",
                       QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "P&ost-breeding census"),
-                      {3360, 480, 3120, 330}),
+                      {60, 750, 4080, 300}),
                 {.role = "entryTable",
                  .objectName = "entryTable",
                  .kind = ControlKind::Own,
-                 .twips = {120, 900, 6360, 7140},
+                 .twips = {60, 1140, 4080, 7080},
                  .font = {10},
                  .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "Population by age")},
                 {.role = "addRowButton",
@@ -67,16 +67,16 @@ ControlSheet makeSheet()
                  .kind = ControlKind::Button,
                  .caption = QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "Add a row"),
                  .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "Add an age at the end"),
-                 .twips = {120, 8160, 1920, 435},
+                 .twips = {60, 8340, 1980, 435},
                  .font = {10, true}},
                 {.role = "removeRowButton",
                  .objectName = "removeRowButton",
                  .kind = ControlKind::Button,
                  .caption = QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "Remove a row"),
                  .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::PopulationEntry", "Remove the selected row"),
-                 .twips = {2160, 8160, 2160, 435},
+                 .twips = {2160, 8340, 1980, 435},
                  .font = {10, true}},
-                {.role = "reasonLabel", .objectName = "reasonLabel", .twips = {120, 8700, 6360, 540}, .font = {10}},
+                {.role = "reasonLabel", .objectName = "reasonLabel", .twips = {60, 8820, 4080, 540}, .font = {10}},
             },
     };
 }
@@ -163,7 +163,9 @@ PopulationEntry::PopulationEntry(NumberLocale locale, QWidget* parent) : QWidget
 
     table_ = controls.get<QTableWidget>(QStringLiteral("entryTable"));
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every number stays whole; a narrow panel scrolls instead.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setTabKeyNavigation(false);
     table_->setItemDelegate(new CheckedCellDelegate(
         [this](QLineEdit* editor, const QModelIndex& index, const QString& text) {
@@ -215,8 +217,8 @@ void PopulationEntry::showPopulation(const OwnPopulation& population)
 {
     population_ = population;
     population_.initial = resized(population_.initial, population_.matrix.classes());
-    reasonLabel_->clear();
     fillTable();
+    clearMarks();
 }
 
 std::vector<PopulationEntry::Column> PopulationEntry::columns() const

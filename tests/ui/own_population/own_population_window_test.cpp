@@ -130,23 +130,27 @@ TEST_F(OwnPopulationWindowTest, PastedCellsFillTheTableAndAddRows)
 
 TEST_F(OwnPopulationWindowTest, TheLifeTableTakesTheCensusChosen)
 {
-    window->showPopulation(*readPopulationText("x,lx,mx\n0,1,0\n1,0.5,2\n2,0.25,3\n3,0,0\n"));
+    // Pre-breeding F(1) = l(1) m(2) = 1.5, post-breeding F(1) = l(2) / l(1) m(2) = 1.2.
+    const char* kTable = "x,lx,mx\n0,1,0\n1,0.5,2\n2,0.2,3\n3,0,0\n";
+    window->showPopulation(*readPopulationText(kTable));
     auto* post = input::findControl<QRadioButton>(*window, "postBreedingRadio");
     EXPECT_TRUE(input::findControl<QRadioButton>(*window, "lifeTableRadio")->isChecked());
     EXPECT_FALSE(post->isChecked());
     const LeslieMatrix pre = window->population().matrix;
-    const QString preFecundity = cell(0, 3);
+    const QString preFecundity = cell(1, 3);
+    // A mnemonic clicks its button a moment later.
     input::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
-    EXPECT_TRUE(post->isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([post] { return post->isChecked(); }));
     EXPECT_EQ(window->population().census, Census::PostBreeding);
     EXPECT_NE(window->population().matrix, pre);
-    EXPECT_NE(cell(0, 3), preFecundity);
-    EXPECT_TRUE(table()->item(0, 3)->toolTip().startsWith("F(0) =")) << table()->item(0, 3)->toolTip().toStdString();
-    EXPECT_FALSE(table()->item(0, 3)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(cell(1, 3), local("1.2"));
+    EXPECT_NE(cell(1, 3), preFecundity);
+    EXPECT_TRUE(table()->item(1, 3)->toolTip().startsWith("F(1) =")) << table()->item(1, 3)->toolTip().toStdString();
+    EXPECT_FALSE(table()->item(1, 3)->flags() & Qt::ItemIsEditable);
     // Back to a matrix: the derived one stays, now typed into.
     input::keyClick(window.get(), Qt::Key_M, Qt::AltModifier);
-    EXPECT_FALSE(window->population().lifeTable);
-    EXPECT_EQ(window->population().matrix, matrixFromLifeTable(*readLifeTableText("x,lx,mx\n0,1,0\n1,0.5,2\n2,0.25,3\n3,0,0\n"),
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->population().lifeTable; }));
+    EXPECT_EQ(window->population().matrix, matrixFromLifeTable(*readLifeTableText(kTable),
                                                                Census::PostBreeding).value());
 }
 
