@@ -213,7 +213,7 @@ void OwnPopulationWindow::entryChanged()
 void OwnPopulationWindow::showWhatIf(const std::optional<LongTermOutlook>& before, const LeslieMatrix& beforeMatrix)
 {
     if (beforeMatrix == population_.matrix) {
-        whatIfLabel_->setText(study_.outlook ? tr("λ stays %1: N(0) does not change it.")
+        whatIfLabel_->setText(study_.outlook ? tr("λ stays %1.")
                                                    .arg(toQString(formatFixed(study_.outlook->lambda, 4, locale_)))
                                              : QString());
         return;

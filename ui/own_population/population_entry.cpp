@@ -294,10 +294,10 @@ void PopulationEntry::setCell(int row, int column, const QString& text, const QS
     item->setFlags(editable ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
                             : Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     item->setBackground(editable ? QBrush() : QBrush(kReadOnlyBackground));
-    if (kind == Column::Fecundity)
-        item->setForeground(colours::red);
-    else if (kind == Column::Survival)
-        item->setForeground(colours::blue);
+    // Items are reused when the columns change meaning, so each gets its colour afresh.
+    item->setForeground(kind == Column::Fecundity ? QBrush(colours::red)
+                        : kind == Column::Survival ? QBrush(colours::blue)
+                                                   : QBrush());
 }
 
 void PopulationEntry::fillTable()
