@@ -160,30 +160,53 @@ void appendList(std::string& text, const std::vector<double>& values)
         text += (j == 0 ? "" : ",") + formatted(values[j]);
 }
 
-}  // namespace
-
-Result<LifeTable> readLifeTableText(std::string_view text)
+// The lines that hold anything, after a byte order mark.
+std::vector<TextLine> filledLines(std::string_view text)
 {
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
     std::vector<TextLine> lines = splitLines(text);
     std::erase_if(lines, [](const TextLine& line) { return trimmed(line.text).empty(); });
+    return lines;
+}
+
+// The first line names the columns a life table needs: the text is meant as one.
+bool hasLifeTableHeader(std::string_view text)
+{
+    const std::vector<TextLine> lines = filledLines(text);
+    if (lines.empty())
+        return false;
+    const Columns columns = findColumns(splitFields(lines.front().text, separatorOf(lines.front().text)));
+    return (columns.survivorship || columns.counts) && columns.fecundity;
+}
+
+constexpr const char* kWhatToOpen =
+    "Open a data file in the batch format, or a life table with a header row naming the columns x, lx and "
+    "mx.";
+
+}  // namespace
+
+Result<LifeTable> readLifeTableText(std::string_view text)
+{
+    const std::vector<TextLine> lines = filledLines(text);
     if (lines.empty())
         return Error{"The file is empty; a life table starts with a header row such as x,lx,mx."};
 
     const TextLine& headerLine = lines.front();
     const char separator = separatorOf(headerLine.text);
-    const Columns columns = findColumns(splitFields(headerLine.text, separator));
+    const std::vector<std::string> header = splitFields(headerLine.text, separator);
+    const Columns columns = findColumns(header);
     const std::string where = "Line " + std::to_string(headerLine.number);
     if (!columns.survivorship && !columns.counts)
-        return Error{where + ": the header row names no survivorship column. Name it lx or l(x), or nx or n(x) "
-                             "for the numbers alive."};
+        return Error{where +
+                     ": the header row names no survivorship column. Name it lx or l(x), or nx or n(x) "
+                     "for the numbers alive."};
     if (!columns.fecundity)
-        return Error{where + ": the header row names no column of offspring per individual. Name it mx, m(x), bx "
-                             "or b(x)."};
+        return Error{where +
+                     ": the header row names no column of offspring per individual. Name it mx, m(x), bx "
+                     "or b(x)."};
     const bool fromCounts = !columns.survivorship;
     const std::size_t survivorshipColumn = fromCounts ? *columns.counts : *columns.survivorship;
-    const char* survivorshipName = fromCounts ? "n(x)" : "l(x)";
     // Where a comma cannot separate the values it may separate the decimals.
     const bool decimalComma = separator != ',';
     const NumberLocale commaNumbers{","};
@@ -193,31 +216,35 @@ Result<LifeTable> readLifeTableText(std::string_view text)
         const TextLine& line = lines[row];
         const std::vector<std::string> fields = splitFields(line.text, separator);
         const int x = static_cast<int>(row) - 1;
-        auto number = [&](std::size_t column, const char* name) -> Result<double> {
-            const std::string at = "Line " + std::to_string(line.number) + ", column " + name + ": ";
+        // The column as its header names it, so that the student finds it.
+        auto number = [&](std::size_t column) -> Result<double> {
+            const std::string at =
+                "Line " + std::to_string(line.number) + ", column " + header[column] + ": ";
             if (column >= fields.size() || fields[column].empty())
                 return Error{at + "the value is missing. Give a number for every age."};
             Result<double> value = parseNumber(fields[column], kPeriodNumbers);
             if (!value && decimalComma)
                 value = parseNumber(fields[column], commaNumbers);
             if (!value)
-                return Error{at + quotedForMessage(fields[column]) + " is not a number" +
-                             (decimalComma ? "." : " (with commas between the columns, decimals take a period).")};
+                return Error{
+                    at + quotedForMessage(fields[column]) + " is not a number" +
+                    (decimalComma ? "." : " (with commas between the columns, decimals take a period).")};
             return value;
         };
         if (columns.age) {
-            const Result<double> age = number(*columns.age, "x");
+            const Result<double> age = number(*columns.age);
             if (!age)
                 return age.error();
             if (*age != x)
-                return Error{"Line " + std::to_string(line.number) + ", column x: the age is " +
-                             formatted(*age) + ", but the rows must give the ages 0, 1, 2, ... in order, so it should be " +
+                return Error{"Line " + std::to_string(line.number) + ", column " + header[*columns.age] +
+                             ": the age is " + formatted(*age) +
+                             ", but the rows must give the ages 0, 1, 2, ... in order, so it should be " +
                              std::to_string(x) + ". Correct the ages or the order of the rows."};
         }
-        const Result<double> survivorship = number(survivorshipColumn, survivorshipName);
+        const Result<double> survivorship = number(survivorshipColumn);
         if (!survivorship)
             return survivorship.error();
-        const Result<double> fecundity = number(*columns.fecundity, "m(x)");
+        const Result<double> fecundity = number(*columns.fecundity);
         if (!fecundity)
             return fecundity.error();
         table.survivorship.push_back(*survivorship);
@@ -226,14 +253,23 @@ Result<LifeTable> readLifeTableText(std::string_view text)
     if (fromCounts && !table.survivorship.empty()) {
         const double first = table.survivorship.front();
         if (!(first > 0) || !std::isfinite(first))
-            return Error{"Line " + std::to_string(lines[1].number) + ", column n(x): n(0) is " + formatted(first) +
+            return Error{"Line " + std::to_string(lines[1].number) + ", column " +
+                         header[survivorshipColumn] + ": n(0) is " + formatted(first) +
                          "; the numbers alive must start above 0, as l(x) is n(x) divided by n(0)."};
         for (double& l : table.survivorship)
             l /= first;
         table.survivorship.front() = 1;
     }
-    if (Result<void> checked = checkLifeTable(table); !checked)
-        return checked.error();
+    // Rows stand in age order, so age x is on the line of data row x; an age
+    // past the last row (l(1) of a table of one row) has no line.
+    if (const std::optional<LifeTableFault> fault = findLifeTableFault(table)) {
+        if (!fault->age)
+            return Error{fault->problem};
+        const std::size_t row = static_cast<std::size_t>(*fault->age) + 1;
+        const std::string where =
+            row < lines.size() ? "Line " + std::to_string(lines[row].number) + ", age x = " : "Age x = ";
+        return Error{where + std::to_string(*fault->age) + ": " + fault->problem};
+    }
     return table;
 }
 
@@ -251,10 +287,14 @@ Result<OwnPopulation> readPopulationText(std::string_view text)
     Result<LifeTable> table = readLifeTableText(text);
     if (table)
         return populationFromLifeTable(*table, Census::PreBreeding);
-    return Error{"This is neither a data file (" + withoutFinalPeriod(data.error().message) + ") nor a life table (" +
-                 withoutFinalPeriod(table.error().message) +
-                 "). Open a data file in the batch format, or a life table with a header row naming the columns "
-                 "x, lx and mx."};
+    if (filledLines(text).empty())
+        return Error{std::string("The file is empty. ") + kWhatToOpen};
+    // A header that names the columns shows what the file is meant to be; the
+    // data file's complaint about it would only distract.
+    if (hasLifeTableHeader(text))
+        return Error{"This life table cannot be opened. " + table.error().message};
+    return Error{"This is neither a data file (" + withoutFinalPeriod(data.error().message) +
+                 ") nor a life table (" + withoutFinalPeriod(table.error().message) + "). " + kWhatToOpen};
 }
 
 std::string populationDataFileText(const OwnPopulation& population)
@@ -274,7 +314,8 @@ std::string populationDataFileText(const OwnPopulation& population)
     appendList(text, survival);
     text += "\r\nInitial numbers N(0)\r\n";
     appendList(text, initial);
-    text += "\r\nNumber of steps T\r\n" + std::to_string(std::clamp(population.steps, 0, kBatchLastStep)) + "\r\n";
+    text += "\r\nNumber of steps T\r\n" + std::to_string(std::clamp(population.steps, 0, kBatchLastStep)) +
+            "\r\n";
     return text;
 }
 
@@ -286,8 +327,9 @@ std::string lifeTableCsvText(const LifeTable& table)
         text += std::to_string(x);
         for (const std::string& cell :
              {formatted(table.survivorship[x]), formatted(f.deaths[x]), formatted(f.mortality[x]),
-              formatted(f.survival[x]), formatted(f.lived[x]), formatted(f.livedAfter[x]), formatted(f.expectancy[x]),
-              formatted(table.fecundity[x]), formatted(f.maternity[x]), formatted(f.agedMaternity[x])})
+              formatted(f.survival[x]), formatted(f.lived[x]), formatted(f.livedAfter[x]),
+              formatted(f.expectancy[x]), formatted(table.fecundity[x]), formatted(f.maternity[x]),
+              formatted(f.agedMaternity[x])})
             text += "," + cell;
         text += "\r\n";
     }

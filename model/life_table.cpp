@@ -14,11 +14,6 @@ std::string shown(double value)
     return formatGeneral(value, kPeriodNumbers);
 }
 
-std::string age(int x)
-{
-    return "Age x = " + std::to_string(x) + ": ";
-}
-
 std::string indexed(const char* name, int x)
 {
     return std::string(name) + "(" + std::to_string(x) + ")";
@@ -43,7 +38,8 @@ std::vector<double> logNetMaternity(const LeslieMatrix& m)
     std::vector<double> result(static_cast<std::size_t>(m.classes()));
     double logSurvivorship = 0;
     for (int j = 0; j < m.classes(); ++j) {
-        result[static_cast<std::size_t>(j)] = logSurvivorship + std::log(m.fecundity[static_cast<std::size_t>(j)]);
+        result[static_cast<std::size_t>(j)] =
+            logSurvivorship + std::log(m.fecundity[static_cast<std::size_t>(j)]);
         if (j < static_cast<int>(m.survival.size()))
             logSurvivorship += std::log(m.survival[static_cast<std::size_t>(j)]);
         else
@@ -54,46 +50,62 @@ std::vector<double> logNetMaternity(const LeslieMatrix& m)
 
 }  // namespace
 
-Result<void> checkLifeTable(const LifeTable& table)
+std::optional<LifeTableFault> findLifeTableFault(const LifeTable& table)
 {
     if (table.survivorship.size() != table.fecundity.size())
-        return Error{"The life table needs one m(x) for every l(x). Give both for every age."};
+        return LifeTableFault{std::nullopt,
+                              "The life table needs one m(x) for every l(x). Give both for every age."};
     if (table.ages() == 0)
-        return Error{"The life table is empty. Give l(x) and m(x) for the ages x = 0, 1, 2, ..."};
+        return LifeTableFault{std::nullopt,
+                              "The life table is empty. Give l(x) and m(x) for the ages x = 0, 1, 2, ..."};
     for (int x = 0; x < table.ages(); ++x) {
         const double l = table.survivorship[static_cast<std::size_t>(x)];
         const double m = table.fecundity[static_cast<std::size_t>(x)];
         if (!std::isfinite(l) || l < 0 || l > 1)
-            return Error{age(x) + indexed("l", x) + " is " + shown(l) +
-                         "; a survivorship must lie between 0 and 1. Correct it."};
+            return LifeTableFault{x, indexed("l", x) + " is " + shown(l) +
+                                         "; a survivorship must lie between 0 and 1. Correct it."};
         if (x == 0 && l != 1)
-            return Error{age(0) + "l(0) is " + shown(l) +
-                         "; it must be 1, as every individual is alive at birth. Divide every l(x) by l(0), "
-                         "or give the numbers alive n(x) instead."};
+            return LifeTableFault{
+                0, "l(0) is " + shown(l) +
+                       "; it must be 1, as every individual is alive at birth. Divide every l(x) by l(0), "
+                       "or give the numbers alive n(x) instead."};
         if (x > 0 && l > table.survivorship[static_cast<std::size_t>(x) - 1])
-            return Error{age(x) + indexed("l", x) + " = " + shown(l) + " is more than " + indexed("l", x - 1) +
-                         " = " + shown(table.survivorship[static_cast<std::size_t>(x) - 1]) +
-                         "; the share of survivors can only fall with age. Correct one of them."};
+            return LifeTableFault{
+                x, indexed("l", x) + " = " + shown(l) + " is more than " + indexed("l", x - 1) + " = " +
+                       shown(table.survivorship[static_cast<std::size_t>(x) - 1]) +
+                       "; the share of survivors can only fall with age. Correct one of them."};
         if (!std::isfinite(m) || m < 0)
-            return Error{age(x) + indexed("m", x) + " is " + shown(m) +
-                         "; the offspring per individual must be a number of zero or more. Correct it."};
+            return LifeTableFault{
+                x, indexed("m", x) + " is " + shown(m) +
+                       "; the offspring per individual must be a number of zero or more. Correct it."};
         // Young born at age 0 would have to breed before they are first
         // counted; no matrix holds them, and R0 would disagree with the matrix.
         if (x == 0 && m != 0)
-            return Error{age(0) + "m(0) is " + shown(m) +
-                         "; newborns cannot breed before their first birthday, so m(0) must be 0. Give their "
-                         "young at age 1 instead."};
+            return LifeTableFault{
+                0, "m(0) is " + shown(m) +
+                       "; newborns cannot breed before their first birthday, so m(0) must be 0. Give their "
+                       "young at age 1 instead."};
     }
     const int last = lastAgeWithSurvivors(table);
     if (last < 1)
-        return Error{"Age x = 1: l(1) is 0, so only age 0 has survivors; a matrix needs at least two ages with "
-                     "survivors. Give l(1) above 0."};
+        return LifeTableFault{1,
+                              "l(1) is 0, so only age 0 has survivors; a matrix needs at least two ages with "
+                              "survivors. Give l(1) above 0."};
     if (last > kMaxAgeClasses)
-        return Error{age(last) + indexed("l", last) +
-                     " is above 0, so the table would make " + std::to_string(last) +
-                     " age classes; at most " + std::to_string(kMaxAgeClasses) + " are possible. Let l(x) reach 0 by age " +
-                     std::to_string(kMaxAgeClasses + 1) + "."};
-    return {};
+        return LifeTableFault{
+            last, indexed("l", last) + " is above 0, so the table would make " + std::to_string(last) +
+                      " age classes; at most " + std::to_string(kMaxAgeClasses) +
+                      " are possible. Let l(x) reach 0 by age " + std::to_string(kMaxAgeClasses + 1) + "."};
+    return std::nullopt;
+}
+
+Result<void> checkLifeTable(const LifeTable& table)
+{
+    const std::optional<LifeTableFault> fault = findLifeTableFault(table);
+    if (!fault)
+        return {};
+    return Error{(fault->age ? "Age x = " + std::to_string(*fault->age) + ": " : std::string()) +
+                 fault->problem};
 }
 
 Result<LeslieMatrix> matrixFromLifeTable(const LifeTable& table, Census census)
@@ -128,7 +140,8 @@ LifeTable lifeTableFromMatrix(const LeslieMatrix& matrix)
     for (int x = 0; x < matrix.classes(); ++x) {
         table.survivorship.push_back(l);
         table.fecundity.push_back(matrix.fecundity[static_cast<std::size_t>(x)]);
-        l *= x < static_cast<int>(matrix.survival.size()) ? matrix.survival[static_cast<std::size_t>(x)] : 0.0;
+        l *=
+            x < static_cast<int>(matrix.survival.size()) ? matrix.survival[static_cast<std::size_t>(x)] : 0.0;
     }
     return table;
 }

@@ -6,8 +6,8 @@
 
 namespace dalvo {
 
-PopulationProjection projectPopulation(const LeslieMatrix& matrix, const std::vector<double>& initial, int steps,
-                                       const LongTermOutlook* outlook)
+PopulationProjection projectPopulation(const LeslieMatrix& matrix, const std::vector<double>& initial,
+                                       int steps, const LongTermOutlook* outlook)
 {
     PopulationProjection p;
     p.classes = matrix.classes();
@@ -27,8 +27,9 @@ PopulationProjection projectPopulation(const LeslieMatrix& matrix, const std::ve
         project(m, p.numbers[t - 1], p.numbers[t]);
     }
 
-    const std::vector<double>* stable =
-        outlook != nullptr && outlook->stableDistribution.size() == classes ? &outlook->stableDistribution : nullptr;
+    const std::vector<double>* stable = outlook != nullptr && outlook->stableDistribution.size() == classes
+                                            ? &outlook->stableDistribution
+                                            : nullptr;
     p.totals.reserve(count);
     p.distributions.reserve(count);
     p.distanceFromStable.reserve(count);
@@ -60,7 +61,8 @@ PopulationProjection projectPopulation(const LeslieMatrix& matrix, const std::ve
     p.growthRates.reserve(count - 1);
     for (std::size_t t = 0; t + 1 < count; ++t) {
         const bool defined = p.distributions[t].has_value() && std::isfinite(p.totals[t + 1]);
-        p.growthRates.push_back(defined ? std::optional<double>(p.totals[t + 1] / p.totals[t]) : std::nullopt);
+        p.growthRates.push_back(defined ? std::optional<double>(p.totals[t + 1] / p.totals[t])
+                                        : std::nullopt);
     }
 
     p.predictedDistance.reserve(count);
