@@ -119,8 +119,10 @@ Result<std::vector<int>> parseDrawnClasses(std::string_view text, int classes)
         if (!first || !last || !partEnds || std::min(*first, *last) < 0 || std::max(*first, *last) >= classes) {
             while (!rest.empty() && !separates(rest.front()))
                 rest.remove_prefix(1);
-            const std::string shown(part.substr(0, part.size() - rest.size()));
-            return Error{"\"" + shown + "\" is not a class or a range of classes from 0 to " +
+            std::string_view shown = part.substr(0, part.size() - rest.size());
+            while (!shown.empty() && isBlank(shown.back()))
+                shown.remove_suffix(1);
+            return Error{"\"" + std::string(shown) + "\" is not a class or a range of classes from 0 to " +
                          std::to_string(std::max(classes - 1, 0)) + "."};
         }
         for (int j = std::min(*first, *last); j <= std::max(*first, *last); ++j)
