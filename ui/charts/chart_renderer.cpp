@@ -186,13 +186,13 @@ void ChartRenderer::renderSeries(const ChartDescription& description, int index)
     plotted.crowdedMarker = marked ? s.crowdedMarkerImage : QImage();
     plotted.line = !marked;
     plotted.dashed = !marked && series.look.dashed;
-    // The legend draws the line as the plot does.
-    const Qt::PenStyle style = plotted.dashed ? Qt::DashLine : Qt::SolidLine;
-    if (s.line->pen().style() != style) {
-        QPen pen = s.line->pen();
-        pen.setStyle(style);
+    // A line whose chart chose its look is drawn in that look's colour; one
+    // still in the default look keeps the colour of its place. The legend
+    // draws the line as the plot does.
+    const QColor colour = series.look == SeriesLook{} ? defaultColour(index) : toColour(series.look.fill);
+    const QPen pen(colour, 2, plotted.dashed ? Qt::DashLine : Qt::SolidLine);
+    if (!marked && s.line->pen() != pen)
         s.line->setPen(pen);
-    }
     plotted.lineColour = s.line->pen().color();
 
     const QString name = translated(series.name);

@@ -198,6 +198,7 @@ void ProjectionTab::readDrawnClasses()
         return;
     }
     mark(classesField_, {});
+    classesChosen_ = *read != defaultDrawnClasses(classes_);
     if (*read == drawnClasses_)
         return;
     drawnClasses_ = *read;
@@ -213,8 +214,10 @@ void ProjectionTab::showStudy(const OwnPopulation& population, const PopulationS
     const int classes = study.projection.classes;
     if (classes != classes_) {
         classes_ = classes;
+        // A choice of the student's stays while the population has those classes.
         const Result<std::vector<int>> kept = parseDrawnClasses(classesField_->text().toStdString(), classes);
-        drawnClasses_ = kept && !classesField_->text().trimmed().isEmpty() ? *kept : defaultDrawnClasses(classes);
+        classesChosen_ = classesChosen_ && kept;
+        drawnClasses_ = classesChosen_ ? *kept : defaultDrawnClasses(classes);
         classesField_->setText(classesText(drawnClasses_));
         mark(classesField_, {});
     }

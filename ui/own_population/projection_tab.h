@@ -48,6 +48,8 @@ private:
     NumberLocale locale_;
     std::optional<PopulationStudy> study_;
     std::vector<int> drawnClasses_;
+    // The student picked the classes, rather than leaving the default.
+    bool classesChosen_ = false;
     int classes_ = -1;
 
     QLineEdit* stepsField_ = nullptr;
