@@ -23,13 +23,21 @@
 namespace dalvo::ui {
 namespace {
 
+OwnPopulation defaultPopulation()
+{
+    OwnPopulation population;
+    population.matrix = defaultMatrix();
+    population.initial = defaultInitial();
+    return population;
+}
+
 // The window over the program's default matrix, in the student's locale.
 class OwnPopulationWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
         window = std::make_unique<OwnPopulationWindow>(prompts, locale);
-        window->showPopulation({.matrix = defaultMatrix(), .initial = defaultInitial()});
+        window->showPopulation(defaultPopulation());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
@@ -92,7 +100,7 @@ TEST_F(OwnPopulationWindowTest, EveryEntryIsCheckedAndOnlyAValidOneChangesTheStu
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        window->showPopulation({.matrix = defaultMatrix(), .initial = defaultInitial()});
+        window->showPopulation(defaultPopulation());
         const OwnPopulation before = window->population();
         const double lambdaBefore = window->study().outlook->lambda;
         type(c.row, c.column, local(c.typed));
