@@ -26,6 +26,8 @@
 #include "ui/outlook/outlook_window.h"
 #include "ui/own_population/life_table_tab.h"
 #include "ui/own_population/outlook_tab.h"
+#include "ui/own_population/own_population_window.h"
+#include "ui/own_population/population_entry.h"
 #include "ui/own_population/projection_tab.h"
 #include "ui/startup/title_window.h"
 #include "ui/tables/table_window.h"
@@ -80,6 +82,10 @@ const std::vector<Window>& windows()
              window->showMatrix(LeslieMatrix{{0, 1, 2, 1}, {0.5, 1, 0.5}});
              return window;
          }},
+        {"own population", OwnPopulationWindow::sheet(),
+         [](Prompts& prompts, StepwiseRun&) { return new OwnPopulationWindow(prompts, numberLocaleOfSystem()); }},
+        {"own population entry", PopulationEntry::sheet(),
+         [](Prompts&, StepwiseRun&) { return new PopulationEntry(numberLocaleOfSystem(), nullptr); }},
         {"age structure table", TableWindow::sheet(AgeColumns::Numbers),
          [](Prompts& prompts, StepwiseRun& run) {
              auto* window = new TableWindow(AgeColumns::Numbers, run, numberLocaleOfSystem(), prompts);
