@@ -19,7 +19,8 @@ Result<LifeTable> readLifeTableText(std::string_view text);
 
 // Either kind: a batch data file (then `steps` is its T when T >= 1) or a life
 // table (pre-breeding census, N(0) = 10 in class 0). A text that is neither
-// says why for both readings.
+// says why for both readings; one whose header row names a life table's
+// columns says only why the table cannot be used.
 Result<OwnPopulation> readPopulationText(std::string_view text);
 
 // A data file in the batch format that readBatchData and the batch projection

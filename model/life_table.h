@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/leslie_matrix.h"
@@ -26,9 +27,18 @@ struct LifeTable {
 
 // Refuses, naming the row (its age x) and saying what to do: lists of
 // different lengths, l(0) not 1, l(x) negative, above 1 or rising, a negative
-// or non-finite m(x), fewer than two ages with survivors, or a table that
-// would make more than kMaxAgeClasses classes.
+// or non-finite m(x), an m(0) other than 0 (no matrix holds young born to
+// newborns), fewer than two ages with survivors, or a table that would make
+// more than kMaxAgeClasses classes.
 Result<void> checkLifeTable(const LifeTable& table);
+
+// The same check, with the age apart from what is wrong at it, for readers
+// that name the row their own way.
+struct LifeTableFault {
+    std::optional<int> age;  // none for the table as a whole
+    std::string problem;     // what is wrong and what to do
+};
+std::optional<LifeTableFault> findLifeTableFault(const LifeTable& table);
 
 // Ages x = 0..w where w is the last age with l(w) > 0: the matrix has w
 // classes. Pre-breeding: F(j) = l(1) m(j+1), P(j) = l(j+2) / l(j+1).

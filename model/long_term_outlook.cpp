@@ -259,31 +259,52 @@ std::vector<std::complex<double>> schurEigenvalues(const Eigen::MatrixXd& hessen
 void refineRoots(const std::vector<double>& coefficients, std::vector<std::complex<double>>& roots)
 {
     using Wide = std::complex<long double>;
+    // 1 / d without the library's general complex division, which guards
+    // against overflow at many times the cost; no difference here comes near
+    // the range's ends.
+    const auto reciprocal = [](Wide d) {
+        const long double norm = d.real() * d.real() + d.imag() * d.imag();
+        return Wide(d.real() / norm, -d.imag() / norm);
+    };
     std::vector<Wide> z;
     for (const std::complex<double>& root : roots)
         z.emplace_back(root.real(), root.imag() == 0 ? 1e-9L * std::abs(root) : root.imag());
     const long double precision = 8 * std::numeric_limits<long double>::epsilon();
+    // A root stops moving once its step is within the precision, or once its
+    // steps stop shrinking while already this small: then it sits at the
+    // rounding noise of the polynomial, and further steps only wander.
+    const long double noiseFloor = 1e-13L;
+    std::vector<long double> lastStep(z.size(), std::numeric_limits<long double>::infinity());
+    std::vector<bool> settled(z.size(), false);
     for (int iteration = 0; iteration < 200; ++iteration) {
         std::vector<Wide> next = z;
         bool moved = false;
         for (std::size_t i = 0; i < z.size(); ++i) {
+            if (settled[i])
+                continue;
             Wide value = 1;
             Wide derivative = 0;
             for (std::size_t k = 1; k < coefficients.size(); ++k) {
                 derivative = derivative * z[i] + value;
                 value = value * z[i] + static_cast<long double>(coefficients[k]);
             }
-            if (value == Wide(0) || derivative == Wide(0))
+            if (value == Wide(0) || derivative == Wide(0)) {
+                settled[i] = true;
                 continue;
-            const Wide ratio = value / derivative;
+            }
+            const Wide ratio = value * reciprocal(derivative);
             Wide repulsion = 0;
             for (std::size_t k = 0; k < z.size(); ++k) {
                 if (k != i && z[k] != z[i])
-                    repulsion += Wide(1) / (z[i] - z[k]);
+                    repulsion += reciprocal(z[i] - z[k]);
             }
-            const Wide step = ratio / (Wide(1) - ratio * repulsion);
+            const Wide step = ratio * reciprocal(Wide(1) - ratio * repulsion);
             next[i] = z[i] - step;
-            moved = moved || std::abs(step) > precision * std::abs(z[i]);
+            const long double size = std::abs(step);
+            const long double scale = std::abs(z[i]);
+            settled[i] = size <= precision * scale || (size <= noiseFloor * scale && size >= lastStep[i] / 2);
+            lastStep[i] = size;
+            moved = moved || !settled[i];
         }
         if (!std::all_of(next.begin(), next.end(), [](const Wide& w) {
                 return std::isfinite(w.real()) && std::isfinite(w.imag());

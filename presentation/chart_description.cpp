@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "presentation/chart_building.h"
+
 namespace dalvo {
 
 namespace {
@@ -14,6 +16,17 @@ const Colour kGuideGrey{80, 80, 80};
 // Red, blue, green and dark red for ages 0 to 3.
 constexpr std::array<Colour, kAgeClasses> kAgeColours = {{{255, 0, 0}, {0, 0, 255}, {0, 255, 0}, {150, 0, 0}}};
 
+// After the age colours: orange, purple, teal, brown, magenta, olive, navy
+// and grey, each told apart from the others and from white.
+constexpr std::array<Colour, 8> kFurtherSeriesColours = {{{255, 140, 0},
+                                                          {128, 0, 160},
+                                                          {0, 150, 150},
+                                                          {140, 90, 40},
+                                                          {220, 0, 200},
+                                                          {120, 120, 0},
+                                                          {0, 0, 120},
+                                                          {110, 110, 110}}};
+
 // Ages 0 to 3 keep these looks on every chart that marks them; the time
 // series share the look of age 0.
 const std::array<SeriesLook, kAgeClasses> kAgeLooks = {{
@@ -22,62 +35,6 @@ const std::array<SeriesLook, kAgeClasses> kAgeLooks = {{
     {true, MarkerShape::DownTriangle, kAgeColours[2]},
     {true, MarkerShape::Diamond, kAgeColours[3]},
 }};
-
-enum class ValueScale { Linear, Logarithmic };
-
-// The rate is kept in single precision, and one that has settled, or that an
-// imprimitive matrix started from its stable shares keeps level, still
-// flickers in its last digits. Its axis spans at least a fifth of the rate,
-// as it would around a rate that never changes, so that the flicker is not
-// drawn as wide swings.
-constexpr double kLeastRateShare = 0.2;
-
-// A point the plot cannot place is left out: a value that is not finite, or
-// on a logarithmic axis one that is not above zero.
-bool placeable(double y, ValueScale scale)
-{
-    return std::isfinite(y) && (scale == ValueScale::Linear || y > 0.0);
-}
-
-// A series of the points (t, valueAt(t)) for t = 0..count-1, its line
-// broken wherever a value is left out.
-template <typename ValueAt>
-ChartSeries seriesAlongTime(std::string name, SeriesLook look, int count, ValueScale scale, ValueAt valueAt)
-{
-    ChartSeries series{std::move(name), {}, look, {}};
-    series.points.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    bool gap = false;
-    for (int t = 0; t < count; ++t) {
-        const double y = valueAt(t);
-        if (!placeable(y, scale)) {
-            gap = !series.points.empty();
-            continue;
-        }
-        if (gap)
-            series.breaks.push_back(series.points.size());
-        gap = false;
-        series.points.push_back({static_cast<double>(t), y});
-    }
-    return series;
-}
-
-// Every chart of the window runs along the steps of the run, so the time
-// axis counts in whole steps; the value axis holds the points and the guide
-// lines.
-void fitAxes(ChartDescription& chart, ValueScale scale, double leastValueShare = 0.0)
-{
-    ValueSpan times, values;
-    for (const ChartSeries& series : chart.series)
-        for (const ChartPoint& point : series.points) {
-            times.add(point.x);
-            values.add(point.y);
-        }
-    for (const GuideLine& guide : chart.guides)
-        values.add(guide.value);
-    values.widenToShare(leastValueShare);
-    chart.time.scale = times.scale(TickValues::Whole);
-    chart.value.scale = scale == ValueScale::Logarithmic ? values.logarithmicScale() : values.scale();
-}
 
 ChartDescription chartWithTitles(const ChartInputs& inputs, std::string title, std::string timeTitle,
                                  std::string valueTitle)
@@ -144,10 +101,55 @@ ChartDescription ageChart(const History& history, const ChartInputs& inputs, Age
 
 }  // namespace
 
+bool placeable(double y, ValueScale scale)
+{
+    return std::isfinite(y) && (scale == ValueScale::Linear || y > 0.0);
+}
+
+void fitAxes(ChartDescription& chart, ValueScale scale, double leastValueShare)
+{
+    ValueSpan times, values;
+    for (const ChartSeries& series : chart.series)
+        for (const ChartPoint& point : series.points) {
+            times.add(point.x);
+            values.add(point.y);
+        }
+    for (const GuideLine& guide : chart.guides)
+        values.add(guide.value);
+    values.widenToShare(leastValueShare);
+    chart.time.scale = times.scale(TickValues::Whole);
+    chart.value.scale = scale == ValueScale::Logarithmic ? values.logarithmicScale() : values.scale();
+}
+
+std::optional<GuideLine> lambdaGuide(const LongTermOutlook& outlook, const NumberLocale& locale)
+{
+    if (!(outlook.lambda > 0.0) || !std::isfinite(outlook.lambda))
+        return std::nullopt;
+    const double lambda = outlook.lambda;
+    const std::string shown = formatSignificant(lambda, 6, locale);
+    // An imprimitive matrix never lets the rate settle on λ; the line says so
+    // rather than promise a limit.
+    if (outlook.settles())
+        return GuideLine{lambda, kGuideGrey, "λ = %1", shown, {}};
+    return GuideLine{lambda, kGuideGrey,
+                     sourceText("dalvo::ChartDescription",
+                                "λ = %1 on average: the rate cycles with period %2 and never settles"),
+                     shown, std::to_string(outlook.period.value_or(0))};
+}
+
 Colour ageColour(int age)
 {
     const auto count = static_cast<int>(kAgeColours.size());
     return kAgeColours[static_cast<std::size_t>(((age % count) + count) % count)];
+}
+
+Colour seriesColour(int index)
+{
+    const int count = static_cast<int>(kAgeColours.size() + kFurtherSeriesColours.size());
+    const int shown = ((index % count) + count) % count;
+    if (shown < static_cast<int>(kAgeColours.size()))
+        return ageColour(shown);
+    return kFurtherSeriesColours[static_cast<std::size_t>(shown) - kAgeColours.size()];
 }
 
 ChartDescription populationSizeChart(const History& history, const ChartInputs& inputs)
@@ -162,24 +164,12 @@ ChartDescription populationSizeChart(const History& history, const ChartInputs& 
 
 ChartDescription growthRateChart(const History& history, const ChartInputs& inputs)
 {
-    ChartDescription chart = timeSeriesChart(
-        inputs, sourceText("dalvo::ChartDescription", "Growth rate"), "N(t+1)/N(t)", history.stepCount(),
-        ValueScale::Linear, [&](int k) { return static_cast<double>(history.growthRate(k)); });
-    // With λ = 0 the population dies out and no rate settles anywhere.
-    if (inputs.outlook && inputs.outlook->lambda > 0.0 && std::isfinite(inputs.outlook->lambda)) {
-        const double lambda = inputs.outlook->lambda;
-        const std::string shown = formatSignificant(lambda, 6, inputs.locale);
-        // An imprimitive matrix never lets the rate settle on λ; the line
-        // says so rather than promise a limit.
-        if (inputs.outlook->settles())
-            chart.guides.push_back({lambda, kGuideGrey, "λ = %1", shown, {}});
-        else
-            chart.guides.push_back(
-                {lambda, kGuideGrey,
-                 sourceText("dalvo::ChartDescription",
-                            "λ = %1 on average: the rate cycles with period %2 and never settles"),
-                 shown, std::to_string(inputs.outlook->period.value_or(0))});
-    }
+    ChartDescription chart =
+        timeSeriesChart(inputs, sourceText("dalvo::ChartDescription", "Growth rate"), "N(t+1)/N(t)", history.stepCount(), ValueScale::Linear,
+                        [&](int k) { return static_cast<double>(history.growthRate(k)); });
+    if (inputs.outlook)
+        if (std::optional<GuideLine> guide = lambdaGuide(*inputs.outlook, inputs.locale))
+            chart.guides.push_back(std::move(*guide));
     fitAxes(chart, ValueScale::Linear, kLeastRateShare);
     return chart;
 }

@@ -24,15 +24,23 @@ struct Colour {
 // the colours again from age 0.
 Colour ageColour(int age);
 
+// The colour of the `index`th of many series (a chart of up to a hundred
+// classes draws some of them): ageColour(0..3) first, then further colours
+// that stay apart from them and from each other, again from the first after
+// the last.
+Colour seriesColour(int index);
+
 enum class MarkerShape { Square, Diamond, UpTriangle, DownTriangle };
 
 // A series is drawn either as a line in its own colour (a chart that has not
 // yet chosen a look), or as markers of `shape` filled with `fill` and
-// outlined in black, with no line.
+// outlined in black, with no line. A line may be dashed: a prediction drawn
+// beside what the run did.
 struct SeriesLook {
     bool marked = false;
     MarkerShape shape = MarkerShape::Square;
     Colour fill;
+    bool dashed = false;
     bool operator==(const SeriesLook&) const = default;
 };
 
