@@ -526,6 +526,77 @@
     </message>
 </context>
 <context>
+    <name>dalvo::ui::LifeTableTab</name>
+    <message>
+        <source>Life table</source>
+        <translation>Lebenstafel</translation>
+    </message>
+    <message>
+        <source>The columns are read off the matrix, class x as age x. They assume the census of the matrix, so m(x) counts the young that reach the next count, and the young of class x are born at age x + 1: Tc here is one interval less than the cohort generation time on the Outlook tab.</source>
+        <translation>Die Spalten sind aus der Matrix abgelesen, Klasse x als Alter x. Sie folgen der Zählweise der Matrix: m(x) zählt die Jungen, die die nächste Zählung erleben, und die Jungen der Klasse x kommen im Alter x + 1 zur Welt. Tc ist hier daher ein Intervall kürzer als die Kohorten-Generationszeit auf der Seite „Ausblick“.</translation>
+    </message>
+    <message>
+        <source>The life table as entered. The matrix was made from it for a census just before breeding: class j holds the individuals of age j + 1, and F(j) counts the young that live to their first count.</source>
+        <translation>Die Lebenstafel wie eingegeben. Die Matrix wurde daraus für eine Zählung kurz vor der Fortpflanzung gebildet: Klasse j enthält die Individuen des Alters j + 1, und F(j) zählt die Jungen, die ihre erste Zählung erleben.</translation>
+    </message>
+    <message>
+        <source>The life table as entered. The matrix was made from it for a census just after breeding: class j holds the individuals of age j, newborns included.</source>
+        <translation>Die Lebenstafel wie eingegeben. Die Matrix wurde daraus für eine Zählung kurz nach der Fortpflanzung gebildet: Klasse j enthält die Individuen des Alters j, Neugeborene eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>l(x)</source>
+        <translation>l(x)</translation>
+    </message>
+    <message>
+        <source>d(x)</source>
+        <translation>d(x)</translation>
+    </message>
+    <message>
+        <source>q(x)</source>
+        <translation>q(x)</translation>
+    </message>
+    <message>
+        <source>p(x)</source>
+        <translation>p(x)</translation>
+    </message>
+    <message>
+        <source>L(x)</source>
+        <translation>L(x)</translation>
+    </message>
+    <message>
+        <source>T(x)</source>
+        <translation>T(x)</translation>
+    </message>
+    <message>
+        <source>e(x)</source>
+        <translation>e(x)</translation>
+    </message>
+    <message>
+        <source>m(x)</source>
+        <translation>m(x)</translation>
+    </message>
+    <message>
+        <source>l(x) m(x)</source>
+        <translation>l(x) m(x)</translation>
+    </message>
+    <message>
+        <source>x l(x) m(x)</source>
+        <translation>x l(x) m(x)</translation>
+    </message>
+    <message>
+        <source>Net reproductive rate R0 = Σ l(x) m(x) = %1;   cohort generation time Tc = Σ x l(x) m(x) / R0 = %2;   life expectancy at birth e(0) = %3.</source>
+        <translation>Nettoreproduktionsrate R0 = Σ l(x) m(x) = %1;   Kohorten-Generationszeit Tc = Σ x l(x) m(x) / R0 = %2;   Lebenserwartung bei Geburt e(0) = %3.</translation>
+    </message>
+    <message>
+        <source>not defined, as R0 = 0</source>
+        <translation>nicht definiert, da R0 = 0</translation>
+    </message>
+</context>
+<context>
     <name>dalvo::ui::MainWindow</name>
     <message>
         <source>Free edition %1 for classes</source>
@@ -703,6 +774,14 @@ Grafik: ab Schritt 4</translation>
         <source>Batch projection from a data file</source>
         <translation>Stapelprojektion aus einer Datendatei</translation>
     </message>
+    <message>
+        <source>Own population</source>
+        <translation>Eigene Population</translation>
+    </message>
+    <message>
+        <source>A population of your own: any number of classes, or a life table (Ctrl+O opens a file)</source>
+        <translation>Eine eigene Population: beliebig viele Klassen oder eine Lebenstafel (Strg+O öffnet eine Datei)</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::ui::NewRunEditor</name>
@@ -741,6 +820,119 @@ Grafik: ab Schritt 4</translation>
     <message>
         <source>Fecundity must be &gt;=0. Press Try Again to enter new data.</source>
         <translation>Die Fekundität muss &gt;=0 sein. „Nochmal“ für neue Daten.</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::OutlookTab</name>
+    <message>
+        <source>By age</source>
+        <translation>Nach Alter</translation>
+    </message>
+    <message>
+        <source>Stable age distribution and reproductive values</source>
+        <translation>Stabile Altersverteilung und reproduktive Werte</translation>
+    </message>
+    <message>
+        <source>Sensitivity of λ to each entry of the matrix</source>
+        <translation>Sensitivität von λ für jeden Eintrag der Matrix</translation>
+    </message>
+    <message>
+        <source>Sensitivities of lambda</source>
+        <translation>Sensitivitäten von Lambda</translation>
+    </message>
+    <message>
+        <source>Elasticity of λ (the elasticities add up to 1)</source>
+        <translation>Elastizität von λ (die Elastizitäten ergeben zusammen 1)</translation>
+    </message>
+    <message>
+        <source>Elasticities of lambda</source>
+        <translation>Elastizitäten von Lambda</translation>
+    </message>
+    <message>
+        <source>Stable age distribution, reproductive values, sensitivities and elasticities by age</source>
+        <translation>Stabile Altersverteilung, reproduktive Werte, Sensitivitäten und Elastizitäten nach Alter</translation>
+    </message>
+    <message>
+        <source>Stable
+distribution w</source>
+        <translation>Stabile
+Verteilung w</translation>
+    </message>
+    <message>
+        <source>Reproductive
+value v</source>
+        <translation>Reproduktiver
+Wert v</translation>
+    </message>
+    <message>
+        <source>Sensitivity
+to F(x)</source>
+        <translation>Sensitivität
+für F(x)</translation>
+    </message>
+    <message>
+        <source>Sensitivity
+to P(x)</source>
+        <translation>Sensitivität
+für P(x)</translation>
+    </message>
+    <message>
+        <source>Elasticity
+of F(x)</source>
+        <translation>Elastizität
+von F(x)</translation>
+    </message>
+    <message>
+        <source>Elasticity
+of P(x)</source>
+        <translation>Elastizität
+von P(x)</translation>
+    </message>
+    <message>
+        <source>The textbook shortcut λ ≈ exp(ln R0 / Tc) needs R0 and Tc above 0.</source>
+        <translation>Die Lehrbuch-Näherung λ ≈ exp(ln R0 / Tc) braucht R0 und Tc über 0.</translation>
+    </message>
+    <message>
+        <source>The textbook shortcut λ ≈ exp(ln R0 / Tc) gives %1.</source>
+        <translation>Die Lehrbuch-Näherung λ ≈ exp(ln R0 / Tc) ergibt %1.</translation>
+    </message>
+    <message>
+        <source>The textbook shortcut λ ≈ exp(ln R0 / Tc) gives %1, the same as λ to six digits.</source>
+        <translation>Die Lehrbuch-Näherung λ ≈ exp(ln R0 / Tc) ergibt %1, auf sechs Stellen gleich λ.</translation>
+    </message>
+    <message>
+        <source>The textbook shortcut λ ≈ exp(ln R0 / Tc) gives %1, which is %2 % below λ.</source>
+        <translation>Die Lehrbuch-Näherung λ ≈ exp(ln R0 / Tc) ergibt %1, also %2 % weniger als λ.</translation>
+    </message>
+    <message>
+        <source>The textbook shortcut λ ≈ exp(ln R0 / Tc) gives %1, which is %2 % above λ.</source>
+        <translation>Die Lehrbuch-Näherung λ ≈ exp(ln R0 / Tc) ergibt %1, also %2 % mehr als λ.</translation>
+    </message>
+    <message>
+        <source>not defined</source>
+        <translation>nicht definiert</translation>
+    </message>
+    <message>
+        <source>Cohort generation time
+Tc = Σ x l(x) m(x) / R0 = %1
+The mean age at which the newborns of one cohort have their young.</source>
+        <translation>Kohorten-Generationszeit
+Tc = Σ x l(x) m(x) / R0 = %1
+Das mittlere Alter, in dem die Neugeborenen einer Kohorte ihre Jungen bekommen.</translation>
+    </message>
+    <message>
+        <source>Generation time from growth
+ln R0 / ln λ = %1
+The time the stable population takes to change by the factor R0.</source>
+        <translation>Generationszeit aus dem Wachstum
+ln R0 / ln λ = %1
+Die Zeit, in der sich die stabile Population um den Faktor R0 ändert.</translation>
+    </message>
+    <message>
+        <source>Mean age of mothers = %1
+The mean age of the mothers of one interval&apos;s young in the stable population.</source>
+        <translation>Mittleres Alter der Mütter = %1
+Das mittlere Alter der Mütter der Jungen eines Intervalls in der stabilen Population.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1187,113 @@ Wert</translation>
     </message>
 </context>
 <context>
+    <name>dalvo::ui::OwnPopulationWindow</name>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Open a data file or a life table (Ctrl+O)</source>
+        <translation>Eine Datendatei oder Lebenstafel öffnen (Strg+O)</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Save a data file, a life table (name.csv) or the analysis (name-Analysis.txt) (Ctrl+S)</source>
+        <translation>Eine Datendatei, eine Lebenstafel (name.csv) oder die Analyse (name-Analysis.txt) speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Use in the main window</source>
+        <translation>Im Hauptfenster verwenden</translation>
+    </message>
+    <message>
+        <source>Print this page</source>
+        <translation>Diese Seite drucken</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the main window (Esc)</source>
+        <translation>Zurück zum Hauptfenster (Esc)</translation>
+    </message>
+    <message>
+        <source>Own population</source>
+        <translation>Eigene Population</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Ausblick</translation>
+    </message>
+    <message>
+        <source>Life table</source>
+        <translation>Lebenstafel</translation>
+    </message>
+    <message>
+        <source>Ctrl+%1</source>
+        <translation>Strg+%1</translation>
+    </message>
+    <message>
+        <source>λ stays %1.</source>
+        <translation>λ bleibt %1.</translation>
+    </message>
+    <message>
+        <source>λ cannot be worked out for this matrix.</source>
+        <translation>λ lässt sich für diese Matrix nicht berechnen.</translation>
+    </message>
+    <message>
+        <source>λ went from %1 to %2 (%3).</source>
+        <translation>λ ging von %1 auf %2 (%3).</translation>
+    </message>
+    <message>
+        <source>λ went from %1 to %2 (%3); its sensitivity to this entry predicted %4.</source>
+        <translation>λ ging von %1 auf %2 (%3); seine Sensitivität für diesen Eintrag sagte %4 voraus.</translation>
+    </message>
+    <message>
+        <source>λ went from %1 to %2 (%3); the sensitivities to the changed entries predicted %4.</source>
+        <translation>λ ging von %1 auf %2 (%3); die Sensitivitäten für die geänderten Einträge sagten %4 voraus.</translation>
+    </message>
+    <message>
+        <source>Open the default-values editor with this matrix and N(0); OK starts the run in the main window.</source>
+        <translation>Öffnet den Editor der Startwerte mit dieser Matrix und N(0); OK startet den Lauf im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>The main window holds a matrix of exactly 4 classes; this one has %1.</source>
+        <translation>Das Hauptfenster fasst eine Matrix mit genau 4 Klassen; diese hat %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be read. %1 Choose another file.</source>
+        <translation>Die Datei konnte nicht gelesen werden. %1 Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a population.</source>
+        <translation>Die Datei ist zu groß für eine Population.</translation>
+    </message>
+    <message>
+        <source>This file holds no population the program can read. %1 Open a data file (title, matrix, N(0), steps) or a life table with the columns x, lx and mx.</source>
+        <translation>Diese Datei enthält keine Population, die das Programm lesen kann. %1 Öffnen Sie eine Datendatei (Titel, Matrix, N(0), Schritte) oder eine Lebenstafel mit den Spalten x, lx und mx.</translation>
+    </message>
+    <message>
+        <source>Population.txt</source>
+        <translation>Population.txt</translation>
+    </message>
+    <message>
+        <source>The analysis was not saved: %1 Change the matrix, or save a data file instead.</source>
+        <translation>Die Analyse wurde nicht gespeichert: %1 Ändern Sie die Matrix oder speichern Sie stattdessen eine Datendatei.</translation>
+    </message>
+    <message>
+        <source>The file was not saved. %1 Choose another folder or file name and save again.</source>
+        <translation>Die Datei wurde nicht gespeichert. %1 Wählen Sie einen anderen Ordner oder Dateinamen und speichern Sie erneut.</translation>
+    </message>
+</context>
+<context>
     <name>dalvo::ui::PagePrinter</name>
     <message>
         <source>No printer is set up on this computer, so the page was not printed.</source>
@@ -1029,6 +1328,203 @@ Die Seite stattdessen als PDF-Datei speichern?</translation>
 Choose another folder or file name.</source>
         <translation>Die Seite konnte nicht gespeichert werden: %1
 Wählen Sie einen anderen Ordner oder Dateinamen.</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::PopulationEntry</name>
+    <message>
+        <source>&amp;Matrix</source>
+        <translation>&amp;Matrix</translation>
+    </message>
+    <message>
+        <source>&amp;Life table</source>
+        <translation>&amp;Lebenstafel</translation>
+    </message>
+    <message>
+        <source>Pr&amp;e-breeding census</source>
+        <translation>Zählung &amp;vor der Fortpflanzung</translation>
+    </message>
+    <message>
+        <source>P&amp;ost-breeding census</source>
+        <translation>Zählung &amp;nach der Fortpflanzung</translation>
+    </message>
+    <message>
+        <source>Population by age</source>
+        <translation>Population nach Alter</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Zeile anfügen</translation>
+    </message>
+    <message>
+        <source>Add an age at the end</source>
+        <translation>Ein Alter am Ende anfügen</translation>
+    </message>
+    <message>
+        <source>Remove a row</source>
+        <translation>Zeile entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected row</source>
+        <translation>Die gewählte Zeile entfernen</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>l(x)</source>
+        <translation>l(x)</translation>
+    </message>
+    <message>
+        <source>m(x)</source>
+        <translation>m(x)</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>F(x)</source>
+        <translation>F(x)</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>P(x)</source>
+        <translation>P(x)</translation>
+    </message>
+    <message>
+        <source>N(0)</source>
+        <translation>N(0)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number: type one such as %2.</source>
+        <translation>„%1“ ist keine Zahl: Geben Sie eine Zahl wie %2 ein.</translation>
+    </message>
+    <message>
+        <source>l(0) is 1: every newborn is alive at age 0.</source>
+        <translation>l(0) ist 1: Jedes Neugeborene lebt im Alter 0.</translation>
+    </message>
+    <message>
+        <source>l(%1) must lie between 0 and 1: it is the share of newborns alive at age %1.</source>
+        <translation>l(%1) muss zwischen 0 und 1 liegen: Es ist der Anteil der Neugeborenen, der im Alter %1 noch lebt.</translation>
+    </message>
+    <message>
+        <source>m(%1) cannot be negative: it counts young.</source>
+        <translation>m(%1) kann nicht negativ sein: Es zählt Junge.</translation>
+    </message>
+    <message>
+        <source>F(%1) cannot be negative: it counts young.</source>
+        <translation>F(%1) kann nicht negativ sein: Es zählt Junge.</translation>
+    </message>
+    <message>
+        <source>P(%1) must lie between 0 and 1: it is the share that survives.</source>
+        <translation>P(%1) muss zwischen 0 und 1 liegen: Es ist der Anteil, der überlebt.</translation>
+    </message>
+    <message>
+        <source>N(0) of class %1 cannot be negative.</source>
+        <translation>N(0) der Klasse %1 kann nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>Correct the red cell first, or type its old value again.</source>
+        <translation>Berichtigen Sie zuerst die rote Zelle oder geben Sie ihren alten Wert wieder ein.</translation>
+    </message>
+    <message>
+        <source>This matrix makes no life table: %1</source>
+        <translation>Aus dieser Matrix wird keine Lebenstafel: %1</translation>
+    </message>
+    <message>
+        <source>The table holds at most %1 rows.</source>
+        <translation>Die Tabelle fasst höchstens %1 Zeilen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table needs at least %n row(s).</source>
+        <translation>
+            <numerusform>Die Tabelle braucht mindestens %n Zeile.</numerusform>
+            <numerusform>Die Tabelle braucht mindestens %n Zeilen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The table holds at most %1 rows: nothing was pasted.</source>
+        <translation>Die Tabelle fasst höchstens %1 Zeilen: Es wurde nichts eingefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::ProjectionTab</name>
+    <message>
+        <source>Steps:</source>
+        <translation>Schritte:</translation>
+    </message>
+    <message>
+        <source>How many time intervals to project, at most 1000 (Enter takes it)</source>
+        <translation>Wie viele Zeitintervalle projiziert werden, höchstens 1000 (Eingabetaste übernimmt)</translation>
+    </message>
+    <message>
+        <source>Classes drawn:</source>
+        <translation>Gezeichnete Klassen:</translation>
+    </message>
+    <message>
+        <source>The classes the age distribution draws one by one, such as 0-3, 10, 20</source>
+        <translation>Die Klassen, die die Altersverteilung einzeln zeichnet, etwa 0-3, 10, 20</translation>
+    </message>
+    <message>
+        <source>Log scale</source>
+        <translation>Log-Skala</translation>
+    </message>
+    <message>
+        <source>Logarithmic axis for the total</source>
+        <translation>Logarithmische Achse für die Summe</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>The run&apos;s numbers as a table in place of the charts; Ctrl+C copies them for a spreadsheet</source>
+        <translation>Die Zahlen des Laufs als Tabelle statt der Diagramme; Strg+C kopiert sie für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Total population</source>
+        <translation>Gesamtpopulation</translation>
+    </message>
+    <message>
+        <source>Growth rate</source>
+        <translation>Zuwachsrate</translation>
+    </message>
+    <message>
+        <source>Age distribution</source>
+        <translation>Altersverteilung</translation>
+    </message>
+    <message>
+        <source>Distance from the stable distribution</source>
+        <translation>Abstand von der stabilen Verteilung</translation>
+    </message>
+    <message>
+        <source>The run&apos;s numbers by step</source>
+        <translation>Die Zahlen des Laufs nach Schritt</translation>
+    </message>
+    <message>
+        <source>Steps must be a whole number from 1 to %1.</source>
+        <translation>Die Schritte müssen eine ganze Zahl von 1 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>Classes drawn: %1</source>
+        <translation>Gezeichnete Klassen: %1</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>N%1(t)</source>
+        <translation>N%1(t)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
     </message>
 </context>
 <context>
