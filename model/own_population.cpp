@@ -32,7 +32,7 @@ PopulationStudy studyPopulation(const OwnPopulation& population)
     if (outlook)
         study.outlook = std::move(outlook.value());
     else
-        study.outlookError = outlook.error().message;
+        study.outlookError = outlook.error();
     const LongTermOutlook* analysed = study.outlook ? &*study.outlook : nullptr;
     study.projection = projectPopulation(population.matrix, population.initial, population.steps, analysed);
 

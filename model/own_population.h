@@ -32,7 +32,7 @@ Result<OwnPopulation> populationFromLifeTable(const LifeTable& table, Census cen
 // What every tab shows, worked out once per change.
 struct PopulationStudy {
     std::optional<LongTermOutlook> outlook;  // empty when the matrix cannot be analysed
-    std::string outlookError;                // why, then
+    Error outlookError;                      // why, then
     PopulationProjection projection;
     LifeTable lifeTable;                     // the entered one, or read off the matrix
     bool lifeTableReadOffMatrix = false;

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "model/character_class.h"
+#include "model/source_text.h"
 #include "presentation/chart_building.h"
 
 namespace dalvo {
@@ -26,7 +27,7 @@ ChartDescription ownChart(std::string title, std::string valueTitle)
 {
     ChartDescription chart;
     chart.title = std::move(title);
-    chart.time = {"Time step t", {}, kLightGrey};
+    chart.time = {sourceText("dalvo::ChartDescription", "Time step t"), {}, kLightGrey};
     chart.value = {std::move(valueTitle), {}, kBlack};
     return chart;
 }
@@ -101,7 +102,7 @@ Result<std::vector<int>> parseDrawnClasses(std::string_view text, int classes)
     std::string_view rest = text;
     skipSeparators(rest);
     if (rest.empty())
-        return Error{"Enter the classes to draw, such as 0-3, 10, 20."};
+        return explained(sourceText("dalvo::Error", "Enter the classes to draw, such as 0-3, 10, 20."));
     while (!rest.empty()) {
         // A part is a class, or two joined by a hyphen with or without blanks around it.
         const std::string_view part = rest;
@@ -122,8 +123,9 @@ Result<std::vector<int>> parseDrawnClasses(std::string_view text, int classes)
             std::string_view shown = part.substr(0, part.size() - rest.size());
             while (!shown.empty() && isBlank(shown.back()))
                 shown.remove_suffix(1);
-            return Error{"\"" + std::string(shown) + "\" is not a class or a range of classes from 0 to " +
-                         std::to_string(std::max(classes - 1, 0)) + "."};
+            return explained(
+                sourceText("dalvo::Error", "\"%1\" is not a class or a range of classes from 0 to %2."),
+                {std::string(shown), std::to_string(std::max(classes - 1, 0))});
         }
         for (int j = std::min(*first, *last); j <= std::max(*first, *last); ++j)
             drawn.push_back(j);
@@ -138,7 +140,7 @@ ChartDescription ownTotalChart(const PopulationStudy& study, bool logScale, cons
 {
     const ValueScale scale = logScale ? ValueScale::Logarithmic : ValueScale::Linear;
     const PopulationProjection& projection = study.projection;
-    ChartDescription chart = ownChart("Total population", "S(t)");
+    ChartDescription chart = ownChart(sourceText("dalvo::ChartDescription", "Total population"), "S(t)");
     chart.series.push_back(seriesAlongTime("S(t)", lineLook(seriesColour(0)), stepCount(projection), scale,
                                            [&](int t) { return projection.totals[static_cast<std::size_t>(t)]; }));
     fitAxes(chart, scale);
@@ -148,7 +150,7 @@ ChartDescription ownTotalChart(const PopulationStudy& study, bool logScale, cons
 ChartDescription ownGrowthRateChart(const PopulationStudy& study, const NumberLocale& locale)
 {
     const PopulationProjection& projection = study.projection;
-    ChartDescription chart = ownChart("Growth rate", "N(t+1)/N(t)");
+    ChartDescription chart = ownChart(sourceText("dalvo::ChartDescription", "Growth rate"), "N(t+1)/N(t)");
     chart.series.push_back(seriesAlongTime(
         "N(t+1)/N(t)", lineLook(seriesColour(0)), static_cast<int>(projection.growthRates.size()), ValueScale::Linear,
         [&](int t) { return valueOr(projection.growthRates[static_cast<std::size_t>(t)]); }));
@@ -163,7 +165,8 @@ ChartDescription ownDistributionChart(const PopulationStudy& study, const std::v
                                       const NumberLocale& locale)
 {
     const PopulationProjection& projection = study.projection;
-    ChartDescription chart = ownChart("Age distribution", "Proportion");
+    ChartDescription chart = ownChart(sourceText("dalvo::ChartDescription", "Age distribution"),
+                                     sourceText("dalvo::ChartDescription", "Proportion"));
     chart.legend = true;
     int drawn = 0;
     for (int j : drawnClasses) {
@@ -189,9 +192,11 @@ ChartDescription ownDistributionChart(const PopulationStudy& study, const std::v
 ChartDescription convergenceChart(const PopulationStudy& study, const NumberLocale&)
 {
     const PopulationProjection& projection = study.projection;
-    ChartDescription chart = ownChart("Distance from the stable distribution", "Σ |D(t, j) − w(j)|");
+    ChartDescription chart = ownChart(
+        sourceText("dalvo::ChartDescription", "Distance from the stable distribution"), "Σ |D(t, j) − w(j)|");
     chart.legend = true;
-    chart.series.push_back(seriesAlongTime("Distance", lineLook(seriesColour(0)),
+    chart.series.push_back(seriesAlongTime(sourceText("dalvo::ChartDescription", "Distance"),
+                                           lineLook(seriesColour(0)),
                                            static_cast<int>(projection.distanceFromStable.size()),
                                            ValueScale::Logarithmic, [&](int t) {
                                                return valueOr(projection.distanceFromStable[static_cast<std::size_t>(t)]);
@@ -203,7 +208,8 @@ ChartDescription convergenceChart(const PopulationStudy& study, const NumberLoca
     for (const ChartPoint& point : chart.series.front().points)
         lowestDistance = std::min(lowestDistance, point.y);
     chart.series.push_back(seriesAlongTime(
-        "Predicted by the damping ratio", lineLook(kPredictionGrey, true),
+        sourceText("dalvo::ChartDescription", "Predicted by the damping ratio"),
+        lineLook(kPredictionGrey, true),
         static_cast<int>(projection.predictedDistance.size()), ValueScale::Logarithmic, [&](int t) {
             const double predicted = valueOr(projection.predictedDistance[static_cast<std::size_t>(t)]);
             return predicted >= lowestDistance ? predicted : kNoValue;

@@ -78,6 +78,26 @@
         <source>column 7</source>
         <translation>Spalte 7</translation>
     </message>
+    <message>
+        <source>Time step t</source>
+        <translation>Zeitschritt t</translation>
+    </message>
+    <message>
+        <source>Total population</source>
+        <translation>Gesamtpopulation</translation>
+    </message>
+    <message>
+        <source>Distance from the stable distribution</source>
+        <translation>Abstand von der stabilen Verteilung</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Predicted by the damping ratio</source>
+        <translation>Vorhersage aus dem Dämpfungsverhältnis</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::Error</name>
@@ -160,6 +180,14 @@
     <message>
         <source>The initial population is too large to add up. Enter smaller numbers and try again.</source>
         <translation>Der Anfangsbestand ist zu groß, um ihn zusammenzuzählen. Geben Sie kleinere Zahlen ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Enter the classes to draw, such as 0-3, 10, 20.</source>
+        <translation>Geben Sie die zu zeichnenden Klassen ein, etwa 0-3, 10, 20.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a class or a range of classes from 0 to %2.</source>
+        <translation>„%1“ ist keine Klasse und kein Bereich von Klassen von 0 bis %2.</translation>
     </message>
 </context>
 <context>

@@ -206,7 +206,7 @@ void OutlookTab::showStudy(const OwnPopulation& population, const PopulationStud
 
     const OutlookSentences said = study.outlook
                                       ? texts_.sentences(*study.outlook, &population.matrix, population.initial)
-                                      : texts_.failure(toQString(study.outlookError));
+                                      : texts_.failure(shownError(study.outlookError));
     lambdaLabel_->setText(said.lambda);
     growthLabel_->setText(said.growth);
     startLabel_->setText(said.start);

@@ -254,13 +254,13 @@ std::optional<OwnPopulation> OwnPopulationWindow::openPopulationFile(Prompts& pr
     const Result<TextFile> file = readTextFile(toFileName(path));
     if (!file) {
         prompts.report(asker, tr("The file could not be read. %1 Choose another file.")
-                                  .arg(fromFileMessage(file.error().message)));
+                                  .arg(shownError(file.error())));
         return std::nullopt;
     }
     const Result<OwnPopulation> population = readPopulationText(file->bytes);
     if (!population || file->cutShort) {
         const QString why = population ? tr("The file is too large to be a population.")
-                                       : toQString(population.error().message);
+                                       : shownError(population.error());
         prompts.report(asker, tr("This file holds no population the program can read. %1 Open a data file "
                                  "(title, matrix, N(0), steps) or a life table with the columns x, lx and mx.")
                                   .arg(why));
@@ -293,7 +293,7 @@ void OwnPopulationWindow::save()
             if (!study_.outlook) {
                 prompts_.report(this, tr("The analysis was not saved: %1 Change the matrix, or save a data file "
                                          "instead.")
-                                          .arg(toQString(study_.outlookError)));
+                                          .arg(shownError(study_.outlookError)));
                 return;
             }
             text = analysisFileText(*study_.outlook, {population_.title, population_.matrix, population_.initial});
@@ -302,7 +302,7 @@ void OwnPopulationWindow::save()
     const Result<void> saved = replaceFile(name, text);
     if (!saved)
         prompts_.report(this, tr("The file was not saved. %1 Choose another folder or file name and save again.")
-                                  .arg(fromFileMessage(saved.error().message)));
+                                  .arg(shownError(saved.error())));
 }
 
 }  // namespace dalvo::ui

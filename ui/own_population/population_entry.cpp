@@ -491,7 +491,7 @@ std::optional<OwnPopulation> PopulationEntry::readTable()
         const QModelIndex current = table_->currentIndex();
         markRefused(current.isValid() ? current.row() : 0,
                     current.isValid() ? current.column() : columnOf(Column::Survivorship),
-                    toQString(matrix.error().message));
+                    shownError(matrix.error()));
         return std::nullopt;
     }
     // N(0) follows the classes: those the table no longer makes count no one,
@@ -536,7 +536,7 @@ void PopulationEntry::switchEntryMode(bool asLifeTable)
         LifeTable table = lifeTableFromMatrix(population_.matrix);
         const Result<LeslieMatrix> matrix = matrixFromLifeTable(table, population_.census);
         if (!matrix)
-            return refuse(tr("This matrix makes no life table: %1").arg(toQString(matrix.error().message)));
+            return refuse(tr("This matrix makes no life table: %1").arg(shownError(matrix.error())));
         next.lifeTable = std::move(table);
         next.matrix = *matrix;
         next.initial = resized(next.initial, matrix->classes());
@@ -561,7 +561,7 @@ void PopulationEntry::switchCensus(Census census)
     }
     const Result<LeslieMatrix> matrix = matrixFromLifeTable(*population_.lifeTable, census);
     if (!matrix) {
-        reasonLabel_->setText(toQString(matrix.error().message));
+        reasonLabel_->setText(shownError(matrix.error()));
         showMode();
         return;
     }

@@ -213,7 +213,7 @@ void ProjectionTab::readDrawnClasses()
         classesField_->setText(classesText(defaultDrawnClasses(classes_)));
     const Result<std::vector<int>> read = parseDrawnClasses(classesField_->text().toStdString(), classes_);
     if (!read) {
-        mark(classesField_, tr("Classes drawn: %1").arg(toQString(read.error().message)));
+        mark(classesField_, tr("Classes drawn: %1").arg(shownError(read.error())));
         return;
     }
     mark(classesField_, {});
