@@ -804,7 +804,7 @@ Grafik: ab Schritt 4</translation>
     </message>
     <message>
         <source>Own population</source>
-        <translation>Eigene Population</translation>
+        <translation>Eigene Daten</translation>
     </message>
     <message>
         <source>A population of your own: any number of classes, or a life table (Ctrl+O opens a file)</source>
@@ -1492,7 +1492,7 @@ Wählen Sie einen anderen Ordner oder Dateinamen.</translation>
     </message>
     <message>
         <source>Classes drawn:</source>
-        <translation>Gezeichnete Klassen:</translation>
+        <translation>Klassen:</translation>
     </message>
     <message>
         <source>The classes the age distribution draws one by one, such as 0-3, 10, 20</source>

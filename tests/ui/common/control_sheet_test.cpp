@@ -231,7 +231,7 @@ QStringList shownTexts(const QWidget& control)
 // A translation keeps names, formulas and numbers as they are.
 bool keptInTranslation(const QString& text)
 {
-    static const QStringList kKept = {"Dalvo-Leslie Matrix", "Dalvo", "Leslie", "OK", "N(t)-N(t-1)",
+    static const QStringList kKept = {"Dalvo-Leslie Matrix", "Dalvo", "Leslie", "OK", "N(t)-N(t-1)", "&Matrix",
                                       QString::fromUtf8("明辨是非，格物致知。")};
     return std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }) < 2 ||
            kKept.contains(text);
