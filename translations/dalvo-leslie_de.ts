@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Predicted by the damping ratio</source>
-        <translation>Vorhersage aus dem Dämpfungsverhältnis</translation>
+        <translation>Vorhersage (Dämpfung)</translation>
     </message>
 </context>
 <context>
