@@ -208,6 +208,10 @@ ChartDescription convergenceChart(const PopulationStudy& study, const NumberLoca
             const double predicted = valueOr(projection.predictedDistance[static_cast<std::size_t>(t)]);
             return predicted >= lowestDistance ? predicted : kNoValue;
         }));
+    // Without a damping ratio (a run that dies out, or one that never
+    // settles) there is nothing to predict, and no legend entry for it.
+    if (chart.series.back().points.empty())
+        chart.series.pop_back();
     fitAxes(chart, ValueScale::Logarithmic);
     return chart;
 }

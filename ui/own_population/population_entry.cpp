@@ -533,13 +533,12 @@ void PopulationEntry::switchEntryMode(bool asLifeTable)
         return refuse(tr("Correct the red cell first, or type its old value again."));
     OwnPopulation next = population_;
     if (asLifeTable) {
-        LifeTable table = lifeTableFromMatrix(population_.matrix);
-        const Result<LeslieMatrix> matrix = matrixFromLifeTable(table, population_.census);
-        if (!matrix)
-            return refuse(tr("This matrix makes no life table: %1").arg(toQString(matrix.error().message)));
-        next.lifeTable = std::move(table);
-        next.matrix = *matrix;
-        next.initial = resized(next.initial, matrix->classes());
+        // The table is the one the census turns back into this matrix, so
+        // switching alone changes nothing the student sees of λ.
+        Result<LifeTable> table = lifeTableMakingMatrix(population_.matrix, population_.census);
+        if (!table)
+            return refuse(tr("This matrix makes no life table: %1").arg(toQString(table.error().message)));
+        next.lifeTable = std::move(table.value());
     } else {
         // The matrix the life table made stays, to be changed entry by entry.
         next.lifeTable.reset();
