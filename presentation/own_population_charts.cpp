@@ -191,6 +191,7 @@ ChartDescription convergenceChart(const PopulationStudy& study, const NumberLoca
     const PopulationProjection& projection = study.projection;
     ChartDescription chart = ownChart("Distance from the stable distribution", "Σ |D(t, j) − w(j)|");
     chart.legend = true;
+    chart.legendBelow = true;
     chart.series.push_back(seriesAlongTime("Distance", lineLook(seriesColour(0)),
                                            static_cast<int>(projection.distanceFromStable.size()),
                                            ValueScale::Logarithmic, [&](int t) {
