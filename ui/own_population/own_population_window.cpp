@@ -203,10 +203,19 @@ void OwnPopulationWindow::entryChanged()
 {
     const std::optional<LongTermOutlook> before = study_.outlook;
     const LeslieMatrix beforeMatrix = population_.matrix;
+    const Census beforeCensus = population_.census;
     const int steps = population_.steps;
     population_ = entry_->population();
     population_.steps = steps;
     restudy();
+    // Another census is the same population counted at another moment, not
+    // a change of its rates: λ stays, and the sensitivities predict nothing.
+    if (population_.lifeTable && population_.census != beforeCensus && study_.outlook) {
+        whatIfLabel_->setText(tr("Both censuses give λ = %1; the stable distribution and the reproductive values "
+                                 "differ, because they describe the population at another moment of the year.")
+                                  .arg(toQString(formatFixed(study_.outlook->lambda, 4, locale_))));
+        return;
+    }
     showWhatIf(before, beforeMatrix);
 }
 
