@@ -109,9 +109,9 @@ OwnPopulationWindow::OwnPopulationWindow(Prompts& prompts, NumberLocale locale, 
 {
     setWindowTitle(tr("Own population"));
     resize(twipSize(sheet().twips.width(), sheet().twips.height()));
-    // As wide as a 1280-pixel screen allows, so that the tabs come close to
-    // the size they were drawn for; smaller only so far as the buttons keep their row.
-    setMinimumSize(twipSize(15000, 8400));
+    // Drawn as wide as a 1280-pixel screen allows; it may grow, but smaller
+    // the outlook's sentences and the charts' axes would be cut.
+    setMinimumSize(twipSize(sheet().twips.width(), sheet().twips.height()));
 
     const ControlSet controls = buildControls(
         this, sheet(),
