@@ -195,6 +195,7 @@ ChartDescription convergenceChart(const PopulationStudy& study, const NumberLoca
     ChartDescription chart = ownChart(
         sourceText("dalvo::ChartDescription", "Distance from the stable distribution"), "Σ |D(t, j) − w(j)|");
     chart.legend = true;
+    chart.legendBelow = true;
     chart.series.push_back(seriesAlongTime(sourceText("dalvo::ChartDescription", "Distance"),
                                            lineLook(seriesColour(0)),
                                            static_cast<int>(projection.distanceFromStable.size()),
@@ -214,6 +215,10 @@ ChartDescription convergenceChart(const PopulationStudy& study, const NumberLoca
             const double predicted = valueOr(projection.predictedDistance[static_cast<std::size_t>(t)]);
             return predicted >= lowestDistance ? predicted : kNoValue;
         }));
+    // Without a damping ratio (a run that dies out, or one that never
+    // settles) there is nothing to predict, and no legend entry for it.
+    if (chart.series.back().points.empty())
+        chart.series.pop_back();
     fitAxes(chart, ValueScale::Logarithmic);
     return chart;
 }

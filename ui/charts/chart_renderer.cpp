@@ -261,8 +261,9 @@ void ChartRenderer::render(const ChartDescription& description)
     // Visibility is set whatever it reads: an item of a hidden window reads
     // as hidden.
     legend->setVisible(description.legend);
-    if (legend->alignment() != Qt::AlignRight)
-        legend->setAlignment(Qt::AlignRight);
+    const Qt::Alignment side = description.legendBelow ? Qt::AlignBottom : Qt::AlignRight;
+    if (legend->alignment() != side)
+        legend->setAlignment(side);
 
     const int count = std::max(static_cast<int>(description.series.size()), static_cast<int>(slots_.size()));
     for (int index = 0; index < count; ++index)

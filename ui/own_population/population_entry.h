@@ -71,6 +71,7 @@ private:
     void fillTable();
     void setCell(int row, int column, const QString& text, const QString& toolTip = {});
     QString number(double value) const;
+    QString entryOrDerived(double value) const;
 
     // Reads every cell; a population when every entry stands, else the first
     // refused cell is marked with its reason and nothing changes.
