@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Predicted by the damping ratio</source>
-        <translation>Vorhersage (Dämpfung)</translation>
+        <translation>Vorhersage aus dem Dämpfungsverhältnis</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1319,10 @@ Wert</translation>
     <message>
         <source>The file was not saved. %1 Choose another folder or file name and save again.</source>
         <translation>Die Datei wurde nicht gespeichert. %1 Wählen Sie einen anderen Ordner oder Dateinamen und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Both censuses give λ = %1; the stable distribution and the reproductive values differ, because they describe the population at another moment of the year.</source>
+        <translation>Beide Zählweisen ergeben λ = %1; stabile Verteilung und reproduktive Werte unterscheiden sich, weil sie die Population zu einem anderen Zeitpunkt im Jahr beschreiben.</translation>
     </message>
 </context>
 <context>
