@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "app/translations.h"
+#include "model/source_text.h"
 #include "support/default_run.h"
 #include "support/scripted_prompts.h"
 #include "ui/charts/chart_window.h"
@@ -343,6 +344,9 @@ TEST_F(ControlSheetTest, BuiltWindowsFollowTheirSheetsAndEveryTextFits)
         ASSERT_EQ(!speaking.installed.isEmpty(), language.translated);
         // Qt's own dialogs and buttons speak the same language.
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel", language.translated);
+        // So do the core's failures.
+        const Error failure = explained(sourceText("dalvo::Error", "\"%1\" is not a number."), {"x"});
+        EXPECT_EQ(shownError(failure) != toQString(failure.message), language.translated);
         buildEveryWindow(prompts, run, [&](const std::string& where, const QWidget& control) {
             // The clock shows the system's date, in the system's language.
             if (where == "main window/clockLabel")
