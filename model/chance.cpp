@@ -30,20 +30,26 @@ Result<void> checkYoungPerSurvivor(const ChancePopulation& population)
     const std::vector<double>& young = population.youngPerSurvivor;
     const int last = m.classes() - 1;
     if (static_cast<int>(young.size()) != m.classes())
-        return Error{"The young per survivor need one value per age class."};
+        return explained(sourceText("dalvo::Error", "The young per survivor need one value per age class."));
     for (int j = 0; j <= last; ++j) {
         const double f = m.fecundity[j];
-        const std::string which = "The young per survivor of age class " + std::to_string(j) + " (" +
-                                  shown(young[j]) + ") do not give its fecundity F(" + std::to_string(j) +
-                                  ") = " + shown(f);
+        const std::vector<std::string> which = {std::to_string(j), shown(young[j]), shown(f),
+                                                std::to_string(j + 1)};
         if (!std::isfinite(young[j]) || young[j] < 0)
-            return Error{"The young per survivor of age class " + std::to_string(j) + " must be 0 or more."};
+            return explained(
+                sourceText("dalvo::Error", "The young per survivor of age class %1 must be 0 or more."),
+                {std::to_string(j)});
         const double tolerance = 1e-9 * std::max(1.0, f);
         if (j < last && std::abs(m.survival[j] * young[j] - f) > tolerance)
-            return Error{which + ": it must be P(" + std::to_string(j) + ") x m(" + std::to_string(j + 1) +
-                         ")."};
+            return explained(sourceText("dalvo::Error",
+                                        "The young per survivor of age class %1 (%2) do not give its "
+                                        "fecundity F(%1) = %3: it must be P(%1) x m(%4)."),
+                             which);
         if (j == last && (young[j] == 0 ? f > 0 : f > young[j] * (1 + 1e-9)))
-            return Error{which + ": no survival of the last class gives it."};
+            return explained(sourceText("dalvo::Error",
+                                        "The young per survivor of age class %1 (%2) do not give its "
+                                        "fecundity F(%1) = %3: no survival of the last class gives it."),
+                             which);
     }
     return {};
 }
@@ -171,38 +177,45 @@ std::optional<double> survivalCvLimit(const LeslieMatrix& matrix)
 Result<void> checkChance(const ChancePopulation& population, const ChanceSettings& settings)
 {
     if (settings.replicates < 1 || settings.replicates > kMostChanceReplicates)
-        return Error{"The number of replicates must be from 1 to " + std::to_string(kMostChanceReplicates) +
-                     "."};
+        return explained(sourceText("dalvo::Error", "The number of replicates must be from 1 to %1."),
+                         {std::to_string(kMostChanceReplicates)});
     if (settings.steps < 1 || settings.steps > kMostChanceSteps)
-        return Error{"The number of steps must be from 1 to " + std::to_string(kMostChanceSteps) + "."};
+        return explained(sourceText("dalvo::Error", "The number of steps must be from 1 to %1."),
+                         {std::to_string(kMostChanceSteps)});
     if (!(settings.threshold >= 0) || !std::isfinite(settings.threshold))
-        return Error{"The threshold must be 0 or more."};
+        return explained(sourceText("dalvo::Error", "The threshold must be 0 or more."));
     if (!settings.demographic && !settings.environmental)
-        return Error{
-            "There is no chance to simulate: switch on demographic chance, environmental variation or both."};
+        return explained(sourceText("dalvo::Error",
+                                    "There is no chance to simulate: switch on demographic chance, "
+                                    "environmental variation or both."));
     if (Result<LongTermOutlook> outlook = analyseLongTerm(population.matrix); !outlook)
         return outlook.error();
     const LeslieMatrix& m = population.matrix;
     if (static_cast<int>(population.initial.size()) != m.classes())
-        return Error{"The initial population needs one number per age class."};
+        return explained(
+            sourceText("dalvo::Error", "The initial population needs one number per age class."));
     for (std::size_t j = 0; j < population.initial.size(); ++j)
         if (!std::isfinite(population.initial[j]) || population.initial[j] < 0)
-            return Error{"The initial population of age class " + std::to_string(j) + " must be 0 or more."};
+            return explained(
+                sourceText("dalvo::Error", "The initial population of age class %1 must be 0 or more."),
+                {std::to_string(j)});
     if (!population.youngPerSurvivor.empty())
         if (Result<void> young = checkYoungPerSurvivor(population); !young)
             return young;
     if (settings.environmental) {
         if (!(settings.cvFecundity >= 0) || !std::isfinite(settings.cvFecundity))
-            return Error{"The CV of fecundity must be 0 or more."};
+            return explained(sourceText("dalvo::Error", "The CV of fecundity must be 0 or more."));
         if (!(settings.cvSurvival >= 0) || !std::isfinite(settings.cvSurvival))
-            return Error{"The CV of survival must be 0 or more."};
+            return explained(sourceText("dalvo::Error", "The CV of survival must be 0 or more."));
         const std::optional<double> limit = survivalCvLimit(m);
         if (limit && settings.cvSurvival >= *limit) {
             // Named to three decimals and below the limit, so that the value
             // named is itself accepted.
             const double largest = (std::ceil(*limit * 1000) - 1) / 1000;
-            return Error{"No beta distribution has a CV of survival of " + shown(settings.cvSurvival) +
-                         " with these survival rates: the largest possible is " + shown(largest) + "."};
+            return explained(sourceText("dalvo::Error",
+                                        "No beta distribution has a CV of survival of %1 with these "
+                                        "survival rates: the largest possible is %2."),
+                             {shown(settings.cvSurvival), shown(largest)});
         }
     }
     return {};
@@ -274,8 +287,9 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
         result.finalTotals.resize(replicates);
         result.sampleTotals.assign(std::min(replicates, kChanceSampleRuns), std::vector<double>(steps + 1));
     } catch (const std::bad_alloc&) {
-        return Error{"There is not enough memory for " + std::to_string(replicates) + " replicates of " +
-                     std::to_string(classes) + " age classes."};
+        return explained(
+            sourceText("dalvo::Error", "There is not enough memory for %1 replicates of %2 age classes."),
+            {std::to_string(replicates), std::to_string(classes)});
     }
 
     // Runs on one worker while the others wait, between two steps.
@@ -340,7 +354,7 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
         worker(*steppers.front());
     }
     if (step <= steps)
-        return Error{kChanceCancelled};
+        return explained(kChanceCancelled);
     if (longRunWaits)
         runLong();
 
@@ -393,7 +407,7 @@ Result<ChanceResult> runChance(const ChancePopulation& population, const ChanceS
         result.growthReason = NotGivenReason::MatrixDiesOut;
     if (growthRun) {
         if (control.cancel != nullptr && control.cancel->load())
-            return Error{kChanceCancelled};
+            return explained(kChanceCancelled);
         if (growth) {
             result.logLambdaS = growth->logLambdaS;
             result.logLambdaSLower = growth->lower;

@@ -10,6 +10,7 @@
 
 #include "model/leslie_matrix.h"
 #include "model/result.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
@@ -132,7 +133,7 @@ struct ChanceControl {
     std::function<void(double)> progress;
 };
 
-inline constexpr const char* kChanceCancelled = "The run was cancelled.";
+inline constexpr const char* kChanceCancelled = sourceText("dalvo::Error", "The run was cancelled.");
 
 // Runs the replicates on `control.threads` threads. Replicate k draws from
 // its own random stream, derived from (settings.seed, k) alone (see

@@ -189,6 +189,66 @@
         <source>&quot;%1&quot; is not a class or a range of classes from 0 to %2.</source>
         <translation>„%1“ ist keine Klasse und kein Bereich von Klassen von 0 bis %2.</translation>
     </message>
+    <message>
+        <source>The young per survivor need one value per age class.</source>
+        <translation>Die Jungen je Überlebendem brauchen einen Wert je Altersklasse.</translation>
+    </message>
+    <message>
+        <source>The young per survivor of age class %1 must be 0 or more.</source>
+        <translation>Die Jungen je Überlebendem der Altersklasse %1 müssen 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The young per survivor of age class %1 (%2) do not give its fecundity F(%1) = %3: it must be P(%1) x m(%4).</source>
+        <translation>Die Jungen je Überlebendem der Altersklasse %1 (%2) ergeben nicht ihre Fekundität F(%1) = %3: Sie muss P(%1) x m(%4) sein.</translation>
+    </message>
+    <message>
+        <source>The young per survivor of age class %1 (%2) do not give its fecundity F(%1) = %3: no survival of the last class gives it.</source>
+        <translation>Die Jungen je Überlebendem der Altersklasse %1 (%2) ergeben nicht ihre Fekundität F(%1) = %3: Kein Überleben der letzten Klasse ergibt sie.</translation>
+    </message>
+    <message>
+        <source>The number of replicates must be from 1 to %1.</source>
+        <translation>Die Zahl der Wiederholungen muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The number of steps must be from 1 to %1.</source>
+        <translation>Die Zahl der Schritte muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The threshold must be 0 or more.</source>
+        <translation>Die Schwelle muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>There is no chance to simulate: switch on demographic chance, environmental variation or both.</source>
+        <translation>Es gibt keinen Zufall zu simulieren: Schalten Sie demografischen Zufall, Umweltschwankungen oder beides ein.</translation>
+    </message>
+    <message>
+        <source>The initial population needs one number per age class.</source>
+        <translation>Der Anfangsbestand braucht eine Zahl je Altersklasse.</translation>
+    </message>
+    <message>
+        <source>The initial population of age class %1 must be 0 or more.</source>
+        <translation>Der Anfangsbestand der Altersklasse %1 muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The CV of fecundity must be 0 or more.</source>
+        <translation>Der Variationskoeffizient der Fekundität muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The CV of survival must be 0 or more.</source>
+        <translation>Der Variationskoeffizient des Überlebens muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>No beta distribution has a CV of survival of %1 with these survival rates: the largest possible is %2.</source>
+        <translation>Keine Betaverteilung hat bei diesen Überlebensraten einen Variationskoeffizienten des Überlebens von %1: Der größtmögliche ist %2.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for %1 replicates of %2 age classes.</source>
+        <translation>Der Speicher reicht nicht für %1 Wiederholungen mit %2 Altersklassen.</translation>
+    </message>
+    <message>
+        <source>The run was cancelled.</source>
+        <translation>Der Lauf wurde abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::ui::AboutWindow</name>
