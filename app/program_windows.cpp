@@ -1,5 +1,8 @@
 #include "app/program_windows.h"
 
+#include <optional>
+#include <vector>
+
 #include "ui/startup/backdrop_window.h"
 #include "ui/startup/title_window.h"
 #include "ui/common/trailing_input_guard.h"
@@ -7,6 +10,7 @@
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/outlook/outlook_window.h"
+#include "ui/own_population/own_population_window.h"
 #include "ui/tables/table_window.h"
 #include "ui/teaching/about_window.h"
 #include "ui/teaching/dedication_window.h"
@@ -35,6 +39,7 @@ ProgramWindows::ProgramWindows(ui::Prompts& prompts, QObject* parent)
       // so that no one is left with nothing but the backdrop.
       dedication([this] { return buildDedication(); }, [this] { endProgram(); }),
       outlook(backToMainOnClose(&ProgramWindows::buildOutlook)),
+      ownPopulation(backToMainOnClose(&ProgramWindows::buildOwnPopulation)),
       prompts_(prompts),
       main_(std::make_unique<ui::MainWindow>(run_, prompts_)),
       backdrop_(std::make_unique<ui::BackdropWindow>()),
@@ -70,6 +75,8 @@ void ProgramWindows::connectMainWindow()
     connect(main, &ui::MainWindow::graphRequested, this, &ProgramWindows::openCharts);
     connect(main, &ui::MainWindow::detailRequested, this, &ProgramWindows::openDataTable);
     connect(main, &ui::MainWindow::outlookRequested, this, &ProgramWindows::openOutlook);
+    connect(main, &ui::MainWindow::ownPopulationRequested, this, &ProgramWindows::openOwnPopulation);
+    connect(main, &ui::MainWindow::ownPopulationFileRequested, this, &ProgramWindows::openOwnPopulationFile);
     connect(main, &ui::MainWindow::saveRequested, fileCommands_, &ui::FileCommands::saveRun);
     connect(main, &ui::MainWindow::batchRequested, fileCommands_, &ui::FileCommands::runBatchProjection);
     connect(main, &ui::MainWindow::programEndRequested, this, &ProgramWindows::endProgram);
@@ -126,6 +133,27 @@ void ProgramWindows::openDataTable()
 void ProgramWindows::openOutlook()
 {
     ui::OutlookWindow& window = outlook.get();
+    window.show();
+    main_->hide();
+}
+
+// A window hidden earlier comes back as the student left it; a new one
+// starts from the main window's matrix and N(0).
+void ProgramWindows::openOwnPopulation()
+{
+    ui::OwnPopulationWindow& window = ownPopulation.get();
+    window.show();
+    main_->hide();
+}
+
+// Nothing opens until a file has been chosen and read.
+void ProgramWindows::openOwnPopulationFile()
+{
+    const std::optional<OwnPopulation> opened = ui::OwnPopulationWindow::openPopulationFile(prompts_, main_.get());
+    if (!opened)
+        return;
+    ui::OwnPopulationWindow& window = ownPopulation.get();
+    window.showPopulation(*opened);
     window.show();
     main_->hide();
 }
@@ -238,6 +266,26 @@ ui::OutlookWindow* ProgramWindows::buildOutlook()
     auto* window = new ui::OutlookWindow(prompts_, main_->locale());
     window->follow(run_);
     connect(window, &ui::OutlookWindow::backToMainRequested, this, [this, window] { backToMain(window); });
+    return window;
+}
+
+ui::OwnPopulationWindow* ProgramWindows::buildOwnPopulation()
+{
+    auto* window = new ui::OwnPopulationWindow(prompts_, main_->locale());
+    const History& steps = run_.history();
+    OwnPopulation fromRun;
+    fromRun.matrix = run_.matrix();
+    fromRun.initial = steps.stepCount() >= 0 ? steps.step(0).counts : run_.now();
+    window->showPopulation(fromRun);
+    connect(window, &ui::OwnPopulationWindow::backToMainRequested, this, [this, window] { backToMain(window); });
+    // The editor's OK starts the run in the main window, as it always does.
+    connect(window, &ui::OwnPopulationWindow::useInMainWindowRequested, this,
+            [this, window](const LeslieMatrix& matrix, const std::vector<double>& initial) {
+                ui::NewRunEditor& next = editor.get();
+                next.showRun(matrix, initial);
+                window->hide();
+                next.show();
+            });
     return window;
 }
 

@@ -20,6 +20,7 @@ class HowToWindow;
 class IntroductionWindow;
 class MainWindow;
 class OutlookWindow;
+class OwnPopulationWindow;
 class QuizWindow;
 class ReferencesWindow;
 class TableWindow;
@@ -66,6 +67,7 @@ public:
     WindowSlot<ui::AboutWindow> about;
     WindowSlot<ui::DedicationWindow> dedication;
     WindowSlot<ui::OutlookWindow> outlook;
+    WindowSlot<ui::OwnPopulationWindow> ownPopulation;
 
 signals:
     // The student ended the program; main() leaves its event loop at once.
@@ -90,6 +92,7 @@ private:
     ui::AboutWindow* buildAbout();
     ui::DedicationWindow* buildDedication();
     ui::OutlookWindow* buildOutlook();
+    ui::OwnPopulationWindow* buildOwnPopulation();
 
     void connectMainWindow();
     void showMain();
@@ -100,6 +103,8 @@ private:
     void openCharts();
     void openDataTable();
     void openOutlook();
+    void openOwnPopulation();
+    void openOwnPopulationFile();
     void endProgram();
 
     ui::DialogPrompts dialogPrompts_;

@@ -18,6 +18,7 @@
 #include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
 #include "ui/outlook/outlook_window.h"
+#include "ui/own_population/own_population_window.h"
 #include "ui/teaching/about_window.h"
 #include "ui/teaching/dedication_window.h"
 #include "ui/teaching/how_to_window.h"
@@ -95,6 +96,7 @@ TEST_F(EveryControlNamedTest, EveryVisibleControlOfEveryWindowHasAName)
              return windows.ageDistribution.get();
          }},
         {"outlook", [&]() -> QWidget& { return windows.outlook.get(); }},
+        {"own population", [&]() -> QWidget& { return windows.ownPopulation.get(); }},
         {"about", [&]() -> QWidget& { return windows.about.get(); }},
         {"dedication", [&]() -> QWidget& { return windows.dedication.get(); }},
     };

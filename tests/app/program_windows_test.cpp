@@ -15,6 +15,11 @@
 #include "ui/main/main_window.h"
 #include "ui/charts/chart_window.h"
 #include "ui/outlook/outlook_window.h"
+#include "ui/own_population/own_population_window.h"
+#include "ui/editor/new_run_editor.h"
+#include "support/scripted_prompts.h"
+#include <QFile>
+#include <QTemporaryDir>
 #include "tests/support/input_driver.h"
 
 #include <QLabel>
@@ -218,6 +223,7 @@ TEST_F(ProgramWindowsTest, OpenLeaveAndCloseEachWindow)
         {"Command10", "Quiz", "Command1"},
         {"Command11", "DataTabl", "Command1"},
         {"Command4", "dalvofig", "Command6"},
+        {"ownPopulationButton", "ownPopulationWindow", "goBackButton"},
         // Last: its "Go Back" starts a new run, which disables "Graph".
         {"Command5", "dalvo3", "Command1"},
     };
@@ -335,6 +341,71 @@ TEST_F(ProgramWindowsTest, EditorGoBackStartsANewRunInTheMainWindow)
     EXPECT_EQ(windows.history().stepCount(), 0);
     EXPECT_EQ(windows.mainWindow().findChild<QLineEdit*>("total1")->text(), "10");
     EXPECT_FALSE(windows.mainWindow().findChild<QWidget*>("Command4")->isEnabled());
+}
+
+TEST_F(ProgramWindowsTest, OwnPopulationStartsFromTheRunAndEscapeLeadsBack)
+{
+    click("frmForm1", "ownPopulationButton");
+    ui::OwnPopulationWindow* own = windows.ownPopulation.existing();
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(visibleWindows(), QStringList{"ownPopulationWindow"});
+    EXPECT_EQ(own->windowTitle(), "Own population");
+    EXPECT_EQ(own->population().matrix, windows.run().matrix());
+    EXPECT_EQ(own->population().initial, windows.history().step(0).counts);
+    input::keyClick(own, Qt::Key_Escape);
+    EXPECT_EQ(visibleWindows(), QStringList{"frmForm1"});
+}
+
+// Ctrl+O in the main window asks for a file first: only a readable one opens the window.
+TEST(OwnPopulationFromAFileTest, CtrlOOpensTheWindowOnlyWithAPopulation)
+{
+    QTemporaryDir folder;
+    auto write = [&folder](const char* name, const char* contents) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return file.fileName();
+    };
+    struct Case {
+        const char* name;
+        QString file;  // empty: the student cancels
+        bool opens;
+    };
+    const Case cases[] = {
+        {"cancelled", {}, false},
+        {"not a population", write("bad.txt", "nothing here\n"), false},
+        {"missing", folder.filePath("missing.csv"), false},
+        {"life table", write("table.csv", "x,lx,mx\n0,1,0\n1,0.8,1\n2,0.4,2\n3,0.2,1\n4,0.1,1\n5,0,0\n"), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::ScriptedPrompts prompts;
+        ProgramWindows windows(prompts);
+        windows.start();
+        input::keyClick(&windows.titleScreen(), Qt::Key_Space);
+        windows.mainWindow().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&windows.mainWindow()));
+        if (!c.file.isEmpty())
+            prompts.fileNames = {c.file};
+        input::keyClick(&windows.mainWindow(), Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(prompts.suggestions.size(), 1);
+        ui::OwnPopulationWindow* own = windows.ownPopulation.existing();
+        EXPECT_EQ(own != nullptr && own->isVisible(), c.opens);
+        EXPECT_EQ(windows.mainWindow().isVisible(), !c.opens);
+        EXPECT_EQ(prompts.reports.size(), !c.opens && !c.file.isEmpty() ? 1 : 0);
+        if (!c.opens)
+            continue;
+        // Four classes: "Use in the main window" fills the editor, whose OK starts the run.
+        ASSERT_TRUE(own->population().lifeTable);
+        const LeslieMatrix chosen = own->population().matrix;
+        ASSERT_EQ(chosen.classes(), 4);
+        click("ownPopulationWindow", "useButton");
+        EXPECT_EQ(windows.editor.get().texts().m1[1],
+                  formatGeneral(chosen.fecundity[1], windows.mainWindow().locale()));
+        click("dalvo3", "Command1");
+        EXPECT_TRUE(windows.mainWindow().isVisible());
+        EXPECT_EQ(windows.run().matrix(), chosen);
+    }
 }
 
 }  // namespace

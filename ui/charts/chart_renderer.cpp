@@ -104,6 +104,12 @@ bool ChartRenderer::showsLine(int index) const
     return shown && shown->line;
 }
 
+bool ChartRenderer::showsDashedLine(int index) const
+{
+    const PlotPoints::Series* shown = plot_->find(index);
+    return shown && shown->line && shown->dashed;
+}
+
 bool ChartRenderer::showsMarkers(int index) const
 {
     const PlotPoints::Series* shown = plot_->find(index);
@@ -136,7 +142,7 @@ void ChartRenderer::renderSeries(const ChartDescription& description, int index)
     plotted.breaks.clear();
     if (!shown) {
         plotted.marker = plotted.crowdedMarker = QImage();
-        plotted.line = false;
+        plotted.line = plotted.dashed = false;
         for (QXYSeries* series : std::initializer_list<QXYSeries*>{s.line, s.markers})
             for (QLegendMarker* entry : chart_->legend()->markers(series))
                 entry->setVisible(false);
@@ -179,6 +185,14 @@ void ChartRenderer::renderSeries(const ChartDescription& description, int index)
     plotted.marker = marked ? s.markerImage : QImage();
     plotted.crowdedMarker = marked ? s.crowdedMarkerImage : QImage();
     plotted.line = !marked;
+    plotted.dashed = !marked && series.look.dashed;
+    // A line whose chart chose its look is drawn in that look's colour; one
+    // still in the default look keeps the colour of its place. The legend
+    // draws the line as the plot does.
+    const QColor colour = series.look == SeriesLook{} ? defaultColour(index) : toColour(series.look.fill);
+    const QPen pen(colour, 2, plotted.dashed ? Qt::DashLine : Qt::SolidLine);
+    if (!marked && s.line->pen() != pen)
+        s.line->setPen(pen);
     plotted.lineColour = s.line->pen().color();
 
     const QString name = translated(series.name);

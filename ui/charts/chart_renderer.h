@@ -34,6 +34,8 @@ public:
     QList<QPointF> points(int index) const;
     bool showsLine(int index) const;
     bool showsMarkers(int index) const;
+    // Whether its line is dashed: what theory expects, beside what the run did.
+    bool showsDashedLine(int index) const;
     QImage markerImage(int index) const;
     // The marker stamped instead when the series' points crowd the plot.
     QImage crowdedMarkerImage(int index) const;

@@ -88,7 +88,9 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
         if (s.points.isEmpty() || (!s.line && s.marker.isNull()))
             continue;
         place(s.points);
-        if (s.line) {
+        if (s.line && s.dashed) {
+            paintDashedLine(painter, s);
+        } else if (s.line) {
             // Stroked as one path, a long zigzag of a thousand points takes
             // the painter tens of milliseconds; segment by segment it is
             // quick, and their round ends join them.
@@ -118,6 +120,23 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     }
     paintGuideLabels(painter);
     painter->restore();
+}
+
+// Stroked stretch by stretch, so that the dashes run on from one point to
+// the next instead of starting afresh at every short segment.
+void PlotPoints::paintDashedLine(QPainter* painter, const Series& s)
+{
+    painter->setPen(QPen(s.lineColour, kLineWidth, Qt::DashLine, Qt::FlatCap));
+    qsizetype start = 0;
+    auto stroke = [&](qsizetype end) {
+        if (end - start >= 2)
+            painter->drawPolyline(placed_.constData() + start, static_cast<int>(end - start));
+        start = end;
+    };
+    for (qsizetype next : s.breaks)
+        if (next > start && next <= placed_.size())
+            stroke(next);
+    stroke(placed_.size());
 }
 
 void PlotPoints::paintGuides(QPainter* painter) const

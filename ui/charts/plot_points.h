@@ -26,6 +26,8 @@ public:
         // rather than joining the point before.
         QList<qsizetype> breaks;
         bool line = false;
+        // A line that shows what theory expects rather than what the run did.
+        bool dashed = false;
         QColor lineColour;
         QImage marker;  // stamped centred on each point when not null
         // Stamped instead of `marker`, when not null, while the points are
@@ -64,6 +66,7 @@ private:
     double placedY(double y) const;
     void paintGuides(QPainter* painter) const;
     void paintGuideLabels(QPainter* painter) const;
+    void paintDashedLine(QPainter* painter, const Series& series);
 
     std::vector<Series> series_;
     QList<Guide> guides_;

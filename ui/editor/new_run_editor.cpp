@@ -210,6 +210,19 @@ void NewRunEditor::buildButtons(const ControlSet& controls)
     connect(quitButton_, &QPushButton::clicked, this, &NewRunEditor::quitRequested);
 }
 
+void NewRunEditor::showRun(const LeslieMatrix& matrix, const std::vector<double>& initial)
+{
+    if (matrix.classes() != static_cast<int>(initialCells_.size()) || initial.size() != initialCells_.size())
+        return;
+    for (std::size_t j = 0; j < initialCells_.size(); ++j) {
+        showNumber(matrixCells_[j], toQString(formatGeneral(matrix.fecundity[j], locale_)));
+        showNumber(initialCells_[j], toQString(formatGeneral(initial[j], locale_)));
+    }
+    for (std::size_t j = 0; j < kSurvivalCells.size(); ++j)
+        showNumber(matrixCells_[static_cast<std::size_t>(kSurvivalCells[j])],
+                   toQString(formatGeneral(matrix.survival[j], locale_)));
+}
+
 EditorTexts NewRunEditor::texts() const
 {
     EditorTexts current;

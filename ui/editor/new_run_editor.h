@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/default_values.h"
 #include "model/number_text.h"
@@ -24,6 +25,10 @@ public:
 
     // Every control of the window: its names, texts, place and font.
     static const ControlSheet& sheet();
+
+    // Writes a four-class matrix and its N(0) into the cells, as if typed;
+    // any other size leaves the cells as they are.
+    void showRun(const LeslieMatrix& matrix, const std::vector<double>& initial);
 
     // The texts of the matrix and N(0) cells as they stand.
     EditorTexts texts() const;

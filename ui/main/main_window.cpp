@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTimer>
 #include <utility>
 
@@ -166,6 +167,18 @@ ControlSheet makeSheet()
          .font = kButtonFont,
          .parentRole = inFrame,
          .shortcut = QKeySequence(Qt::CTRL | Qt::Key_L)});
+    // Beside "Outlook", in the same spare room of the frame; Ctrl+O opens a
+    // file into the same window.
+    add({.role = "ownPopulationButton",
+         .objectName = "ownPopulationButton",
+         .kind = ControlKind::Button,
+         .caption = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow", "Own population"),
+         .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::MainWindow",
+                                      "A population of your own: any number of classes, or a life table "
+                                      "(Ctrl+O opens a file)"),
+         .twips = {2280, 3600, 1935, 495},
+         .font = kButtonFont,
+         .parentRole = inFrame});
 
     add({.role = "totalCaption",
          .objectName = "Label2",
@@ -363,6 +376,12 @@ void MainWindow::buildMatrixFrame(const ControlSet& controls)
     outlookButton_ = controls.get<QPushButton>(QStringLiteral("outlookButton"));
     outlookButton_->setCursor(pointingHandCursor());
     connect(outlookButton_, &QPushButton::clicked, this, &MainWindow::outlookRequested);
+
+    ownPopulationButton_ = controls.get<QPushButton>(QStringLiteral("ownPopulationButton"));
+    ownPopulationButton_->setCursor(pointingHandCursor());
+    connect(ownPopulationButton_, &QPushButton::clicked, this, &MainWindow::ownPopulationRequested);
+    auto* openFile = new QShortcut(QKeySequence::Open, this);
+    connect(openFile, &QShortcut::activated, this, &MainWindow::ownPopulationFileRequested);
 }
 
 void MainWindow::buildResultRows(const ControlSet& controls)

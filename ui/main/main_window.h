@@ -61,6 +61,9 @@ signals:
     void saveRequested();
     void batchRequested();
     void outlookRequested();
+    // "Own population" starts from this run; Ctrl+O first asks for a file.
+    void ownPopulationRequested();
+    void ownPopulationFileRequested();
     // The close box ends the whole program at once.
     void programEndRequested();
 
@@ -119,6 +122,7 @@ private:
     QPushButton* quitButton_ = nullptr;
     QPushButton* batchButton_ = nullptr;
     QPushButton* outlookButton_ = nullptr;
+    QPushButton* ownPopulationButton_ = nullptr;
 };
 
 }  // namespace dalvo::ui

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <complex>
 #include <optional>
 #include <span>
 #include <utility>
@@ -14,6 +13,7 @@
 #include "model/result.h"
 #include "model/stepwise_run.h"
 #include "ui/common/secondary_window.h"
+#include "ui/outlook/outlook_texts.h"
 
 class QLabel;
 class QPushButton;
@@ -51,22 +51,13 @@ private:
     void showOutlook(const Result<LongTermOutlook>& outlook);
     void saveAnalysis();
     void showSentences(const LongTermOutlook& outlook);
-    void showGrowth(const LongTermOutlook& outlook);
-    void showSettling(const LongTermOutlook& outlook);
-    void showSecondRoot(const LongTermOutlook& outlook);
+    void showSentenceLabels(const OutlookSentences& said);
     void showSource();
-    QString dampingRatio(double ratio) const;
-    QString complexNumber(std::complex<double> value, int digits) const;
-    QString list(const std::vector<double>& values) const;
     void fillByAge(const LongTermOutlook& outlook);
-    void fillMatrixGrid(QTableWidget* grid, const std::vector<double>& fecundity,
-                        const std::vector<double>& survival);
     void clearNumbers();
-    QString number(double value, int significantDigits) const;
-    QString fixed(double value, int decimals) const;
 
     Prompts& prompts_;
-    NumberLocale locale_;
+    OutlookTexts texts_;
     std::optional<LongTermOutlook> outlook_;
     std::optional<LeslieMatrix> matrix_;
     std::vector<double> initial_;

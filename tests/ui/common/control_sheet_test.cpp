@@ -24,6 +24,11 @@
 #include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
 #include "ui/outlook/outlook_window.h"
+#include "ui/own_population/life_table_tab.h"
+#include "ui/own_population/outlook_tab.h"
+#include "ui/own_population/own_population_window.h"
+#include "ui/own_population/population_entry.h"
+#include "ui/own_population/projection_tab.h"
 #include "ui/startup/title_window.h"
 #include "ui/tables/table_window.h"
 #include "ui/teaching/about_window.h"
@@ -45,6 +50,20 @@ struct Window {
     std::function<QWidget*(Prompts&, StepwiseRun&)> make;
 };
 
+// A tab of the "Own population" window showing a population of `classes`
+// classes that breed from the middle class on and swing as they settle.
+template <class Tab>
+QWidget* ownPopulationTab(int classes)
+{
+    OwnPopulation population{.matrix = {std::vector<double>(classes, 0.0), std::vector<double>(classes - 1, 0.9)}};
+    for (int j = classes / 2; j < classes; ++j)
+        population.matrix.fecundity[static_cast<std::size_t>(j)] = 4.0 / classes;
+    population.initial.assign(static_cast<std::size_t>(classes), 10.0);
+    auto* tab = new Tab(nullptr);
+    tab->showStudy(population, studyPopulation(population));
+    return tab;
+}
+
 const std::vector<Window>& windows()
 {
     static const std::vector<Window> all = {
@@ -63,6 +82,10 @@ const std::vector<Window>& windows()
              window->showMatrix(LeslieMatrix{{0, 1, 2, 1}, {0.5, 1, 0.5}});
              return window;
          }},
+        {"own population", OwnPopulationWindow::sheet(),
+         [](Prompts& prompts, StepwiseRun&) { return new OwnPopulationWindow(prompts, numberLocaleOfSystem()); }},
+        {"own population entry", PopulationEntry::sheet(),
+         [](Prompts&, StepwiseRun&) { return new PopulationEntry(numberLocaleOfSystem(), nullptr); }},
         {"age structure table", TableWindow::sheet(AgeColumns::Numbers),
          [](Prompts& prompts, StepwiseRun& run) {
              auto* window = new TableWindow(AgeColumns::Numbers, run, numberLocaleOfSystem(), prompts);
@@ -88,6 +111,14 @@ const std::vector<Window>& windows()
         {"quiz", QuizWindow::sheet(), [](Prompts&, StepwiseRun&) { return new QuizWindow; }},
         {"about", AboutWindow::sheet(), [](Prompts&, StepwiseRun&) { return new AboutWindow; }},
         {"dedication", DedicationWindow::sheet(), [](Prompts&, StepwiseRun&) { return new DedicationWindow; }},
+        {"projection tab", ProjectionTab::sheet(),
+         [](Prompts&, StepwiseRun&) { return ownPopulationTab<ProjectionTab>(kMaxAgeClasses); }},
+        {"outlook tab, grids", OutlookTab::sheet(),
+         [](Prompts&, StepwiseRun&) { return ownPopulationTab<OutlookTab>(4); }},
+        {"outlook tab, columns", OutlookTab::sheet(),
+         [](Prompts&, StepwiseRun&) { return ownPopulationTab<OutlookTab>(kMaxAgeClasses); }},
+        {"life table tab", LifeTableTab::sheet(),
+         [](Prompts&, StepwiseRun&) { return ownPopulationTab<LifeTableTab>(kMaxAgeClasses); }},
     };
     return all;
 }
