@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <complex>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "model/leslie_matrix.h"

@@ -17,20 +17,20 @@ ControlSheet makeSheet()
     return {
         .context = "dalvo::ui::LifeTableTab",
         .windowName = QStringLiteral("lifeTableTab"),
-        .twips = {18000, 9300},
+        .twips = {kStudyTabWidthTwips, kStudyTabHeightTwips},
         .controls =
             {
-                {.role = "noteLabel", .objectName = "noteLabel", .twips = {120, 120, 17760, 900}, .font = {11}},
+                {.role = "noteLabel", .objectName = "noteLabel", .twips = {90, 60, 14220, 1020}, .font = {10}},
                 {.role = "lifeTable",
                  .objectName = "lifeTable",
                  .kind = ControlKind::Own,
-                 .twips = {120, 1140, 17760, 7260},
+                 .twips = {90, 1140, 14220, 6900},
                  .font = {10},
                  .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::LifeTableTab", "Life table")},
                 {.role = "figuresLabel",
                  .objectName = "figuresLabel",
-                 .twips = {120, 8520, 17760, 660},
-                 .font = {11}},
+                 .twips = {90, 8100, 14220, 660},
+                 .font = {10}},
             },
     };
 }

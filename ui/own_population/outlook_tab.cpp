@@ -13,28 +13,29 @@ namespace dalvo::ui {
 
 namespace {
 
-constexpr int kLeft = 120;
-constexpr int kLeftWidth = 8760;
-constexpr int kRight = 9000;
-constexpr int kRightWidth = 8880;
-constexpr int kTimeWidth = 2880;
+constexpr int kLeft = 90;
+constexpr int kLeftWidth = 7020;
+constexpr int kRight = 7200;
+constexpr int kRightWidth = 7110;
+constexpr int kTimeWidth = 2280;
+constexpr int kTimeGap = 90;
 
 ControlEntry sentence(const char* role, int y, int height)
 {
-    return {.role = role, .objectName = role, .twips = {kLeft, y, kLeftWidth, height}, .font = {11}};
+    return {.role = role, .objectName = role, .twips = {kLeft, y, kLeftWidth, height}, .font = {10}};
 }
 
 ControlEntry generationTime(const char* role, int column)
 {
     return {.role = role,
             .objectName = role,
-            .twips = {kLeft + column * (kTimeWidth + 60), 5220, kTimeWidth, 2100},
-            .font = {10}};
+            .twips = {kLeft + column * (kTimeWidth + kTimeGap), 4680, kTimeWidth, 2280},
+            .font = {9}};
 }
 
 ControlEntry caption(const char* role, const char* text, int y)
 {
-    return {.role = role, .objectName = role, .caption = text, .twips = {kRight, y, kRightWidth, 300}, .font = {11}};
+    return {.role = role, .objectName = role, .caption = text, .twips = {kRight, y, kRightWidth, 300}, .font = {10}};
 }
 
 ControlEntry grid(const char* role, const char* accessibleName, int y, int height, QStringList takesTurns = {})
@@ -53,42 +54,42 @@ ControlSheet makeSheet()
     return {
         .context = "dalvo::ui::OutlookTab",
         .windowName = QStringLiteral("outlookTab"),
-        .twips = {18000, 9300},
+        .twips = {kStudyTabWidthTwips, kStudyTabHeightTwips},
         .controls =
             {
-                sentence("lambdaLabel", 120, 360),
-                sentence("textbookLabel", 480, 600),
-                sentence("growthLabel", 1080, 600),
-                sentence("startLabel", 1680, 600),
-                sentence("settlingLabel", 2280, 1080),
-                sentence("secondRootLabel", 3360, 900),
-                sentence("reproductionLabel", 4260, 840),
+                sentence("lambdaLabel", 60, 300),
+                sentence("textbookLabel", 360, 540),
+                sentence("growthLabel", 900, 540),
+                sentence("startLabel", 1440, 540),
+                sentence("settlingLabel", 1980, 1080),
+                sentence("secondRootLabel", 3060, 780),
+                sentence("reproductionLabel", 3840, 780),
                 generationTime("cohortTimeLabel", 0),
                 generationTime("growthTimeLabel", 1),
                 generationTime("mothersTimeLabel", 2),
                 {.role = "meaningLabel",
                  .objectName = "meaningLabel",
-                 .twips = {kLeft, 7440, kLeftWidth, 1740},
-                 .font = {10}},
-                caption("byAgeCaption", QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab", "By age"), 120),
+                 .twips = {kLeft, 7020, kLeftWidth, 1740},
+                 .font = {9}},
+                caption("byAgeCaption", QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab", "By age"), 60),
                 grid("byAgeTable",
                      QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab", "Stable age distribution and reproductive values"),
-                     420, 2280, {"byAgeColumns"}),
+                     360, 2160, {"byAgeColumns"}),
                 caption("sensitivityCaption",
                         QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab", "Sensitivity of λ to each entry of the matrix"),
-                        2820),
+                        2580),
                 grid("sensitivityGrid", QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab", "Sensitivities of lambda"),
-                     3120, 2640, {"byAgeColumns"}),
+                     2880, 2730, {"byAgeColumns"}),
                 caption("elasticityCaption",
                         QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab", "Elasticity of λ (the elasticities add up to 1)"),
-                        5880),
-                grid("elasticityGrid", QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab", "Elasticities of lambda"), 6180,
-                     2640, {"byAgeColumns"}),
+                        5670),
+                grid("elasticityGrid", QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab", "Elasticities of lambda"), 5970,
+                     2790, {"byAgeColumns"}),
                 grid("byAgeColumns",
                      QT_TRANSLATE_NOOP("dalvo::ui::OutlookTab",
                                        "Stable age distribution, reproductive values, sensitivities and "
                                        "elasticities by age"),
-                     420, 8760,
+                     360, 8400,
                      {"byAgeTable", "sensitivityCaption", "sensitivityGrid", "elasticityCaption",
                       "elasticityGrid"}),
             },
@@ -118,8 +119,11 @@ OutlookTab::OutlookTab(QWidget* parent) : StudyTab(parent), texts_(numberLocaleO
                                                     QTableWidget* table = makeNumberGrid(tab, 0, ByAgeColumnCount);
                                                     // A hundred ages scroll rather than squeeze.
                                                     table->verticalHeader()->setSectionResizeMode(
-                                                        QHeaderView::ResizeToContents);
+                                                        QHeaderView::Fixed);
+                                                    table->horizontalHeader()->setSectionResizeMode(
+                                                        QHeaderView::Interactive);
                                                     table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+                                                    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
                                                     return table;
                                                 }}});
     new SheetLayout(this, sheet(), controls);
@@ -156,6 +160,7 @@ OutlookTab::OutlookTab(QWidget* parent) : StudyTab(parent), texts_(numberLocaleO
     byAgeColumns_->setHorizontalHeaderLabels({tr("Stable\ndistribution w"), tr("Reproductive\nvalue v"),
                                               tr("Sensitivity\nto F(x)"), tr("Sensitivity\nto P(x)"),
                                               tr("Elasticity\nof F(x)"), tr("Elasticity\nof P(x)")});
+    byAgeColumns_->verticalHeader()->setDefaultSectionSize(byAgeColumns_->fontMetrics().height() + 4);
     byAgeColumns_->hide();
 }
 
@@ -290,8 +295,8 @@ void OutlookTab::showByAgeColumns(const LongTermOutlook& o)
         for (int age = 0; age < o.classes && age < static_cast<int>(values.size()); ++age)
             setNumberCell(byAgeColumns_, age, column, texts_.number(values[age], digits));
     }
+    // Measured once the cells are in, not again as each cell goes in.
     byAgeColumns_->resizeColumnsToContents();
-    byAgeColumns_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 }  // namespace dalvo::ui

@@ -25,11 +25,12 @@ constexpr const char* kContext = "dalvo::ui::ProjectionTab";
 // Behind a field whose entry is not taken.
 const QColor kMarkedField{255, 205, 205};
 
-constexpr int kRowTop = 120;
-constexpr int kRowHeight = 450;
+constexpr int kRowTop = 90;
+constexpr int kRowHeight = 420;
+constexpr int kChartsLeft = 90;
 constexpr int kChartsTop = 690;
-constexpr int kChartWidth = 5880;
-constexpr int kChartHeight = 4245;
+constexpr int kChartWidth = 7110;
+constexpr int kChartHeight = 4050;
 
 ControlEntry label(const char* role, const char* caption, QRect twips)
 {
@@ -51,8 +52,9 @@ ControlEntry chart(const char* role, const char* name, int column, int row)
     return {.role = role,
             .objectName = role,
             .kind = ControlKind::Own,
-            .twips = {120 + column * kChartWidth, kChartsTop + row * kChartHeight, kChartWidth, kChartHeight},
-            .accessibleName = name};
+            .twips = {kChartsLeft + column * kChartWidth, kChartsTop + row * kChartHeight, kChartWidth, kChartHeight},
+            .accessibleName = name,
+            .takesTurnsWith = {"runTable"}};
 }
 
 ControlSheet makeSheet()
@@ -60,35 +62,41 @@ ControlSheet makeSheet()
     return {
         .context = kContext,
         .windowName = QStringLiteral("projectionTab"),
-        .twips = {18000, 9300},
+        .twips = {kStudyTabWidthTwips, kStudyTabHeightTwips},
         .controls =
             {
                 label("stepsCaption", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Steps:"),
-                      {120, kRowTop, 840, kRowHeight}),
+                      {90, kRowTop, 780, kRowHeight}),
                 field("stepsField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab",
                                         "How many time intervals to project, at most 1000 (Enter takes it)"),
-                      {960, kRowTop, 960, kRowHeight}),
+                      {870, kRowTop, 840, kRowHeight}),
                 label("classesCaption", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Classes drawn:"),
-                      {2040, kRowTop, 1560, kRowHeight}),
+                      {1830, kRowTop, 1560, kRowHeight}),
                 field("classesField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab",
                                         "The classes the age distribution draws one by one, such as 0-3, 10, 20"),
-                      {3600, kRowTop, 2400, kRowHeight}),
+                      {3390, kRowTop, 2040, kRowHeight}),
                 {.role = "logScaleBox",
                  .objectName = "logScaleBox",
                  .kind = ControlKind::CheckBox,
                  .caption = QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Log scale"),
                  .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Logarithmic axis for the total"),
-                 .twips = {6120, kRowTop, 1500, kRowHeight},
+                 .twips = {5550, kRowTop, 1440, kRowHeight},
+                 .font = {11}},
+                {.role = "tableBox",
+                 .objectName = "tableBox",
+                 .kind = ControlKind::CheckBox,
+                 .caption = QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Numbers"),
+                 .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab",
+                                              "The run's numbers as a table in place of the charts; Ctrl+C "
+                                              "copies them for a spreadsheet"),
+                 .twips = {7110, kRowTop, 1440, kRowHeight},
                  .font = {11}},
                 {.role = "problemLabel",
                  .objectName = "problemLabel",
-                 .twips = {7740, 30, 4140, 630},
-                 .font = {10}},
-                label("tableCaption",
-                      QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "The run's numbers (Ctrl+C copies them)"),
-                      {12000, kRowTop, 5880, kRowHeight}),
+                 .twips = {8670, 30, 5640, 630},
+                 .font = {9}},
                 chart("totalChart", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Total population"), 0, 0),
                 chart("growthChart", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Growth rate"), 1, 0),
                 chart("distributionChart", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Age distribution"), 0,
@@ -98,9 +106,10 @@ ControlSheet makeSheet()
                 {.role = "runTable",
                  .objectName = "runTable",
                  .kind = ControlKind::Own,
-                 .twips = {12000, kChartsTop, 5880, 2 * kChartHeight},
+                 .twips = {kChartsLeft, kChartsTop, 2 * kChartWidth, 2 * kChartHeight},
                  .font = {10},
-                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "The run's numbers by step")},
+                 .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "The run's numbers by step"),
+                 .takesTurnsWith = {"totalChart", "growthChart", "distributionChart", "convergenceChart"}},
             },
     };
 }
@@ -152,6 +161,16 @@ ProjectionTab::ProjectionTab(QWidget* parent) : StudyTab(parent), locale_(number
     problemLabel_->setWordWrap(true);
     setTextColour(problemLabel_, colours::darkRed);
     table_ = controls.get<CellsTable>(QStringLiteral("runTable"));
+    table_->hide();
+    // The table takes the charts' place, and gives it back.
+    auto* tableBox = controls.get<QCheckBox>(QStringLiteral("tableBox"));
+    connect(tableBox, &QCheckBox::toggled, this, [this](bool table) {
+        table_->setVisible(table);
+        for (QChartView* view : views_)
+            view->setVisible(!table);
+        if (table)
+            table_->setFocus();
+    });
 
     connect(stepsField_, &QLineEdit::editingFinished, this, &ProjectionTab::readSteps);
     connect(classesField_, &QLineEdit::editingFinished, this, &ProjectionTab::readDrawnClasses);

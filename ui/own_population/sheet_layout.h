@@ -18,7 +18,7 @@ class ControlSet;
 // kSmallestShare of it, below which texts would no longer fit.
 class SheetLayout : public QLayout {
 public:
-    static constexpr double kSmallestShare = 0.8;
+    static constexpr double kSmallestShare = 0.72;
 
     // Lays out the controls of `sheet` that sit on `owner` itself.
     SheetLayout(QWidget* owner, const ControlSheet& sheet, const ControlSet& controls);

@@ -7,6 +7,11 @@
 
 namespace dalvo::ui {
 
+// The size in twips the tabs are drawn for: a page of the window's tab
+// widget at the window's first size. They grow and shrink from there.
+inline constexpr int kStudyTabWidthTwips = 14400;
+inline constexpr int kStudyTabHeightTwips = 8850;
+
 class StudyTab : public QWidget {
     Q_OBJECT
 public:

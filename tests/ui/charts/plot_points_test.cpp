@@ -211,5 +211,29 @@ TEST(PlotPointsTest, AnEmptyOrFlatRangeDrawsWithoutFailing)
     EXPECT_EQ(nothing.shown().pixelColor(100, 50), kBackground);
 }
 
+// A dashed line of a hundred one-pixel steps still shows its dashes: they
+// run on from one point to the next rather than start afresh at each.
+TEST(PlotPointsTest, ADashedLineShowsGapsAlongItsLength)
+{
+    for (const bool dashed : {false, true}) {
+        SCOPED_TRACE(dashed ? "dashed" : "solid");
+        Plot plot;
+        PlotPoints::Series& series = plot.points->series(0);
+        for (int i = 0; i <= 100; ++i)
+            series.points.append(QPointF(i / 10.0, 0));
+        series.line = true;
+        series.dashed = dashed;
+        series.lineColour = kLine;
+        const QImage image = plot.shown();
+        int gaps = 0;
+        for (int x = 55; x < 145; ++x)
+            gaps += image.pixelColor(x, 50) == kBackground ? 1 : 0;
+        if (dashed)
+            EXPECT_GT(gaps, 15);
+        else
+            EXPECT_EQ(gaps, 0);
+    }
+}
+
 }  // namespace
 }  // namespace dalvo::ui

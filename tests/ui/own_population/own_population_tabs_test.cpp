@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "model/own_population.h"
@@ -82,6 +84,8 @@ protected:
         window->addTab(projection, QStringLiteral("Projection"));
         window->addTab(outlook, QStringLiteral("Outlook"));
         window->addTab(lifeTable, QStringLiteral("Life table"));
+        // The room the window gives its tabs at its first size.
+        window->resize(968, 628);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -165,9 +169,12 @@ TEST_F(OwnPopulationTabsTest, EachPopulationShowsItsOutlookChartsAndTables)
         EXPECT_EQ(drawn("distributionChart").size(), defaultDrawnClasses(classes).size());
 
         // Ctrl+C through the window copies the whole run, a heading row over one row per step.
-        auto* runTable = input::findControl(*window, QStringLiteral("runTable"));
         window->setCurrentWidget(projection);
-        runTable->setFocus();
+        auto* tableBox = input::findControl<QCheckBox>(*window, QStringLiteral("tableBox"));
+        if (!tableBox->isChecked())
+            input::click(tableBox);
+        auto* runTable = input::findControl(*window, QStringLiteral("runTable"));
+        ASSERT_TRUE(runTable->isVisible());
         QApplication::clipboard()->clear();
         input::keyClick(runTable, Qt::Key_C, Qt::ControlModifier);
         const QStringList lines = QApplication::clipboard()->text().split(QRegularExpression("\r?\n"),
@@ -214,6 +221,13 @@ TEST_F(OwnPopulationTabsTest, EntriesAreTakenOnlyWhenValid)
         if (signalled)
             EXPECT_EQ(steps.front().front().toInt(), QString::fromLatin1(e.typed).toInt());
     }
+    // The log scale puts the total's points at the logarithms of its values.
+    const QList<QPointF> linear = drawn("totalChart").front()->points;
+    input::click(input::findControl(*window, QStringLiteral("logScaleBox")));
+    const QList<QPointF> logarithmic = drawn("totalChart").front()->points;
+    ASSERT_EQ(logarithmic.size(), linear.size());
+    EXPECT_NEAR(logarithmic.back().y(), std::log10(linear.back().y()), 1e-9);
+
     // Each class drawn comes with its stable share as a dashed line in its colour.
     EXPECT_EQ(drawn("distributionChart").size(), 3u);
     const PlotPoints* distribution = plotOf("distributionChart");
