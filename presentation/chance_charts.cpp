@@ -19,6 +19,7 @@ const Colour kOuterBand{198, 219, 239};
 const Colour kSampleGrey{110, 110, 110};
 const Colour kRiskRed{178, 24, 43};
 const Colour kRiskBand{244, 190, 190};
+constexpr double kLeastRiskShown = 0.01;
 
 SeriesLook lineLook(Colour colour, bool dashed = false, bool thin = false)
 {
@@ -70,8 +71,8 @@ ChartDescription chanceFanChart(const ChanceResult& result, bool logScale)
     const ValueScale scale = logScale ? ValueScale::Logarithmic : ValueScale::Linear;
     ChartDescription chart = chanceChart("Total population with chance", "S(t)");
     // The wider band first: the narrower one is drawn over it.
-    chart.bands.push_back(bandFrom("90 % of the runs", kOuterBand, result.quantile05Total, result.quantile95Total, 0));
-    chart.bands.push_back(bandFrom("50 % of the runs", kMiddleBand, result.quantile25Total, result.quantile75Total, 0));
+    chart.bands.push_back(bandFrom("90 % of runs", kOuterBand, result.quantile05Total, result.quantile95Total, 0));
+    chart.bands.push_back(bandFrom("50 % of runs", kMiddleBand, result.quantile25Total, result.quantile75Total, 0));
     for (std::size_t k = 0; k < result.sampleTotals.size(); ++k)
         chart.series.push_back(seriesFrom(k == 0 ? "Sample runs" : "", lineLook(kSampleGrey, false, true),
                                           result.sampleTotals[k], 0, scale));
@@ -98,8 +99,16 @@ ChartDescription chanceRiskChart(const ChanceResult& result)
         chart.series.push_back(
             seriesFrom("Exact", lineLook(kBlack, true), result.exactExtinction, 1, ValueScale::Linear));
     fitAxes(chart, ValueScale::Linear);
-    // A probability is read against the whole range it can take.
-    chart.value.scale = niceScale(0.0, 1.0);
+    // From 0, where every risk starts, to the highest risk drawn or 1 %, so
+    // that a small risk still shows its rise and never reads as none.
+    double highest = kLeastRiskShown;
+    for (const ChartBand& band : chart.bands)
+        for (const ChartPoint& point : band.upper)
+            highest = std::max(highest, point.y);
+    for (const ChartSeries& series : chart.series)
+        for (const ChartPoint& point : series.points)
+            highest = std::max(highest, point.y);
+    chart.value.scale = niceScale(0.0, std::min(highest, 1.0));
     return chart;
 }
 

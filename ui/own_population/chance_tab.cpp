@@ -33,7 +33,7 @@ constexpr int kSecondRow = 570;
 constexpr int kRowHeight = 390;
 constexpr int kChartsTop = 1710;
 constexpr int kChartWidth = 7110;
-constexpr int kChartHeight = 4800;
+constexpr int kChartHeight = 5700;
 constexpr int kProgressSteps = 1000;
 // Often enough for the bar to move smoothly, seldom enough to cost nothing.
 constexpr int kProgressMilliseconds = 50;
@@ -173,7 +173,7 @@ ControlSheet makeSheet()
                       1),
                 {.role = "growthLabel",
                  .objectName = "growthLabel",
-                 .twips = {90, kChartsTop + kChartHeight + 60, 2 * kChartWidth, 1950},
+                 .twips = {90, kChartsTop + kChartHeight + 60, 2 * kChartWidth, 1320},
                  .font = {10}},
             },
     };
@@ -194,7 +194,7 @@ std::vector<double> youngPerSurvivor(const OwnPopulation& population)
 
 QString shown(double value, const NumberLocale& locale)
 {
-    return toQString(formatSignificant(value, 4, locale));
+    return toQString(formatSignificant(value, 5, locale));
 }
 
 }  // namespace
