@@ -6,15 +6,6 @@ namespace dalvo {
 
 namespace {
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace

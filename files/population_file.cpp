@@ -38,15 +38,6 @@ std::vector<TextLine> splitLines(std::string_view text)
     return lines;
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Fields between separators, blanks trimmed; a field in double quotes runs to
 // the closing quote and may hold the separator, as spreadsheets write it.
 std::vector<std::string> splitFields(std::string_view line, char separator)

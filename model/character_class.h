@@ -1,6 +1,8 @@
 // The character classes every reader of the program's texts agrees on: digits, blanks, UTF-8 continuation bytes.
 #pragma once
 
+#include <string_view>
+
 namespace dalvo {
 
 // ASCII digits only: no locale may widen what counts as a number.
@@ -13,6 +15,16 @@ constexpr bool isDigit(char c)
 constexpr bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+// `text` without the blanks around it.
+constexpr std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // A byte that continues a UTF-8 character rather than starting one.

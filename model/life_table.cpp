@@ -146,6 +146,41 @@ LifeTable lifeTableFromMatrix(const LeslieMatrix& matrix)
     return table;
 }
 
+Result<LifeTable> lifeTableMakingMatrix(const LeslieMatrix& matrix, Census census)
+{
+    const int n = matrix.classes();
+    if (n < 1 || static_cast<int>(matrix.survival.size()) != n - 1)
+        return Error{"The matrix needs one survival rate fewer than it has classes."};
+    for (int j = 0; j + 1 < n; ++j) {
+        if (!(matrix.survival[static_cast<std::size_t>(j)] > 0))
+            return Error{"P(" + std::to_string(j) + ") is 0, so a life table would end at that age and lose the "
+                         "classes after it. Make P(" + std::to_string(j) +
+                         ") larger than 0, or remove the classes after it, before entering a life table."};
+    }
+    LifeTable table;
+    double l = 1;  // P(0)...P(x-1)
+    if (census == Census::PreBreeding) {
+        table.survivorship = {1};
+        table.fecundity = {0};
+        for (int x = 0; x < n; ++x) {
+            table.survivorship.push_back(l);
+            table.fecundity.push_back(matrix.fecundity[static_cast<std::size_t>(x)]);
+            if (x + 1 < n)
+                l *= matrix.survival[static_cast<std::size_t>(x)];
+        }
+        return table;
+    }
+    table.fecundity = {0};
+    for (int x = 0; x < n; ++x) {
+        const double breedingSurvival = x + 1 < n ? matrix.survival[static_cast<std::size_t>(x)] : 1.0;
+        table.survivorship.push_back(l);
+        table.fecundity.push_back(matrix.fecundity[static_cast<std::size_t>(x)] / breedingSurvival);
+        l *= breedingSurvival;
+    }
+    table.survivorship.push_back(l);
+    return table;
+}
+
 LifeTableFigures lifeTableFigures(const LifeTable& table)
 {
     LifeTableFigures f;

@@ -49,6 +49,17 @@ Result<LeslieMatrix> matrixFromLifeTable(const LifeTable& table, Census census);
 // l(x+1) = l(x) P(x), m(x) = F(x); one row per class.
 LifeTable lifeTableFromMatrix(const LeslieMatrix& matrix);
 
+// A life table that `census` turns back into `matrix` (to rounding), for a
+// student who switches from entering a matrix to entering a life table.
+// Pre-breeding: l(0) = 1, l(1) = 1 (the first interval's survival is already
+// in F), then l(x+1) = l(x) P(x-1) and m(x+1) = F(x). Post-breeding:
+// l(x) = P(0)...P(x-1), m(x+1) = F(x) / P(x); the matrix does not say how many
+// of the last class live to breed, and the table lets all of them
+// (l(n) = l(n-1), m(n) = F(n-1)). Refuses a matrix with a survival rate of 0
+// before its last class: a life table ends at the first age nobody reaches,
+// so the classes after it would be lost.
+Result<LifeTable> lifeTableMakingMatrix(const LeslieMatrix& matrix, Census census);
+
 // The usual columns, one entry per row of the table; l(x) past the last row
 // counts as 0. q(x), p(x) and e(x) are empty where l(x) = 0.
 struct LifeTableFigures {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks what a user gets: the installed files, the .deb built from them,
-# that apt would install that .deb on this system, and that the program in it
+# that Debian's own tools accept it (lintian, the AppStream validator), that
+# apt would install that .deb on this system, and that the program in it
 # starts.
 #
 # Usage: check_package.sh SOURCE_FOLDER BUILD_FOLDER WORK_FOLDER
@@ -35,7 +36,7 @@ stop_program()
 trap stop_program EXIT
 trap 'exit 130' INT TERM
 
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate apt-get; do
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate apt-get appstreamcli lintian man; do
     command -v "$tool" >/dev/null || fail "$tool is missing; scripts/install-deps installs it"
 done
 
@@ -45,6 +46,12 @@ mkdir -p "$work"
 binary=bin/dalvo-leslie
 desktop_entry=share/applications/dalvo-leslie.desktop
 icon=share/icons/hicolor/256x256/apps/dalvo-leslie.png
+copyright=share/doc/dalvo-leslie/copyright
+changelog=share/doc/dalvo-leslie/changelog.gz
+manual=share/man/man1/dalvo-leslie.1.gz
+metainfo_files=("$source_dir"/packaging/*.metainfo.xml)
+[ ${#metainfo_files[@]} -eq 1 ] || fail "packaging/ holds not exactly one AppStream metainfo file"
+metainfo=share/metainfo/$(basename "${metainfo_files[0]}")
 
 check "install into a private prefix"
 prefix=$work/prefix
@@ -54,6 +61,29 @@ cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log" 2>&1 ||
 cmp -s "$prefix/$desktop_entry" "$source_dir/packaging/dalvo-leslie.desktop" ||
     fail "$desktop_entry is missing or not the project's desktop entry"
 cmp -s "$prefix/$icon" "$source_dir/assets/app_icon_256.png" || fail "$icon is missing or not the 256 px icon"
+
+check "licence"
+cmp -s "$prefix/$copyright" "$source_dir/packaging/copyright" || fail "$copyright is missing or not the project's"
+[ "$(head -n 1 "$prefix/$copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+    fail "$copyright is not in Debian's machine-readable format"
+grep -qx 'License: GPL-3.0-or-later' "$prefix/$copyright" || fail "$copyright does not name the licence of LICENSE"
+cmp -s "$source_dir/LICENSE" /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL-3 that $copyright names"
+
+check "manual page"
+[ -f "$prefix/$manual" ] || fail "$manual is missing"
+# man prints the page's faults (unknown macros, lines it cannot fill) on stderr.
+man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/$manual" 2>&1 >/dev/null) ||
+    fail "man cannot show $manual"
+[ -z "$man_warnings" ] || fail "man warns about $manual: $man_warnings"
+man -l "$prefix/$manual" 2>/dev/null | grep -q '^ENVIRONMENT' || fail "$manual has no ENVIRONMENT section"
+
+check "AppStream metainfo"
+cmp -s "$prefix/$metainfo" "${metainfo_files[0]}" || fail "$metainfo is missing or not the project's"
+# validate-tree also checks that the launchable names an installed desktop
+# entry; anything above a pedantic remark fails.
+appstreamcli validate-tree --no-net "$prefix" >"$work/appstream.log" 2>&1 ||
+    fail "appstreamcli rejects the installed metainfo: $(cat "$work/appstream.log")"
+! grep -E '^\s*[EW]:' "$work/appstream.log" || fail "appstreamcli warns about the installed metainfo"
 
 check "desktop entry"
 desktop-file-validate "$prefix/$desktop_entry" || fail "desktop-file-validate rejects $desktop_entry"
@@ -77,7 +107,7 @@ basename "$deb"
 
 check "contents of the .deb"
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
-for file in "$binary" "$desktop_entry" "$icon"; do
+for file in "$binary" "$desktop_entry" "$icon" "$copyright" "$changelog" "$manual" "$metainfo"; do
     grep -qx "./usr/$file" <<<"$contents" || fail "the .deb lacks /usr/$file"
 done
 field()
@@ -87,6 +117,9 @@ field()
 [ "$(field Package)" = dalvo-leslie ] || fail "the package is not named dalvo-leslie"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "the package is not built for this machine"
 field Maintainer | grep -q '@example.org>' || fail "the maintainer has no address"
+changelog_version=$(gzip -dc "$prefix/$changelog" | sed -n '1s/^dalvo-leslie (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$(field Version)" ] ||
+    fail "the changelog's latest entry is for '$changelog_version', the package is $(field Version)"
 depends=$(field Depends)
 echo "Depends: $depends"
 depended_on=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
@@ -95,6 +128,14 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6prin
     fonts-liberation2 fonts-arphic-uming; do
     grep -Fqx "$package" <<<"$depended_on" || fail "Depends lacks $package"
 done
+
+check "lintian"
+# No error and no warning. A tag Debian's policy says does not apply to this
+# package would be overridden in /usr/share/lintian/overrides/dalvo-leslie,
+# with its reason; none is needed today.
+lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1 ||
+    fail "lintian finds faults in the .deb: $(grep -E '^[EW]:' "$work/lintian.log" | head -n 20)"
+cat "$work/lintian.log"
 
 check "apt would install the .deb"
 # A simulation needs no root on Debian; where apt still asks for it, sudo

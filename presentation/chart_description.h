@@ -101,6 +101,8 @@ struct ChartMemory {
 struct ChartDescription {
     std::string title;
     bool legend = false;
+    // Under the plot instead of beside it, for entries too long to sit beside it.
+    bool legendBelow = false;
     ChartAxis time;
     ChartAxis value;
     std::vector<ChartSeries> series;

@@ -191,6 +191,7 @@ ChartDescription convergenceChart(const PopulationStudy& study, const NumberLoca
     const PopulationProjection& projection = study.projection;
     ChartDescription chart = ownChart("Distance from the stable distribution", "Σ |D(t, j) − w(j)|");
     chart.legend = true;
+    chart.legendBelow = true;
     chart.series.push_back(seriesAlongTime("Distance", lineLook(seriesColour(0)),
                                            static_cast<int>(projection.distanceFromStable.size()),
                                            ValueScale::Logarithmic, [&](int t) {
@@ -208,6 +209,10 @@ ChartDescription convergenceChart(const PopulationStudy& study, const NumberLoca
             const double predicted = valueOr(projection.predictedDistance[static_cast<std::size_t>(t)]);
             return predicted >= lowestDistance ? predicted : kNoValue;
         }));
+    // Without a damping ratio (a run that dies out, or one that never
+    // settles) there is nothing to predict, and no legend entry for it.
+    if (chart.series.back().points.empty())
+        chart.series.pop_back();
     fitAxes(chart, ValueScale::Logarithmic);
     return chart;
 }

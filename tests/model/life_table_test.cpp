@@ -92,6 +92,32 @@ TEST(LifeTable, RandomTablesAgreeWithEulerLotkaAndSurviveRoundTrips)
     }
 }
 
+TEST(LifeTable, AMatrixEnteredAsALifeTableKeepsItsEntries)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> rate(0.05, 1.0);
+    const LeslieMatrix kNoSecondClass{{0, 2, 1}, {0.5, 0}};
+    for (const Census census : {Census::PreBreeding, Census::PostBreeding}) {
+        for (int classes : {1, 2, 4, 30}) {
+            LeslieMatrix m;
+            for (int j = 0; j < classes; ++j)
+                m.fecundity.push_back(j % 3 == 0 ? 0 : 3 * rate(random));
+            for (int j = 0; j + 1 < classes; ++j)
+                m.survival.push_back(rate(random));
+            const Result<LifeTable> table = lifeTableMakingMatrix(m, census);
+            ASSERT_TRUE(table) << table.error().message;
+            const Result<LeslieMatrix> back = matrixFromLifeTable(*table, census);
+            ASSERT_TRUE(back && back->classes() == classes) << classes;
+            for (int j = 0; j < classes; ++j)
+                EXPECT_NEAR(back->fecundity[j], m.fecundity[j], 1e-12 * (1 + m.fecundity[j]));
+            for (int j = 0; j + 1 < classes; ++j)
+                EXPECT_NEAR(back->survival[j], m.survival[j], 1e-12);
+        }
+        // A class nobody reaches cannot be an age of a life table.
+        EXPECT_FALSE(lifeTableMakingMatrix(kNoSecondClass, census));
+    }
+}
+
 TEST(LifeTable, BadTablesAreRefusedNamingTheAge)
 {
     const std::vector<double> tooLong(103, 1);

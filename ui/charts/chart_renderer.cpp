@@ -311,8 +311,9 @@ void ChartRenderer::render(const ChartDescription& description)
     // Visibility is set whatever it reads: an item of a hidden window reads
     // as hidden.
     legend->setVisible(description.legend);
-    if (legend->alignment() != Qt::AlignRight)
-        legend->setAlignment(Qt::AlignRight);
+    const Qt::Alignment side = description.legendBelow ? Qt::AlignBottom : Qt::AlignRight;
+    if (legend->alignment() != side)
+        legend->setAlignment(side);
 
     // Before the series, so that the bands' legend entries come first.
     renderBands(description);

@@ -111,9 +111,9 @@ OwnPopulationWindow::OwnPopulationWindow(Prompts& prompts, NumberLocale locale, 
 {
     setWindowTitle(tr("Own population"));
     resize(twipSize(sheet().twips.width(), sheet().twips.height()));
-    // As wide as a 1280-pixel screen allows, so that the tabs come close to
-    // the size they were drawn for; smaller only so far as the buttons keep their row.
-    setMinimumSize(twipSize(15000, 8400));
+    // Drawn as wide as a 1280-pixel screen allows; it may grow, but smaller
+    // the outlook's sentences and the charts' axes would be cut.
+    setMinimumSize(twipSize(sheet().twips.width(), sheet().twips.height()));
 
     const ControlSet controls = buildControls(
         this, sheet(),
@@ -207,10 +207,19 @@ void OwnPopulationWindow::entryChanged()
 {
     const std::optional<LongTermOutlook> before = study_.outlook;
     const LeslieMatrix beforeMatrix = population_.matrix;
+    const Census beforeCensus = population_.census;
     const int steps = population_.steps;
     population_ = entry_->population();
     population_.steps = steps;
     restudy();
+    // Another census is the same population counted at another moment, not
+    // a change of its rates: λ stays, and the sensitivities predict nothing.
+    if (population_.lifeTable && population_.census != beforeCensus && study_.outlook) {
+        whatIfLabel_->setText(tr("Both censuses give λ = %1; the stable distribution and the reproductive values "
+                                 "differ, because they describe the population at another moment of the year.")
+                                  .arg(toQString(formatFixed(study_.outlook->lambda, 4, locale_))));
+        return;
+    }
     showWhatIf(before, beforeMatrix);
 }
 

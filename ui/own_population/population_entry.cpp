@@ -279,6 +279,13 @@ QString PopulationEntry::number(double value) const
     return toQString(formatGeneral(value, locale_));
 }
 
+QString PopulationEntry::entryOrDerived(double value) const
+{
+    // A derived entry is read, not typed: six digits fit its column, and its
+    // tooltip shows how it comes about.
+    return enteredAsLifeTable() ? toQString(formatSignificant(value, 6, locale_)) : number(value);
+}
+
 void PopulationEntry::setCell(int row, int column, const QString& text, const QString& toolTip)
 {
     QTableWidgetItem* item = table_->item(row, column);
@@ -343,14 +350,14 @@ void PopulationEntry::fillTable()
                     setCell(row, column, number(population_.lifeTable->fecundity[static_cast<std::size_t>(row)]));
                     break;
                 case Column::Fecundity:
-                    setCell(row, column, inMatrix ? number(matrix.fecundity[static_cast<std::size_t>(row)]) : QString(),
+                    setCell(row, column, inMatrix ? entryOrDerived(matrix.fecundity[static_cast<std::size_t>(row)]) : QString(),
                             asLifeTable && inMatrix ? toQString(fecundityDerivation(*population_.lifeTable,
                                                                                     population_.census, row, locale_))
                                                     : QString());
                     break;
                 case Column::Survival: {
                     const bool has = row + 1 < classes;
-                    setCell(row, column, has ? number(matrix.survival[static_cast<std::size_t>(row)]) : QString(),
+                    setCell(row, column, has ? entryOrDerived(matrix.survival[static_cast<std::size_t>(row)]) : QString(),
                             asLifeTable && has ? toQString(survivalDerivation(*population_.lifeTable,
                                                                               population_.census, row, locale_))
                                                : QString());
@@ -533,13 +540,12 @@ void PopulationEntry::switchEntryMode(bool asLifeTable)
         return refuse(tr("Correct the red cell first, or type its old value again."));
     OwnPopulation next = population_;
     if (asLifeTable) {
-        LifeTable table = lifeTableFromMatrix(population_.matrix);
-        const Result<LeslieMatrix> matrix = matrixFromLifeTable(table, population_.census);
-        if (!matrix)
-            return refuse(tr("This matrix makes no life table: %1").arg(toQString(matrix.error().message)));
-        next.lifeTable = std::move(table);
-        next.matrix = *matrix;
-        next.initial = resized(next.initial, matrix->classes());
+        // The table is the one the census turns back into this matrix, so
+        // switching alone changes nothing the student sees of λ.
+        Result<LifeTable> table = lifeTableMakingMatrix(population_.matrix, population_.census);
+        if (!table)
+            return refuse(tr("This matrix makes no life table: %1").arg(toQString(table.error().message)));
+        next.lifeTable = std::move(table.value());
     } else {
         // The matrix the life table made stays, to be changed entry by entry.
         next.lifeTable.reset();

@@ -45,10 +45,6 @@ public:
     // The last population every entry of which was accepted.
     const OwnPopulation& population() const { return population_; }
 
-    // Why the typed text of a cell cannot stand, in the student's words; empty
-    // when it can. Only the cell itself is looked at (see the column rules).
-    QString refusal(int row, int column, const QString& text) const;
-
 signals:
     // An accepted change: population() holds it.
     void populationChanged();
@@ -67,9 +63,15 @@ private:
     int mostRows() const;
     int leastRows() const;
 
+    // Why the typed text of a cell cannot stand, in the student's words; empty
+    // when it can. Only the cell itself is looked at; the rules between
+    // cells (a life table's) are checked when the edit is committed.
+    QString refusal(int row, int column, const QString& text) const;
+
     void fillTable();
     void setCell(int row, int column, const QString& text, const QString& toolTip = {});
     QString number(double value) const;
+    QString entryOrDerived(double value) const;
 
     // Reads every cell; a population when every entry stands, else the first
     // refused cell is marked with its reason and nothing changes.

@@ -155,6 +155,9 @@ TEST_F(OwnPopulationWindowTest, TheLifeTableTakesTheCensusChosen)
     EXPECT_NE(cell(1, 3), preFecundity);
     EXPECT_TRUE(table()->item(1, 3)->toolTip().startsWith("F(1) =")) << table()->item(1, 3)->toolTip().toStdString();
     EXPECT_FALSE(table()->item(1, 3)->flags() & Qt::ItemIsEditable);
+    // Counted at another moment, the population grows as before: nothing is predicted.
+    const QString said = input::findControl<QLabel>(*window, "whatIfLabel")->text();
+    EXPECT_TRUE(said.startsWith("Both censuses") && !said.contains("predicted")) << said.toStdString();
     // Back to a matrix: the derived one stays, now typed into.
     input::keyClick(window.get(), Qt::Key_M, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window->population().lifeTable; }));
