@@ -35,6 +35,8 @@ ChartDescription chanceChart(std::string title, std::string valueTitle)
     ChartDescription chart;
     chart.title = std::move(title);
     chart.legend = true;
+    // Beside the plot, the legend would take half its width.
+    chart.legendBelow = true;
     chart.time = {"Time step t", {}, kLightGrey};
     chart.value = {std::move(valueTitle), {}, kBlack};
     return chart;
@@ -71,14 +73,14 @@ ChartDescription chanceFanChart(const ChanceResult& result, bool logScale)
     const ValueScale scale = logScale ? ValueScale::Logarithmic : ValueScale::Linear;
     ChartDescription chart = chanceChart("Total population with chance", "S(t)");
     // The wider band first: the narrower one is drawn over it.
-    chart.bands.push_back(bandFrom("90 % of runs", kOuterBand, result.quantile05Total, result.quantile95Total, 0));
-    chart.bands.push_back(bandFrom("50 % of runs", kMiddleBand, result.quantile25Total, result.quantile75Total, 0));
+    chart.bands.push_back(bandFrom("90 % band", kOuterBand, result.quantile05Total, result.quantile95Total, 0));
+    chart.bands.push_back(bandFrom("50 % band", kMiddleBand, result.quantile25Total, result.quantile75Total, 0));
     for (std::size_t k = 0; k < result.sampleTotals.size(); ++k)
-        chart.series.push_back(seriesFrom(k == 0 ? "Sample runs" : "", lineLook(kSampleGrey, false, true),
+        chart.series.push_back(seriesFrom(k == 0 ? "Runs" : "", lineLook(kSampleGrey, false, true),
                                           result.sampleTotals[k], 0, scale));
     chart.series.push_back(seriesFrom("Median", lineLook(kMedianBlue), result.medianTotal, 0, scale));
     chart.series.push_back(
-        seriesFrom("Average matrix", lineLook(kBlack, true), result.expectedTotal, 0, scale));
+        seriesFrom("Projection", lineLook(kBlack, true), result.expectedTotal, 0, scale));
     fitAxes(chart, scale);
     if (logScale)
         for (ChartBand& band : chart.bands)
@@ -92,7 +94,7 @@ ChartDescription chanceFanChart(const ChanceResult& result, bool logScale)
 ChartDescription chanceRiskChart(const ChanceResult& result)
 {
     ChartDescription chart = chanceChart("Risk of falling below the threshold", "Probability");
-    chart.bands.push_back(bandFrom("95 % interval", kRiskBand, result.lossLower, result.lossUpper, 1));
+    chart.bands.push_back(bandFrom("95 % band", kRiskBand, result.lossLower, result.lossUpper, 1));
     chart.series.push_back(
         seriesFrom("Simulated", lineLook(kRiskRed), result.lossProbability, 1, ValueScale::Linear));
     if (!result.exactExtinction.empty())
