@@ -3,56 +3,15 @@
 #include <optional>
 #include <vector>
 
-#include "model/number_text.h"
+#include "files/keyed_lines.h"
 
 namespace dalvo {
-
-namespace {
-
-class AnalysisLines {
-public:
-    void add(const char* key, std::optional<double> value)
-    {
-        text_ += key;
-        text_ += ',';
-        if (value)
-            text_ += formatGeneral(*value, kPeriodNumbers);
-        text_ += "\r\n";
-    }
-
-    void add(const char* key, const std::vector<double>& values, std::size_t count)
-    {
-        text_ += key;
-        for (std::size_t j = 0; j < count; ++j) {
-            text_ += ',';
-            if (j < values.size())
-                text_ += formatGeneral(values[j], kPeriodNumbers);
-        }
-        text_ += "\r\n";
-    }
-
-    void addText(const char* key, const std::string& text)
-    {
-        const bool quoted = text.find(',') != std::string::npos;
-        text_ += key;
-        text_ += quoted ? ",\"" : ",";
-        text_ += text;
-        text_ += quoted ? "\"\r\n" : "\r\n";
-    }
-
-    std::string take() { return std::move(text_); }
-
-private:
-    std::string text_;
-};
-
-}  // namespace
 
 std::string analysisFileText(const LongTermOutlook& o, const AnalysisSource& source)
 {
     const std::size_t classes = static_cast<std::size_t>(o.classes);
     const std::size_t survivals = classes == 0 ? 0 : classes - 1;
-    AnalysisLines lines;
+    KeyedLines lines;
     lines.add("classes", static_cast<double>(o.classes));
     lines.add("lambda", o.lambda);
     lines.add("r", o.growthExponent);

@@ -7,6 +7,7 @@
 
 #include "files/analysis_file.h"
 #include "files/batch_reader.h"
+#include "files/chance_file.h"
 #include "model/character_class.h"
 #include "model/number_text.h"
 
@@ -341,6 +342,8 @@ PopulationFileKind populationFileKind(std::string_view fileName)
         return PopulationFileKind::LifeTableCsv;
     if (endsWith(kAnalysisSuffix))
         return PopulationFileKind::Analysis;
+    if (endsWith(kChanceSuffix))
+        return PopulationFileKind::Chance;
     return PopulationFileKind::DataFile;
 }
 

@@ -1,4 +1,4 @@
-// Opens a population from a data file or a life table, told apart by content, and writes the window's three kinds of file.
+// Opens a population from a data file or a life table, told apart by content, and writes the window's four kinds of file.
 #pragma once
 
 #include <string>
@@ -33,8 +33,9 @@ std::string populationDataFileText(const OwnPopulation& population);
 std::string lifeTableCsvText(const LifeTable& table);
 
 // Which file a save dialog's name asks for: ".csv" a life table,
-// "-Analysis.txt" the analysis, anything else a data file.
-enum class PopulationFileKind { DataFile, LifeTableCsv, Analysis };
+// "-Analysis.txt" the analysis, "-Chance.txt" the last run with chance,
+// anything else a data file.
+enum class PopulationFileKind { DataFile, LifeTableCsv, Analysis, Chance };
 PopulationFileKind populationFileKind(std::string_view fileName);
 
 }  // namespace dalvo

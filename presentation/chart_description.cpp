@@ -116,6 +116,13 @@ void fitAxes(ChartDescription& chart, ValueScale scale, double leastValueShare)
         }
     for (const GuideLine& guide : chart.guides)
         values.add(guide.value);
+    for (const ChartBand& band : chart.bands)
+        for (const auto* edge : {&band.lower, &band.upper})
+            for (const ChartPoint& point : *edge)
+                if (placeable(point.y, scale)) {
+                    times.add(point.x);
+                    values.add(point.y);
+                }
     values.widenToShare(leastValueShare);
     chart.time.scale = times.scale(TickValues::Whole);
     chart.value.scale = scale == ValueScale::Logarithmic ? values.logarithmicScale() : values.scale();

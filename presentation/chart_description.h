@@ -41,6 +41,9 @@ struct SeriesLook {
     MarkerShape shape = MarkerShape::Square;
     Colour fill;
     bool dashed = false;
+    // A thin line: one of many that together show a spread, none of which
+    // matters alone.
+    bool thin = false;
     bool operator==(const SeriesLook&) const = default;
 };
 
@@ -48,6 +51,16 @@ struct ChartPoint {
     double x = 0;
     double y = 0;
     bool operator==(const ChartPoint&) const = default;
+};
+
+// A shaded area between two lines over the same times, `lower[i]` below
+// `upper[i]`: a range the values fall in, drawn under every series. A named
+// band has a legend entry.
+struct ChartBand {
+    std::string name;
+    std::vector<ChartPoint> lower;
+    std::vector<ChartPoint> upper;
+    Colour colour;
 };
 
 // A value the value axis cannot place leaves no point, and a line drawn
@@ -98,6 +111,7 @@ struct ChartDescription {
     ChartAxis value;
     std::vector<ChartSeries> series;
     std::vector<GuideLine> guides;
+    std::vector<ChartBand> bands;
     ChartMemory memory;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/charts/chart_renderer.h"
 
+#include <QAreaSeries>
+#include <QBrush>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
@@ -133,6 +135,51 @@ const QList<PlotPoints::Guide>& ChartRenderer::guides() const
     return plot_->guides();
 }
 
+const QList<PlotPoints::Band>& ChartRenderer::bands() const
+{
+    return plot_->bands();
+}
+
+void ChartRenderer::renderBands(const ChartDescription& description)
+{
+    const AxisScale& time = description.time.scale;
+    const AxisScale& value = description.value.scale;
+    QList<PlotPoints::Band> bands;
+    for (std::size_t index = 0; index < description.bands.size(); ++index) {
+        const ChartBand& band = description.bands[index];
+        const QColor colour = toColour(band.colour);
+        PlotPoints::Band shown{{}, colour};
+        for (const ChartPoint& point : band.lower)
+            shown.outline << QPointF(time.position(point.x), value.position(point.y));
+        for (auto point = band.upper.rbegin(); point != band.upper.rend(); ++point)
+            shown.outline << QPointF(time.position(point->x), value.position(point->y));
+        bands.append(shown);
+
+        if (bandEntries_.size() <= index) {
+            auto* entry = new QAreaSeries(new QLineSeries(chart_));
+            entry->setParent(chart_);
+            chart_->addSeries(entry);
+            entry->attachAxis(x_);
+            entry->attachAxis(y_);
+            bandEntries_.push_back(entry);
+        }
+        QAreaSeries* entry = bandEntries_[index];
+        const QString name = translated(band.name);
+        if (entry->name() != name)
+            entry->setName(name);
+        if (entry->brush() != QBrush(colour))
+            entry->setBrush(colour);
+        if (entry->pen() != QPen(colour))
+            entry->setPen(QPen(colour));
+    }
+    for (std::size_t index = 0; index < bandEntries_.size(); ++index) {
+        const bool named = index < description.bands.size() && !description.bands[index].name.empty();
+        for (QLegendMarker* entry : chart_->legend()->markers(bandEntries_[index]))
+            entry->setVisible(named);
+    }
+    plot_->setBands(bands);
+}
+
 void ChartRenderer::renderSeries(const ChartDescription& description, int index)
 {
     Slot& s = slot(index);
@@ -142,7 +189,7 @@ void ChartRenderer::renderSeries(const ChartDescription& description, int index)
     plotted.breaks.clear();
     if (!shown) {
         plotted.marker = plotted.crowdedMarker = QImage();
-        plotted.line = plotted.dashed = false;
+        plotted.line = plotted.dashed = plotted.thin = false;
         for (QXYSeries* series : std::initializer_list<QXYSeries*>{s.line, s.markers})
             for (QLegendMarker* entry : chart_->legend()->markers(series))
                 entry->setVisible(false);
@@ -186,11 +233,12 @@ void ChartRenderer::renderSeries(const ChartDescription& description, int index)
     plotted.crowdedMarker = marked ? s.crowdedMarkerImage : QImage();
     plotted.line = !marked;
     plotted.dashed = !marked && series.look.dashed;
+    plotted.thin = !marked && series.look.thin;
     // A line whose chart chose its look is drawn in that look's colour; one
     // still in the default look keeps the colour of its place. The legend
     // draws the line as the plot does.
     const QColor colour = series.look == SeriesLook{} ? defaultColour(index) : toColour(series.look.fill);
-    const QPen pen(colour, 2, plotted.dashed ? Qt::DashLine : Qt::SolidLine);
+    const QPen pen(colour, plotted.thin ? 1 : 2, plotted.dashed ? Qt::DashLine : Qt::SolidLine);
     if (!marked && s.line->pen() != pen)
         s.line->setPen(pen);
     plotted.lineColour = s.line->pen().color();
@@ -199,12 +247,14 @@ void ChartRenderer::renderSeries(const ChartDescription& description, int index)
     for (QXYSeries* shownSeries : std::initializer_list<QXYSeries*>{s.line, s.markers})
         if (shownSeries->name() != name)
             shownSeries->setName(name);
-    // One legend entry per series: its markers when it has any, else its line.
+    // One legend entry per named series: its markers when it has any, else
+    // its line. A series without a name is one of several under the first's.
     const QLegend* legend = chart_->legend();
+    const bool named = !series.name.empty();
     for (QLegendMarker* entry : legend->markers(s.line))
-        entry->setVisible(!marked);
+        entry->setVisible(named && !marked);
     for (QLegendMarker* entry : legend->markers(s.markers)) {
-        entry->setVisible(marked);
+        entry->setVisible(named && marked);
         if (entry->shape() != QLegend::MarkerShapeFromSeries)
             entry->setShape(QLegend::MarkerShapeFromSeries);
     }
@@ -265,6 +315,8 @@ void ChartRenderer::render(const ChartDescription& description)
     if (legend->alignment() != side)
         legend->setAlignment(side);
 
+    // Before the series, so that the bands' legend entries come first.
+    renderBands(description);
     const int count = std::max(static_cast<int>(description.series.size()), static_cast<int>(slots_.size()));
     for (int index = 0; index < count; ++index)
         renderSeries(description, index);

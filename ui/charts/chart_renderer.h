@@ -10,6 +10,7 @@
 #include "ui/charts/plot_points.h"
 
 QT_BEGIN_NAMESPACE
+class QAreaSeries;
 class QCategoryAxis;
 class QChart;
 class QLineSeries;
@@ -41,6 +42,8 @@ public:
     QImage crowdedMarkerImage(int index) const;
     // The dashed lines across the plot, at the value axis' positions.
     const QList<PlotPoints::Guide>& guides() const;
+    // The shaded bands, at the axes' positions.
+    const QList<PlotPoints::Band>& bands() const;
     QCategoryAxis* axisX() const { return x_; }
     QCategoryAxis* axisY() const { return y_; }
 
@@ -65,12 +68,15 @@ private:
 
     Slot& slot(int index);
     void renderSeries(const ChartDescription& description, int index);
+    void renderBands(const ChartDescription& description);
     void renderAxis(QCategoryAxis* axis, const ChartAxis& description);
 
     QChart* chart_;
     PlotPoints* plot_;
     NumberLocale locale_;
     std::vector<Slot> slots_;
+    // Hold no points: they give the named bands their legend entries.
+    std::vector<QAreaSeries*> bandEntries_;
     QCategoryAxis* x_;
     QCategoryAxis* y_;
 };

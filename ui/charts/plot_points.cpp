@@ -11,6 +11,7 @@ namespace dalvo::ui {
 namespace {
 
 constexpr double kLineWidth = 2.0;
+constexpr double kThinLineWidth = 1.0;
 // A guide's label keeps this far from the plot's right edge and its line.
 constexpr double kLabelMargin = 4.0;
 // The chart's own background, laid under a guide's label.
@@ -58,6 +59,14 @@ void PlotPoints::setGuides(const QList<Guide>& guides)
     update();
 }
 
+void PlotPoints::setBands(const QList<Band>& bands)
+{
+    if (bands == bands_)
+        return;
+    bands_ = bands;
+    update();
+}
+
 double PlotPoints::placedY(double y) const
 {
     const double ySpan = yHigh_ - yLow_;
@@ -81,6 +90,13 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
         return;
     painter->save();
     painter->setClipRect(area_);
+    painter->setPen(Qt::NoPen);
+    for (const Band& band : bands_) {
+        place(band.outline);
+        painter->setBrush(band.colour);
+        painter->drawPolygon(placed_);
+    }
+    painter->setBrush(Qt::NoBrush);
     // Under the points, so that the run's own values stay readable where
     // they reach the line they settle on.
     paintGuides(painter);
@@ -94,7 +110,7 @@ void PlotPoints::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
             // Stroked as one path, a long zigzag of a thousand points takes
             // the painter tens of milliseconds; segment by segment it is
             // quick, and their round ends join them.
-            painter->setPen(QPen(s.lineColour, kLineWidth, Qt::SolidLine, Qt::RoundCap));
+            painter->setPen(QPen(s.lineColour, s.thin ? kThinLineWidth : kLineWidth, Qt::SolidLine, Qt::RoundCap));
             segments_.clear();
             auto nextBreak = s.breaks.cbegin();
             for (qsizetype i = 1; i < placed_.size(); ++i) {

@@ -28,6 +28,8 @@ public:
         bool line = false;
         // A line that shows what theory expects rather than what the run did.
         bool dashed = false;
+        // One of many lines that together show a spread.
+        bool thin = false;
         QColor lineColour;
         QImage marker;  // stamped centred on each point when not null
         // Stamped instead of `marker`, when not null, while the points are
@@ -45,6 +47,15 @@ public:
         bool operator==(const Guide&) const = default;
     };
 
+    // A shaded area between two lines, under the guides and the series:
+    // `outline` runs along the lower line and back along the upper one, in
+    // the axes' values.
+    struct Band {
+        QPolygonF outline;
+        QColor colour;
+        bool operator==(const Band&) const = default;
+    };
+
     explicit PlotPoints(QGraphicsItem* parent);
 
     // Series `index`, created empty on first use.
@@ -52,6 +63,8 @@ public:
     const Series* find(int index) const;
     void setGuides(const QList<Guide>& guides);
     const QList<Guide>& guides() const { return guides_; }
+    void setBands(const QList<Band>& bands);
+    const QList<Band>& bands() const { return bands_; }
     // The values at the plot area's left, right, bottom and top edges; the
     // next frame shows the series as they are then.
     void setRanges(double xLow, double xHigh, double yLow, double yHigh);
@@ -70,6 +83,7 @@ private:
 
     std::vector<Series> series_;
     QList<Guide> guides_;
+    QList<Band> bands_;
     QRectF area_;
     double xLow_ = 0, xHigh_ = 1, yLow_ = 0, yHigh_ = 1;
     // Kept between paints to reuse their memory.

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "files/analysis_file.h"
+#include "files/chance_file.h"
 #include "files/population_file.h"
 #include "files/safe_write.h"
 #include "files/text_file.h"
@@ -19,6 +20,7 @@
 #include "ui/common/page_printer.h"
 #include "ui/common/prompts.h"
 #include "ui/common/twips.h"
+#include "ui/own_population/chance_tab.h"
 #include "ui/own_population/life_table_tab.h"
 #include "ui/own_population/outlook_tab.h"
 #include "ui/own_population/population_entry.h"
@@ -69,8 +71,8 @@ ControlSheet makeSheet()
                        {60, kButtonY, 1560, 495}, QKeySequence::Open),
                 button("saveButton", QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow", "Save..."),
                        QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow",
-                                         "Save a data file, a life table (name.csv) or the analysis "
-                                         "(name-Analysis.txt) (Ctrl+S)"),
+                                         "Save a data file, a life table (name.csv), the analysis "
+                                         "(name-Analysis.txt) or the runs with chance (name-Chance.txt) (Ctrl+S)"),
                        {1740, kButtonY, 1560, 495}, QKeySequence::Save),
                 button("useButton", QT_TRANSLATE_NOOP("dalvo::ui::OwnPopulationWindow", "Use in the main window"),
                        nullptr, {3420, kButtonY, 3480, 495}),
@@ -125,10 +127,12 @@ OwnPopulationWindow::OwnPopulationWindow(Prompts& prompts, NumberLocale locale, 
     projectionTab_ = new ProjectionTab(tabs_);
     outlookTab_ = new OutlookTab(tabs_);
     lifeTableTab_ = new LifeTableTab(tabs_);
+    chanceTab_ = new ChanceTab(tabs_);
     tabs_->addTab(projectionTab_, tr("Projection"));
     tabs_->addTab(outlookTab_, tr("Outlook"));
     tabs_->addTab(lifeTableTab_, tr("Life table"));
-    studyTabs_ = {projectionTab_, outlookTab_, lifeTableTab_};
+    tabs_->addTab(chanceTab_, tr("Chance"));
+    studyTabs_ = {projectionTab_, outlookTab_, lifeTableTab_, chanceTab_};
     for (int index = 0; index < tabs_->count(); ++index) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + index)), this);
         connect(shortcut, &QShortcut::activated, tabs_, [this, index] { tabs_->setCurrentIndex(index); });
@@ -306,6 +310,14 @@ void OwnPopulationWindow::save()
                 return;
             }
             text = analysisFileText(*study_.outlook, {population_.title, population_.matrix, population_.initial});
+            break;
+        case PopulationFileKind::Chance:
+            if (!chanceTab_->result()) {
+                prompts_.report(this, tr("There are no runs with chance to save: the Chance tab (Ctrl+4) has none "
+                                         "of this population. Press Run there, then save again."));
+                return;
+            }
+            text = chanceFileText(*chanceTab_->result());
             break;
     }
     const Result<void> saved = replaceFile(name, text);

@@ -1,4 +1,4 @@
-// The "Own population" window: a population of any size entered or opened on the left, studied in three tabs on the right.
+// The "Own population" window: a population of any size entered or opened on the left, studied in four tabs on the right.
 #pragma once
 
 #include <QString>
@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace dalvo::ui {
 
+class ChanceTab;
 class LifeTableTab;
 class OutlookTab;
 class PagePrinter;
@@ -71,6 +72,7 @@ private:
     ProjectionTab* projectionTab_ = nullptr;
     OutlookTab* outlookTab_ = nullptr;
     LifeTableTab* lifeTableTab_ = nullptr;
+    ChanceTab* chanceTab_ = nullptr;
     std::vector<StudyTab*> studyTabs_;
     QLabel* whatIfLabel_ = nullptr;
     QPushButton* openButton_ = nullptr;

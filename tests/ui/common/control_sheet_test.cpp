@@ -29,6 +29,7 @@
 #include "ui/editor/new_run_editor.h"
 #include "ui/main/main_window.h"
 #include "ui/outlook/outlook_window.h"
+#include "ui/own_population/chance_tab.h"
 #include "ui/own_population/life_table_tab.h"
 #include "ui/own_population/outlook_tab.h"
 #include "ui/own_population/own_population_window.h"
@@ -124,6 +125,8 @@ const std::vector<Window>& windows()
          [](Prompts&, StepwiseRun&) { return ownPopulationTab<OutlookTab>(kMaxAgeClasses); }},
         {"life table tab", LifeTableTab::sheet(),
          [](Prompts&, StepwiseRun&) { return ownPopulationTab<LifeTableTab>(kMaxAgeClasses); }},
+        {"chance tab", ChanceTab::sheet(),
+         [](Prompts&, StepwiseRun&) { return ownPopulationTab<ChanceTab>(kMaxAgeClasses); }},
     };
     return all;
 }
