@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "model/source_text.h"
 #include "presentation/chart_building.h"
 
 namespace dalvo {
@@ -37,7 +38,7 @@ ChartDescription chanceChart(std::string title, std::string valueTitle)
     chart.legend = true;
     // Beside the plot, the legend would take half its width.
     chart.legendBelow = true;
-    chart.time = {"Time step t", {}, kLightGrey};
+    chart.time = {sourceText("dalvo::ChartDescription", "Time step t"), {}, kLightGrey};
     chart.value = {std::move(valueTitle), {}, kBlack};
     return chart;
 }
@@ -71,16 +72,21 @@ ChartBand bandFrom(std::string name, Colour colour, const std::vector<double>& l
 ChartDescription chanceFanChart(const ChanceResult& result, bool logScale)
 {
     const ValueScale scale = logScale ? ValueScale::Logarithmic : ValueScale::Linear;
-    ChartDescription chart = chanceChart("Total population with chance", "S(t)");
+    ChartDescription chart =
+        chanceChart(sourceText("dalvo::ChartDescription", "Total population with chance"), "S(t)");
     // The wider band first: the narrower one is drawn over it.
-    chart.bands.push_back(bandFrom("90 % band", kOuterBand, result.quantile05Total, result.quantile95Total, 0));
-    chart.bands.push_back(bandFrom("50 % band", kMiddleBand, result.quantile25Total, result.quantile75Total, 0));
+    chart.bands.push_back(bandFrom(sourceText("dalvo::ChartDescription", "90 % band"), kOuterBand,
+                                   result.quantile05Total, result.quantile95Total, 0));
+    chart.bands.push_back(bandFrom(sourceText("dalvo::ChartDescription", "50 % band"), kMiddleBand,
+                                   result.quantile25Total, result.quantile75Total, 0));
     for (std::size_t k = 0; k < result.sampleTotals.size(); ++k)
-        chart.series.push_back(seriesFrom(k == 0 ? "Runs" : "", lineLook(kSampleGrey, false, true),
-                                          result.sampleTotals[k], 0, scale));
-    chart.series.push_back(seriesFrom("Median", lineLook(kMedianBlue), result.medianTotal, 0, scale));
-    chart.series.push_back(
-        seriesFrom("Projection", lineLook(kBlack, true), result.expectedTotal, 0, scale));
+        chart.series.push_back(seriesFrom(k == 0 ? sourceText("dalvo::ChartDescription", "Runs") : "",
+                                          lineLook(kSampleGrey, false, true), result.sampleTotals[k], 0,
+                                          scale));
+    chart.series.push_back(seriesFrom(sourceText("dalvo::ChartDescription", "Median"), lineLook(kMedianBlue),
+                                      result.medianTotal, 0, scale));
+    chart.series.push_back(seriesFrom(sourceText("dalvo::ChartDescription", "Projection"),
+                                      lineLook(kBlack, true), result.expectedTotal, 0, scale));
     fitAxes(chart, scale);
     if (logScale)
         for (ChartBand& band : chart.bands)
@@ -93,13 +99,17 @@ ChartDescription chanceFanChart(const ChanceResult& result, bool logScale)
 
 ChartDescription chanceRiskChart(const ChanceResult& result)
 {
-    ChartDescription chart = chanceChart("Risk of falling below the threshold", "Probability");
-    chart.bands.push_back(bandFrom("95 % band", kRiskBand, result.lossLower, result.lossUpper, 1));
-    chart.series.push_back(
-        seriesFrom("Simulated", lineLook(kRiskRed), result.lossProbability, 1, ValueScale::Linear));
+    ChartDescription chart =
+        chanceChart(sourceText("dalvo::ChartDescription", "Risk of falling below the threshold"),
+                    sourceText("dalvo::ChartDescription", "Probability"));
+    chart.bands.push_back(bandFrom(sourceText("dalvo::ChartDescription", "95 % band"), kRiskBand,
+                                   result.lossLower, result.lossUpper, 1));
+    chart.series.push_back(seriesFrom(sourceText("dalvo::ChartDescription", "Simulated"), lineLook(kRiskRed),
+                                      result.lossProbability, 1, ValueScale::Linear));
     if (!result.exactExtinction.empty())
-        chart.series.push_back(
-            seriesFrom("Exact", lineLook(kBlack, true), result.exactExtinction, 1, ValueScale::Linear));
+        chart.series.push_back(seriesFrom(sourceText("dalvo::ChartDescription", "Exact"),
+                                          lineLook(kBlack, true), result.exactExtinction, 1,
+                                          ValueScale::Linear));
     fitAxes(chart, ValueScale::Linear);
     // From 0, where every risk starts, to the highest risk drawn or 1 %, so
     // that a small risk still shows its rise and never reads as none.

@@ -98,6 +98,50 @@
         <source>Predicted by the damping ratio</source>
         <translation>Vorhersage aus dem Dämpfungsverhältnis</translation>
     </message>
+    <message>
+        <source>Total population with chance</source>
+        <translation>Gesamtpopulation mit Zufall</translation>
+    </message>
+    <message>
+        <source>90 % band</source>
+        <translation>90-%-Band</translation>
+    </message>
+    <message>
+        <source>50 % band</source>
+        <translation>50-%-Band</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projektion</translation>
+    </message>
+    <message>
+        <source>Risk of falling below the threshold</source>
+        <translation>Risiko, unter die Schwelle zu fallen</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>95 % band</source>
+        <translation>95-%-Band</translation>
+    </message>
+    <message>
+        <source>Simulated</source>
+        <translation>Simuliert</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::Error</name>
@@ -310,6 +354,221 @@
     <message>
         <source>Form3</source>
         <translation>Form3</translation>
+    </message>
+</context>
+<context>
+    <name>dalvo::ui::ChanceTab</name>
+    <message>
+        <source>&amp;Replicates:</source>
+        <translation>&amp;Wiederholungen:</translation>
+    </message>
+    <message>
+        <source>How many runs to simulate, 1 to 100 000</source>
+        <translation>Wie viele Läufe simuliert werden, 1 bis 100 000</translation>
+    </message>
+    <message>
+        <source>Ste&amp;ps:</source>
+        <translation>&amp;Schritte:</translation>
+    </message>
+    <message>
+        <source>How many time intervals each run lasts, 1 to 1000</source>
+        <translation>Wie viele Zeitintervalle jeder Lauf dauert, 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>See&amp;d:</source>
+        <translation>Star&amp;twert:</translation>
+    </message>
+    <message>
+        <source>The same seed gives the same runs on every computer</source>
+        <translation>Derselbe Startwert ergibt auf jedem Computer dieselben Läufe</translation>
+    </message>
+    <message>
+        <source>New seed</source>
+        <translation>Neuer Startwert</translation>
+    </message>
+    <message>
+        <source>A seed picked at random: other runs</source>
+        <translation>Ein zufällig gewählter Startwert: andere Läufe</translation>
+    </message>
+    <message>
+        <source>T&amp;hreshold:</source>
+        <translation>S&amp;chwelle:</translation>
+    </message>
+    <message>
+        <source>A total below it counts as lost; 1: no individual left</source>
+        <translation>Eine Summe darunter gilt als verloren; 1: kein Individuum mehr</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Simulate the runs (Ctrl+R)</source>
+        <translation>Die Läufe simulieren (Strg+R)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop the run; nothing of it is kept</source>
+        <translation>Den Lauf anhalten; nichts davon wird behalten</translation>
+    </message>
+    <message>
+        <source>Share of the run done</source>
+        <translation>Erledigter Anteil des Laufs</translation>
+    </message>
+    <message>
+        <source>Demo&amp;graphic chance</source>
+        <translation>Demo&amp;grafischer Zufall</translation>
+    </message>
+    <message>
+        <source>Whole individuals: each survives or dies, and has young, by chance</source>
+        <translation>Ganze Individuen: Jedes überlebt oder stirbt und bekommt Junge durch Zufall</translation>
+    </message>
+    <message>
+        <source>En&amp;vironmental variation</source>
+        <translation>&amp;Umweltschwankungen</translation>
+    </message>
+    <message>
+        <source>Every interval draws its survival rates and fecundities afresh</source>
+        <translation>Jedes Intervall zieht seine Überlebensraten und Fekunditäten neu</translation>
+    </message>
+    <message>
+        <source>CV of &amp;fecundity:</source>
+        <translation>VK der &amp;Fekundität:</translation>
+    </message>
+    <message>
+        <source>Standard deviation of each fecundity as a share of its mean</source>
+        <translation>Standardabweichung jeder Fekundität als Anteil ihres Mittelwerts (Variationskoeffizient)</translation>
+    </message>
+    <message>
+        <source>CV of s&amp;urvival:</source>
+        <translation>VK des Überl&amp;ebens:</translation>
+    </message>
+    <message>
+        <source>Standard deviation of each survival rate as a share of its mean</source>
+        <translation>Standardabweichung jeder Überlebensrate als Anteil ihres Mittelwerts (Variationskoeffizient)</translation>
+    </message>
+    <message>
+        <source>Good and bad &amp;years</source>
+        <translation>Gute und schlechte &amp;Jahre</translation>
+    </message>
+    <message>
+        <source>All rates of an interval move together: a year is good or bad for everyone</source>
+        <translation>Alle Raten eines Intervalls schwanken gemeinsam: Ein Jahr ist für alle gut oder schlecht</translation>
+    </message>
+    <message>
+        <source>Log scale</source>
+        <translation>Log-Skala</translation>
+    </message>
+    <message>
+        <source>Logarithmic axis for the total</source>
+        <translation>Logarithmische Achse für die Summe</translation>
+    </message>
+    <message>
+        <source>Total population with chance</source>
+        <translation>Gesamtpopulation mit Zufall</translation>
+    </message>
+    <message>
+        <source>Risk of falling below the threshold</source>
+        <translation>Risiko, unter die Schwelle zu fallen</translation>
+    </message>
+    <message>
+        <source>Counted just after breeding, only the survivors of a class breed: each leaves Poisson(m(x+1)) young. The mean is the matrix&apos;s; the variance is larger than if the young came whether or not their parent lived.</source>
+        <translation>Bei einer Zählung kurz nach der Fortpflanzung pflanzen sich nur die Überlebenden einer Klasse fort: Jedes hinterlässt Poisson(m(x+1)) Junge. Der Mittelwert ist der der Matrix; die Varianz ist größer, als wenn die Jungen unabhängig vom Überleben ihrer Eltern kämen.</translation>
+    </message>
+    <message>
+        <source>The population changed, so the run was stopped. Press Run again.</source>
+        <translation>Die Population hat sich geändert, daher wurde der Lauf angehalten. Drücken Sie erneut „Starten“.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3.</source>
+        <translation>%1: Erwartet wird eine ganze Zahl von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.</source>
+        <translation>%1: Erwartet wird eine Zahl.</translation>
+    </message>
+    <message>
+        <source>Replicates</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to %1.</source>
+        <translation>Der Startwert muss eine ganze Zahl von 0 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>The threshold</source>
+        <translation>Schwelle</translation>
+    </message>
+    <message>
+        <source>The CV of fecundity</source>
+        <translation>VK der Fekundität</translation>
+    </message>
+    <message>
+        <source>The CV of survival</source>
+        <translation>VK des Überlebens</translation>
+    </message>
+    <message>
+        <source>The run was cancelled; nothing of it is kept.</source>
+        <translation>Der Lauf wurde abgebrochen; nichts davon wird behalten.</translation>
+    </message>
+    <message>
+        <source>Run (Ctrl+R) simulates the population many times with chance: the fan shows how its total spreads, the risk how often it is lost.</source>
+        <translation>„Starten“ (Strg+R) simuliert die Population viele Male mit Zufall: Der Fächer zeigt, wie weit ihre Summe streut, das Risiko, wie oft sie verloren geht.</translation>
+    </message>
+    <message>
+        <source>λ of the average matrix: %1 (ln λ = %2).</source>
+        <translation>λ der mittleren Matrix: %1 (ln λ = %2).</translation>
+    </message>
+    <message>
+        <source>λ of the average matrix: %1.</source>
+        <translation>λ der mittleren Matrix: %1.</translation>
+    </message>
+    <message>
+        <source>Long-run growth rate log λs from one run of %1 intervals: %2 (95 % interval %3 to %4).</source>
+        <translation>Langfristige Zuwachsrate log λs aus einem Lauf über %1 Intervalle: %2 (95-%-Intervall %3 bis %4).</translation>
+    </message>
+    <message>
+        <source>Tuljapurkar&apos;s approximation: log λs ≈ %1.</source>
+        <translation>Näherung nach Tuljapurkar: log λs ≈ %1.</translation>
+    </message>
+    <message>
+        <source>Both lie below ln λ: growth multiplies, so a bad year takes away more than an equally good year adds, and the long run follows the average of the logarithms, which is below the logarithm of the average.</source>
+        <translation>Beide liegen unter ln λ: Wachstum multipliziert sich, daher nimmt ein schlechtes Jahr mehr weg, als ein ebenso gutes hinzufügt, und langfristig zählt der Mittelwert der Logarithmen, der unter dem Logarithmus des Mittelwerts liegt.</translation>
+    </message>
+    <message>
+        <source>The long-run growth rate is not given with demographic chance: a run of whole individuals can die out, and then it grows no more.</source>
+        <translation>Mit demografischem Zufall gibt es keine langfristige Zuwachsrate: Ein Lauf ganzer Individuen kann aussterben und wächst dann nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Without environmental variation every year is the average year, so the long-run growth rate is ln λ.</source>
+        <translation>Ohne Umweltschwankungen ist jedes Jahr ein mittleres Jahr, daher ist die langfristige Zuwachsrate ln λ.</translation>
+    </message>
+    <message>
+        <source>λ of the average matrix is 0: the population dies out, so it has no long-run growth rate.</source>
+        <translation>λ der mittleren Matrix ist 0: Die Population stirbt aus und hat daher keine langfristige Zuwachsrate.</translation>
+    </message>
+    <message>
+        <source>By step %1, %2 % of the runs had fallen below the threshold.</source>
+        <translation>Bis Schritt %1 waren %2 % der Läufe unter die Schwelle gefallen.</translation>
+    </message>
+    <message>
+        <source>The dashed risk is the exact probability of extinction, from the branching process.</source>
+        <translation>Das gestrichelte Risiko ist die exakte Aussterbewahrscheinlichkeit aus dem Verzweigungsprozess.</translation>
+    </message>
+    <message>
+        <source>The exact risk is worked out for demographic chance alone: it needs rates that stay the same from year to year.</source>
+        <translation>Das exakte Risiko wird nur für demografischen Zufall berechnet: Es braucht Raten, die von Jahr zu Jahr gleich bleiben.</translation>
+    </message>
+    <message>
+        <source>The exact risk is that of no individual left: it is drawn for a threshold above 0 and at most 1.</source>
+        <translation>Das exakte Risiko ist das, dass kein Individuum übrig bleibt: Es wird für eine Schwelle über 0 und höchstens 1 gezeichnet.</translation>
     </message>
 </context>
 <context>
@@ -1289,10 +1548,6 @@ Wert</translation>
         <translation>Speichern...</translation>
     </message>
     <message>
-        <source>Save a data file, a life table (name.csv) or the analysis (name-Analysis.txt) (Ctrl+S)</source>
-        <translation>Eine Datendatei, eine Lebenstafel (name.csv) oder die Analyse (name-Analysis.txt) speichern (Strg+S)</translation>
-    </message>
-    <message>
         <source>Use in the main window</source>
         <translation>Im Hauptfenster verwenden</translation>
     </message>
@@ -1383,6 +1638,18 @@ Wert</translation>
     <message>
         <source>Both censuses give λ = %1; the stable distribution and the reproductive values differ, because they describe the population at another moment of the year.</source>
         <translation>Beide Zählweisen ergeben λ = %1; stabile Verteilung und reproduktive Werte unterscheiden sich, weil sie die Population zu einem anderen Zeitpunkt im Jahr beschreiben.</translation>
+    </message>
+    <message>
+        <source>Save a data file, a life table (name.csv), the analysis (name-Analysis.txt) or the runs with chance (name-Chance.txt) (Ctrl+S)</source>
+        <translation>Eine Datendatei, eine Lebenstafel (name.csv), die Analyse (name-Analysis.txt) oder die Läufe mit Zufall (name-Chance.txt) speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>There are no runs with chance to save: the Chance tab (Ctrl+4) has none of this population. Press Run there, then save again.</source>
+        <translation>Es gibt keine Läufe mit Zufall zu speichern: Die Seite „Zufall“ (Strg+4) hat keine für diese Population. Drücken Sie dort „Starten“ und speichern Sie dann erneut.</translation>
     </message>
 </context>
 <context>

@@ -411,7 +411,7 @@ void ChanceTab::startRun()
     if (!settings)
         return;
     if (const Result<void> checked = checkChance(*population_, *settings); !checked) {
-        showProblem(toQString(checked.error().message));
+        showProblem(shownError(checked.error()));
         return;
     }
     showProblem({});
@@ -446,7 +446,7 @@ void ChanceTab::finishRun(quint64 id)
     if (!outcome) {
         showProblem(outcome.error().message == kChanceCancelled
                         ? tr("The run was cancelled; nothing of it is kept.")
-                        : toQString(outcome.error().message));
+                        : shownError(outcome.error()));
         return;
     }
     result_ = std::move(*outcome);
