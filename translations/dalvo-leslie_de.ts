@@ -360,15 +360,15 @@
     <name>dalvo::ui::ChanceTab</name>
     <message>
         <source>&amp;Replicates:</source>
-        <translation>&amp;Wiederholungen:</translation>
+        <translation>&amp;Replikate:</translation>
     </message>
     <message>
         <source>How many runs to simulate, 1 to 100 000</source>
-        <translation>Wie viele Läufe simuliert werden, 1 bis 100 000</translation>
+        <translation>Wie viele Läufe (Replikate) simuliert werden, 1 bis 100 000</translation>
     </message>
     <message>
         <source>Ste&amp;ps:</source>
-        <translation>&amp;Schritte:</translation>
+        <translation>&amp;Zeit:</translation>
     </message>
     <message>
         <source>How many time intervals each run lasts, 1 to 1000</source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>See&amp;d:</source>
-        <translation>Star&amp;twert:</translation>
+        <translation>S&amp;tart:</translation>
     </message>
     <message>
         <source>The same seed gives the same runs on every computer</source>
@@ -384,7 +384,7 @@
     </message>
     <message>
         <source>New seed</source>
-        <translation>Neuer Startwert</translation>
+        <translation>Neu würfeln</translation>
     </message>
     <message>
         <source>A seed picked at random: other runs</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>CV of &amp;fecundity:</source>
-        <translation>VK der &amp;Fekundität:</translation>
+        <translation>VK &amp;Fekundität:</translation>
     </message>
     <message>
         <source>Standard deviation of each fecundity as a share of its mean</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>CV of s&amp;urvival:</source>
-        <translation>VK des Überl&amp;ebens:</translation>
+        <translation>VK Überl&amp;eben:</translation>
     </message>
     <message>
         <source>Standard deviation of each survival rate as a share of its mean</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>Good and bad &amp;years</source>
-        <translation>Gute und schlechte &amp;Jahre</translation>
+        <translation>Gute/schlechte &amp;Jahre</translation>
     </message>
     <message>
         <source>All rates of an interval move together: a year is good or bad for everyone</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>Replicates</source>
-        <translation>Wiederholungen</translation>
+        <translation>Replikate</translation>
     </message>
     <message>
         <source>Steps</source>
