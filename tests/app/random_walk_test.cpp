@@ -348,7 +348,12 @@ private:
             return suggestedName.endsWith(QStringLiteral(".pdf")) ? walk_.chooseFile("page", ".pdf")
                                                                    : walk_.chooseFile("run", ".csv");
         }
-        QString chooseFileToOpen(QWidget*, const QString&) override { return walk_.chooseDataFile(); }
+        // The light bulb projects the file it opens; the own-population
+        // window only reads it.
+        QString chooseFileToOpen(QWidget* window, const QString&) override
+        {
+            return walk_.chooseDataFile(window->objectName() != QStringLiteral("ownPopulationWindow"));
+        }
         bool confirm(QWidget*, const QString&) override
         {
             const bool yes = walk_.chance(0.7);
@@ -382,7 +387,7 @@ private:
     }
 
     // A copy of a good data file, a file that is no data file, or cancel.
-    QString chooseDataFile()
+    QString chooseDataFile(bool projected)
     {
         const double roll = uniform(0, 1);
         if (roll < 0.3) {
@@ -400,7 +405,8 @@ private:
         file.close();
         if (good) {
             tally("file: data chosen");
-            expectedFiles_ << folder + "/data-AgeStructure.txt" << folder + "/data-AgeDistribution.txt";
+            if (projected)
+                expectedFiles_ << folder + "/data-AgeStructure.txt" << folder + "/data-AgeDistribution.txt";
         } else {
             tally("file: not a data file chosen");
             ++expectedReports_;

@@ -131,7 +131,13 @@ const ControlSheet& ProjectionTab::sheet()
     return sheet;
 }
 
-ProjectionTab::~ProjectionTab() = default;
+ProjectionTab::~ProjectionTab()
+{
+    // A field that loses the focus while the tab is taken down finishes its
+    // editing; by then this is no longer a ProjectionTab to read it.
+    stepsField_->disconnect(this);
+    classesField_->disconnect(this);
+}
 
 ProjectionTab::ProjectionTab(QWidget* parent) : StudyTab(parent), locale_(numberLocaleOfSystem())
 {
