@@ -1,4 +1,7 @@
 // Owns the program's windows and the ways between them.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QObject>

@@ -1,4 +1,7 @@
 // Puts the program's texts, and Qt's own, into the student's language.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QList>

@@ -1,4 +1,7 @@
 // Holds one program-wide window: built on first use, rebuilt after its close box destroyed it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QObject>

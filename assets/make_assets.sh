@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 # Re-creates every PNG in this folder from the sources in src/.
 #
 #   ./make_assets.sh

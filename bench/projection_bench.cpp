@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Speed of the projection arithmetic: one step, and a whole run of 1000 steps.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 # Fails when a file includes a layer above its own, or Qt outside the windows.
 # Run as: cmake -DROOT=<source root> -DSTAMP=<file to touch> -P check_layers.cmake
 set(allowed_model "model")

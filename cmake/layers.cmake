@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 # Builds a check that every source file includes only what its layer may use.
 function(dalvo_check_layers)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS

@@ -1,4 +1,7 @@
 // The long-term outlook of a matrix as a text file: one keyed, comma-separated line per quantity.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // The whole batch projection: read the data file, project it, and write its three result files beside it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

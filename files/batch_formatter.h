@@ -1,4 +1,7 @@
 // The batch projection's result files: their names beside the data file, and the lines of the two projection files.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

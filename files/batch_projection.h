@@ -1,4 +1,7 @@
 // One batch run's projected steps: the numbers of every age class, their totals, growth rates and proportions.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <cstddef>

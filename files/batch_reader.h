@@ -1,4 +1,7 @@
 // Reads a batch data file into the matrix, initial numbers and number of steps that one run projects.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

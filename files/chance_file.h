@@ -1,4 +1,7 @@
 // A run with chance as a text file: its settings, its long-run growth, its risk curves and the spread of its totals.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // Splits a batch data file into its fields: comma- or line-separated, blanks trimmed, quotes honoured.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <optional>

@@ -1,4 +1,7 @@
 // Plain-language reasons for failed file operations, for messages that tell the student what went wrong.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

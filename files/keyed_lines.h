@@ -1,4 +1,7 @@
 // The text of a keyed results file: one line per item, its key first, then its values, comma-separated, CR LF.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <cmath>

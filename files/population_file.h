@@ -1,4 +1,7 @@
 // Opens a population from a data file or a life table, told apart by content, and writes the window's four kinds of file.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // Rounded numbers as the result files print them: rounding to d decimals, then the general number form.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // Writes a group of files all or nothing, so that a failure never leaves a file half-written or a group half-replaced.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <functional>

@@ -1,4 +1,7 @@
 // The saved run: the history as comma-separated records, at full precision or rounded.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

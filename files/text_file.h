@@ -1,4 +1,7 @@
 // Reads a whole data file into memory, with a plain-language reason when it cannot.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <cstddef>

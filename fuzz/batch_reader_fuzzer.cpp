@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Feeds arbitrary bytes to the batch data-file reader. A refusal must explain
 // itself in text a message box can show; whatever it accepts is projected and
 // printed, and the printed lines must have the promised shape.

@@ -1,4 +1,7 @@
 // Stops a fuzzer on a broken property, so that libFuzzer keeps the input that broke it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Feeds arbitrary text to the default-values editor's lenient reader under
 // every kind of decimal separator the program meets.
 #include <cmath>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Feeds arbitrary text to the strict text-to-number rule with a period and a
 // comma as decimal separator, and checks the number-to-text rule on whatever
 // it accepts.

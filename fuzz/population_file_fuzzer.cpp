@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Feeds arbitrary bytes to the reader of the "Own population" window, which
 // takes a data file or a life table. A refusal must explain itself; whatever
 // it accepts is studied and written back in all three kinds, and a written

@@ -1,4 +1,7 @@
 // Round axis ranges for the chart's axes, linear or logarithmic, chosen from the data they show.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // Chance in a projection: a run of many replicates, its settings, and the fan, risk and growth it shows.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <atomic>

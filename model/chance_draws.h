@@ -1,4 +1,7 @@
 // The random side of chance: each replicate's own stream, a year's rates, an interval of whole individuals.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <gsl/gsl_rng.h>

@@ -1,4 +1,7 @@
 // The character classes every reader of the program's texts agrees on: digits, blanks, UTF-8 continuation bytes.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string_view>

@@ -1,4 +1,7 @@
 // The default-values editor's texts and the checks and clean-up that "Go Back" applies before a new run.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <array>

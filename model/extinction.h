@@ -1,4 +1,7 @@
 // The exact risk that whole individuals with fixed rates have died out, from their branching process.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <span>

@@ -1,4 +1,7 @@
 // The run's history: every recorded step's numbers, owned here and read by the tables, charts and saved run.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <initializer_list>

@@ -1,4 +1,7 @@
 // The forgiving number reader of the default-values editor: the leading number of a text, 0 when there is
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // none.
 #pragma once
 

@@ -1,4 +1,7 @@
 // A Leslie matrix of 1..101 age classes and the one projection step N(t+1) = M N(t) every run uses.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <span>

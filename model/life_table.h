@@ -1,4 +1,7 @@
 // A life table (survivorship l(x) and fecundity m(x) by age), its usual columns, and the Leslie matrix either census makes of it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <optional>

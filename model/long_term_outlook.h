@@ -1,4 +1,7 @@
 // Where a Leslie projection settles: λ, the stable age distribution, reproductive values, damping, sensitivities.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <complex>

@@ -1,4 +1,7 @@
 // A typed cell of the 4 x 4 grid in which the main window and the editor lay out a four-class matrix.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <array>

@@ -1,4 +1,7 @@
 // The program's number rules: number to text, text to number, rounding.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // A population the student enters or opens (a matrix or a life table, N(0), steps) and everything worked out from it at once.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <optional>

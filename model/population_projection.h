@@ -1,4 +1,7 @@
 // A population of any number of classes projected from N(0) for a number of steps, with how fast it nears the stable distribution.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <optional>

@@ -1,4 +1,7 @@
 // A value or an error message: how the core reports failures to the windows.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

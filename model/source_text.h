@@ -1,4 +1,7 @@
 // Marks an English text that a window translates, so that the translation tools find it in plain C++.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 namespace dalvo {

@@ -1,4 +1,7 @@
 // One run of a Leslie matrix: the matrix, N(t), N(t+1), the history and the long-term outlook, with one change notification.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <functional>

@@ -1,4 +1,7 @@
 // Long-run growth in a varying environment: log λs simulated, and Tuljapurkar's approximation.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <atomic>

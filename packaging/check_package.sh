@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 # Checks what a user gets: the installed files, the .deb built from them,
 # that Debian's own tools accept it (lintian, the AppStream validator), that
 # apt would install that .deb on this system, and that the program in it

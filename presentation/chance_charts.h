@@ -1,4 +1,7 @@
 // The "Chance" tab's two charts, worked out without Qt: the fan of the replicates' totals and the risk of loss.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include "model/chance.h"

@@ -1,4 +1,7 @@
 // The pieces every chart description is built from: series along the steps, the axes that hold them, the λ guide line.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,7 @@
 // What each chart of the chart window shows, worked out from the run without Qt: titles, axes, series, guide lines.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <array>

@@ -1,4 +1,7 @@
 // The text of every cell below the headings of the run's two tables: step, age classes, total and growth rate.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // The texts the main window shows for its run's numbers: where numbers become text for the student.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <array>

@@ -1,4 +1,7 @@
 // The "Own population" window's four projection charts, worked out without Qt: total, growth rate, age distribution, convergence.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <vector>

@@ -1,4 +1,7 @@
 // Texts of the "Own population" window worked out without Qt: derivations, the what-if line, generation times, table cells.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <optional>

@@ -1,4 +1,7 @@
 // Where the teaching screens put their pictures, in pixels.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 namespace dalvo {

@@ -1,4 +1,7 @@
 // The title words' animation: which word the last tick showed, which one the next tick hides, and the numbers that choose them.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Runs the window tests inside one QApplication, as the program runs its windows.
 #include <gtest/gtest.h>
 #include <QApplication>

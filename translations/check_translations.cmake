@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 # Fails when the sources hold a text that a translation lacks, or a
 # translation holds a text the sources no longer have.
 # Run as: cmake -DLUPDATE=<lupdate> -DROOT=<source root> -DFOLDERS=<a;b> -DOPTIONS=<options>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Chance at its largest (10 000 replicates x 100 steps x 101 classes) beside its random numbers alone.
 #include <benchmark/benchmark.h>
 

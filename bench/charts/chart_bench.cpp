@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // How long the chart window takes, at the largest run, from a button click to a drawn chart.
 #include <benchmark/benchmark.h>
 

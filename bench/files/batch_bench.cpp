@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // The batch projection at its largest (101 classes, T = 99), beside the cost of writing its three files alone.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // How quickly the long-term outlook window opens: built, its outlook worked out, filled and painted.
 #include <benchmark/benchmark.h>
 

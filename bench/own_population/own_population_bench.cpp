@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // How long the own-population window's numbers take for 101 classes: one edit worked through, and the analysis alone.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // How quickly the two tables open at the longest run the history holds: built, filled and painted.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Every control of every window of the program has a name a screen reader can say.
 #include <gtest/gtest.h>
 

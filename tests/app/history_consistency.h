@@ -1,4 +1,7 @@
 // Whether a run's history holds together up to stepCount(), as every table, chart and export assumes.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // The input that leaves the title screen ends there: what is left of it reaches the main window as nothing.
 #include <gtest/gtest.h>
 

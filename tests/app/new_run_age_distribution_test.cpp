@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // A new run from the editor shows its own step 0 in the age-distribution table, not the last run's.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // A long random walk over the whole program: real clicks, keys and entries on
 // the real windows, with the program's invariants checked after every action.
 #include <gtest/gtest.h>

@@ -1,4 +1,7 @@
 // The random walk's memory of its last actions, printed when a check fails and when the walk crashes.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <array>

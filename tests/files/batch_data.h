@@ -1,4 +1,7 @@
 // Batch data files for the tests, built field by field, and a projection to compare against.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <string>

@@ -1,4 +1,7 @@
 // A fresh folder for one test's files, removed with everything in it when the test ends.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <algorithm>

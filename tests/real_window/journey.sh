@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 # Starts the real program on a virtual X display and drives it from outside,
 # as a student would: the title screen left with a key and a click on Project
 # right after it, three more projections from the keyboard,

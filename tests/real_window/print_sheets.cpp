@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // Prints the control sheets of the windows the journey drives, so that it clicks where the program places.
 //
 // One line per window, "window NAME WIDTH HEIGHT", then one per control,

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 # Helpers for driving the real program on a private X server from outside.
 # Sourced by the journey; expects $program, $work and $timeout_seconds.
 # Windows are found by their captions and clicked at places given in twips,

@@ -1,4 +1,7 @@
 // Histories for the chart tests: a real run of the main window's model, or arrays written directly.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,4 +1,7 @@
 // The run most tests start from: the program's default matrix and N(0) = 10, 0, 0, 0, stepped as the student steps it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,4 +1,7 @@
 // A history as plain rows that a test may change at will, then built back: for values no run would record.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <memory>

@@ -1,4 +1,7 @@
 // Delivers clicks, double-clicks and keys to the program's windows as the window system does, and finds their controls by name.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <gtest/gtest.h>

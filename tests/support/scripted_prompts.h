@@ -1,4 +1,7 @@
 // Prompts answered by the test: the next file names and answers it hands out, and every message it was told.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

@@ -1,4 +1,7 @@
 // What the table tests share: runs of the projection model, the texts a table shows, and layout checks.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,4 +1,7 @@
 // Shows a chart description with Qt Charts: title, axes and legend by Qt, the points and guides by our own plot item.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,7 @@
 // The chart window: one chart of the run at a time, chosen with a row of buttons, with the long-term outlook drawn in.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <optional>

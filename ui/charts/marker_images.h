@@ -1,4 +1,7 @@
 // Pictures of the chart's point markers, drawn once and stamped at every point of a series.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QColor>

@@ -1,4 +1,7 @@
 // Draws the chart's points and connecting lines over the plot area, markers stamped as pictures.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QColor>

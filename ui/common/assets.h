@@ -1,4 +1,7 @@
 // The program's own pictures and mouse pointer, compiled in as resources.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QCursor>

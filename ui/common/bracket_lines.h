@@ -1,4 +1,7 @@
 // Draws square brackets around the matrix and the vectors, as thin line shapes.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QWidget>

@@ -1,4 +1,7 @@
 // A label or picture that reports clicks and double-clicks like a button, and the rule that tells a click.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QLabel>

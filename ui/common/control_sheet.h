@@ -1,4 +1,7 @@
 // A window's controls declared once, as data, and the builder that makes the widgets from them.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QHash>

@@ -1,4 +1,7 @@
 // Building blocks shared by the windows: the Times font, the colours, borders and centring.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QColor>

@@ -1,4 +1,7 @@
 // Between the core and the windows: its texts as Qt strings, its number rules in the system's settings, its failures as warnings.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

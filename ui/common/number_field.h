@@ -1,4 +1,7 @@
 // Writes numbers into single-line fields so that their sign, whole part and exponent stay in view.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

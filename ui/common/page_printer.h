@@ -1,4 +1,7 @@
 // Prints an image of a window's client area on the default printer, or offers a PDF file instead.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,7 @@
 // What a window asks of the student: a file to save or open, a yes or no, and news of a failure.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

@@ -1,4 +1,7 @@
 // A window of the program other than the main window: its close box destroys it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QWidget>

@@ -1,4 +1,7 @@
 // Keeps Qt's own settings (the file dialog's folder and layout) in a folder removed at the end of the run.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QTemporaryDir>

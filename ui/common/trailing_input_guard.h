@@ -1,4 +1,7 @@
 // Keeps the rest of the click or key press that left one window from acting in the window shown in its place.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QObject>

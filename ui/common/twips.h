@@ -1,4 +1,7 @@
 // Converts the program's twip layout (1440 twips to the inch) to pixels on the screen in use.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QPoint>

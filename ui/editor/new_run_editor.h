@@ -1,4 +1,7 @@
 // The editor of a new run ("Change default values"): the student enters a matrix and N(0) and starts it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <array>

@@ -1,4 +1,7 @@
 // The main window's file commands: saving the run and the batch projection from a data file.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QObject>

@@ -1,4 +1,7 @@
 // The main window: the matrix, the vectors N(t) and N(t+1), the results and the Action buttons.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

@@ -1,4 +1,7 @@
 // The long-term outlook told in sentences and laid out in grids, for the outlook window and the "Own population" window alike.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QCoreApplication>

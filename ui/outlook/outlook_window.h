@@ -1,4 +1,7 @@
 // The "Long-term outlook" window: where the run of the main window's matrix settles, and why.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

@@ -1,4 +1,7 @@
 // A read-only table of text cells with a heading row, whose Copy keys put the whole table, or the cells picked, on the clipboard.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QStringList>

@@ -1,4 +1,7 @@
 // The "Chance" tab: many replicates of the population with whole individuals and good and bad years, as a fan, a risk and a long-run growth rate.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QtGlobal>

@@ -1,4 +1,7 @@
 // The "Life table" tab: the population's life table with its usual columns, and R0, Tc and e(0) under it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include "model/number_text.h"

@@ -1,4 +1,7 @@
 // The "Outlook" tab: the long-term outlook of a matrix of any size, with the three generation times and the textbook λ.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include "ui/outlook/outlook_texts.h"

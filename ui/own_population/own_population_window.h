@@ -1,4 +1,7 @@
 // The "Own population" window: a population of any size entered or opened on the left, studied in four tabs on the right.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

@@ -1,4 +1,7 @@
 // The left panel of the "Own population" window: the population by age, entered as a matrix or a life table and checked as it is typed.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

@@ -1,4 +1,7 @@
 // The "Projection" tab: the run from N(0) as four charts and a table, with the steps and the classes drawn.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <memory>

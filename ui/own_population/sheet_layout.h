@@ -1,4 +1,7 @@
 // Lays a sheet's controls out at their places scaled to the room the widget has: a tab drawn at one size that grows and shrinks with its window.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QLayout>

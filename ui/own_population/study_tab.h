@@ -1,4 +1,7 @@
 // What every tab of the "Own population" window offers the window: it shows one study at a time.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QWidget>

@@ -1,4 +1,7 @@
 // The backdrop: a borderless dark-blue window over the whole screen, behind all the program's windows.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QWidget>

@@ -1,4 +1,7 @@
 // The title screen: the words "Dalvo" and "Leslie" flash up one at a time above the prompt to start.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QWidget>

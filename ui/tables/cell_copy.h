@@ -1,4 +1,7 @@
 // Ctrl+C in a table view copies the selected cells as tab-separated lines, ready for a spreadsheet.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

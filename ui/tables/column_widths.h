@@ -1,4 +1,7 @@
 // Keeps the history table's columns wide enough for their texts: fitted on each fill, widened at will, never cut.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QObject>

@@ -1,4 +1,7 @@
 // Writes a heading into a table view's corner, over its vertical header, drawn like the other headings.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

@@ -1,4 +1,7 @@
 // One of the run's two tables as a Qt model: a snapshot of the history, one row per step.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QAbstractTableModel>

@@ -1,4 +1,7 @@
 // One of the run's two tables in a window of its own: the age structure with growth rates, or the age distribution.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include "model/number_text.h"

@@ -1,4 +1,7 @@
 // The about screen: the notices, the citation request and where new versions are found.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QString>

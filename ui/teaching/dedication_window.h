@@ -1,4 +1,7 @@
 // The dedication screen: a picture and the button that ends the program.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include "ui/common/secondary_window.h"

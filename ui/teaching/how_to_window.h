@@ -1,4 +1,7 @@
 // The how-to screen: one line for each button of the main window.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QStringList>

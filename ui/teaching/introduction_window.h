@@ -1,4 +1,7 @@
 // The introduction screen: a page on the Dalvo-Leslie matrix and the limits of the model.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QStringList>

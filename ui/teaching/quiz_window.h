@@ -1,4 +1,7 @@
 // The quiz screen: two study questions on the Leslie matrix, shown as one picture.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include "ui/common/secondary_window.h"

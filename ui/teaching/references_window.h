@@ -1,4 +1,7 @@
 // The references screen: the literature list behind the introduction.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QList>

@@ -1,4 +1,7 @@
 // What every teaching screen is built from: its fixed frame, wrapped text, pictures and leaving buttons.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <QColor>

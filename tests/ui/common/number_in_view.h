@@ -1,4 +1,7 @@
 // Checks, from the field's font and scroll position, that a student reads a number's magnitude right.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 // The main window's real file dialog, driven as the student drives it.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,7 @@
 // Builds the teaching screens for tests, shows them, and finds their controls by name.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
+
 #pragma once
 
 #include <gtest/gtest.h>
