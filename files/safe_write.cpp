@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "files/file_reason.h"
+#include "model/source_text.h"
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -30,8 +31,8 @@ constexpr int kNameAttempts = 64;
 
 WriteFailure writeFailure(const std::string& path, int errorNumber)
 {
-    return WriteFailure{Error{quotedPath(path) + " could not be written: " +
-                              fileReason(errorNumber, FileAction::Write) + "."},
+    return WriteFailure{explained(sourceText("dalvo::Error", "%1 could not be written: %2."),
+                                  {quotedPath(path)}, {fileReason(errorNumber, FileAction::Write)}),
                         errorNumber};
 }
 

@@ -293,6 +293,166 @@
         <source>The run was cancelled.</source>
         <translation>Der Lauf wurde abgebrochen.</translation>
     </message>
+    <message>
+        <source>The life table needs one m(x) for every l(x). Give both for every age.</source>
+        <translation>Die Lebenstafel braucht zu jedem l(x) ein m(x). Geben Sie für jedes Alter beide an.</translation>
+    </message>
+    <message>
+        <source>The life table is empty. Give l(x) and m(x) for the ages x = 0, 1, 2, ...</source>
+        <translation>Die Lebenstafel ist leer. Geben Sie l(x) und m(x) für die Alter x = 0, 1, 2, ... an.</translation>
+    </message>
+    <message>
+        <source>l(%1) is %2; a survivorship must lie between 0 and 1. Correct it.</source>
+        <translation>l(%1) ist %2; ein Überlebensanteil muss zwischen 0 und 1 liegen. Korrigieren Sie den Wert.</translation>
+    </message>
+    <message>
+        <source>l(0) is %1; it must be 1, as every individual is alive at birth. Divide every l(x) by l(0), or give the numbers alive n(x) instead.</source>
+        <translation>l(0) ist %1, muss aber 1 sein, denn bei der Geburt lebt jedes Individuum. Teilen Sie jedes l(x) durch l(0) oder geben Sie stattdessen die Zahlen der Lebenden n(x) an.</translation>
+    </message>
+    <message>
+        <source>l(%1) = %2 is more than l(%3) = %4; the share of survivors can only fall with age. Correct one of them.</source>
+        <translation>l(%1) = %2 ist größer als l(%3) = %4; der Anteil der Überlebenden kann mit dem Alter nur sinken. Korrigieren Sie einen der beiden Werte.</translation>
+    </message>
+    <message>
+        <source>m(%1) is %2; the offspring per individual must be a number of zero or more. Correct it.</source>
+        <translation>m(%1) ist %2; die Nachkommen je Individuum müssen eine Zahl von null oder mehr sein. Korrigieren Sie den Wert.</translation>
+    </message>
+    <message>
+        <source>m(0) is %1; newborns cannot breed before their first birthday, so m(0) must be 0. Give their young at age 1 instead.</source>
+        <translation>m(0) ist %1; Neugeborene können sich vor ihrem ersten Geburtstag nicht fortpflanzen, daher muss m(0) 0 sein. Geben Sie ihre Jungen stattdessen beim Alter 1 an.</translation>
+    </message>
+    <message>
+        <source>l(1) is 0, so only age 0 has survivors; a matrix needs at least two ages with survivors. Give l(1) above 0.</source>
+        <translation>l(1) ist 0, also gibt es nur im Alter 0 Überlebende; eine Matrix braucht mindestens zwei Alter mit Überlebenden. Geben Sie für l(1) mehr als 0 an.</translation>
+    </message>
+    <message>
+        <source>l(%1) is above 0, so the table would make %1 age classes; at most %2 are possible. Let l(x) reach 0 by age %3.</source>
+        <translation>l(%1) ist größer als 0, daher ergäbe die Tafel %1 Altersklassen; möglich sind höchstens %2. Lassen Sie l(x) spätestens beim Alter %3 auf 0 sinken.</translation>
+    </message>
+    <message>
+        <source>Age x = %1: %2</source>
+        <translation>Alter x = %1: %2</translation>
+    </message>
+    <message>
+        <source>The matrix needs one survival rate fewer than it has classes.</source>
+        <translation>Die Matrix braucht eine Überlebensrate weniger, als sie Klassen hat.</translation>
+    </message>
+    <message>
+        <source>P(%1) is 0, so a life table would end at that age and lose the classes after it. Make P(%1) larger than 0, or remove the classes after it, before entering a life table.</source>
+        <translation>P(%1) ist 0, daher würde eine Lebenstafel bei diesem Alter enden und die Klassen danach verlieren. Machen Sie P(%1) größer als 0 oder entfernen Sie die Klassen danach, bevor Sie eine Lebenstafel eingeben.</translation>
+    </message>
+    <message>
+        <source>you have no permission to read it</source>
+        <translation>Sie haben keine Berechtigung, sie zu lesen</translation>
+    </message>
+    <message>
+        <source>you have no permission to write there</source>
+        <translation>Sie haben keine Berechtigung, dort zu schreiben</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>Diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>there is no such folder</source>
+        <translation>Diesen Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a folder</source>
+        <translation>Ein Teil ihres Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>Das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>Der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>Der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this computer allows</source>
+        <translation>Die Datei würde größer, als dieser Computer erlaubt</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>Der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>Der Datenträger hat einen Fehler gemeldet</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>Sie ließ sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>Sie ließ sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The file is empty; a life table starts with a header row such as x,lx,mx.</source>
+        <translation>Die Datei ist leer; eine Lebenstafel beginnt mit einer Kopfzeile wie x,lx,mx.</translation>
+    </message>
+    <message>
+        <source>Line %1: the header row names no survivorship column. Name it lx or l(x), or nx or n(x) for the numbers alive.</source>
+        <translation>Zeile %1: Die Kopfzeile nennt keine Spalte für den Überlebensanteil. Nennen Sie sie lx oder l(x), für die Zahlen der Lebenden nx oder n(x).</translation>
+    </message>
+    <message>
+        <source>Line %1: the header row names no column of offspring per individual. Name it mx, m(x), bx or b(x).</source>
+        <translation>Zeile %1: Die Kopfzeile nennt keine Spalte für die Nachkommen je Individuum. Nennen Sie sie mx, m(x), bx oder b(x).</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: the value is missing. Give a number for every age.</source>
+        <translation>Zeile %1, Spalte %2: Der Wert fehlt. Geben Sie für jedes Alter eine Zahl an.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3 is not a number.</source>
+        <translation>Zeile %1, Spalte %2: %3 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3 is not a number (with commas between the columns, decimals take a period).</source>
+        <translation>Zeile %1, Spalte %2: %3 ist keine Zahl (wenn Kommas die Spalten trennen, haben Dezimalzahlen einen Punkt).</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: the age is %3, but the rows must give the ages 0, 1, 2, ... in order, so it should be %4. Correct the ages or the order of the rows.</source>
+        <translation>Zeile %1, Spalte %2: Das Alter ist %3, aber die Zeilen müssen die Alter 0, 1, 2, ... der Reihe nach angeben, hier also %4. Korrigieren Sie die Alter oder die Reihenfolge der Zeilen.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: n(0) is %3; the numbers alive must start above 0, as l(x) is n(x) divided by n(0).</source>
+        <translation>Zeile %1, Spalte %2: n(0) ist %3; die Zahlen der Lebenden müssen über 0 beginnen, denn l(x) ist n(x) geteilt durch n(0).</translation>
+    </message>
+    <message>
+        <source>Line %1, age x = %2: %3</source>
+        <translation>Zeile %1, Alter x = %2: %3</translation>
+    </message>
+    <message>
+        <source>The file is empty. Open a data file in the batch format, or a life table with a header row naming the columns x, lx and mx.</source>
+        <translation>Die Datei ist leer. Öffnen Sie eine Datendatei im Stapelformat oder eine Lebenstafel mit einer Kopfzeile, die die Spalten x, lx und mx nennt.</translation>
+    </message>
+    <message>
+        <source>This life table cannot be opened. %1</source>
+        <translation>Diese Lebenstafel lässt sich nicht öffnen. %1</translation>
+    </message>
+    <message>
+        <source>This is neither a data file (%1) nor a life table (%2). Open a data file in the batch format, or a life table with a header row naming the columns x, lx and mx.</source>
+        <translation>Dies ist weder eine Datendatei (%1) noch eine Lebenstafel (%2). Öffnen Sie eine Datendatei im Stapelformat oder eine Lebenstafel mit einer Kopfzeile, die die Spalten x, lx und mx nennt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::ui::AboutWindow</name>
