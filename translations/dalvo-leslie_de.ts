@@ -453,6 +453,94 @@
         <source>%1 could not be read: %2.</source>
         <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>Line %1: %3 is %2, which is too large to use.</source>
+        <translation>Zeile %1 (%3): %2 ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2, which is not a number (numbers are separated by commas, not by blanks or tabs).</source>
+        <translation>Zeile %1 (%3): %2 ist keine Zahl (Zahlen werden durch Kommas getrennt, nicht durch Leerzeichen oder Tabulatoren).</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2, which is not a number (numbers are written like 12, -0.5 or 1.5E+3).</source>
+        <translation>Zeile %1 (%3): %2 ist keine Zahl (Zahlen schreibt man wie 12, -0.5 oder 1.5E+3).</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2, which is not a number (numbers use a period as decimal separator).</source>
+        <translation>Zeile %1 (%3): %2 ist keine Zahl (Zahlen haben einen Punkt als Dezimaltrennzeichen).</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 starts with a quote that is not closed on that line.</source>
+        <translation>Zeile %1 (%2): Ein Anführungszeichen wird geöffnet, aber in dieser Zeile nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>The file holds nothing but blank lines; it must start with a title and the highest age index n.</source>
+        <translation>Die Datei enthält nur Leerzeilen; sie muss mit einem Titel und dem höchsten Altersindex n beginnen.</translation>
+    </message>
+    <message>
+        <source>The file is empty; it must start with a title and the highest age index n.</source>
+        <translation>Die Datei ist leer; sie muss mit einem Titel und dem höchsten Altersindex n beginnen.</translation>
+    </message>
+    <message>
+        <source>The file ends after line %1, before %2; a complete file runs on to the number of steps T.</source>
+        <translation>Die Datei endet nach Zeile %1; es fehlt noch: %2. Eine vollständige Datei reicht bis zur Zahl der Schritte T.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is empty; a number is expected there.</source>
+        <translation>Zeile %1 (%2): Das Feld ist leer; dort wird eine Zahl erwartet.</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2; it must be %4.</source>
+        <translation>Zeile %1 (%3): %2 ist nicht erlaubt; es muss %4 sein.</translation>
+    </message>
+    <message>
+        <source>the title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>the highest age index n</source>
+        <translation>höchster Altersindex n</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1 (at most %2 age classes)</source>
+        <translation>eine ganze Zahl von 0 bis %1 (höchstens %2 Altersklassen)</translation>
+    </message>
+    <message>
+        <source>the label before the fecundities</source>
+        <translation>Beschriftung vor den Fekunditäten</translation>
+    </message>
+    <message>
+        <source>the fecundity F(%1)</source>
+        <translation>Fekundität F(%1)</translation>
+    </message>
+    <message>
+        <source>the label before the survival rates</source>
+        <translation>Beschriftung vor den Überlebensraten</translation>
+    </message>
+    <message>
+        <source>the survival rate P(%1)</source>
+        <translation>Überlebensrate P(%1)</translation>
+    </message>
+    <message>
+        <source>the label before the initial numbers</source>
+        <translation>Beschriftung vor den Anfangsbeständen</translation>
+    </message>
+    <message>
+        <source>the initial number X(0, %1)</source>
+        <translation>Anfangsbestand X(0, %1)</translation>
+    </message>
+    <message>
+        <source>the label before the number of steps T</source>
+        <translation>Beschriftung vor der Zahl der Schritte T</translation>
+    </message>
+    <message>
+        <source>the number of steps T</source>
+        <translation>Zahl der Schritte T</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2 (a negative T writes empty result files)</source>
+        <translation>eine ganze Zahl von %1 bis %2 (ein negatives T schreibt leere Ergebnisdateien)</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::ui::AboutWindow</name>

@@ -40,7 +40,8 @@ TEST(ShownErrorTest, AFailureAndTheFailuresItExplainsAreTranslatedWhole)
          "Diese Lebenstafel lässt sich nicht öffnen. Zeile 4, Alter x = 2: l(2) = 0.8 ist größer als l(1) = "
          "0.5;"},
         {"neither kind of file", [] { return failureOf(readPopulationText("a,b\n")); },
-         "noch eine Lebenstafel (Zeile 1: Die Kopfzeile nennt keine Spalte für den Überlebensanteil."},
+         "Datendatei (Zeile 1 (höchster Altersindex n): \"b\" ist keine Zahl (Zahlen haben einen Punkt als "
+         "Dezimaltrennzeichen)) noch eine Lebenstafel (Zeile 1: Die Kopfzeile nennt keine Spalte"},
         {"life table entered",
          [] {
              return failureOf(checkLifeTable({{1, 0.5, 0.8}, {0, 1, 1}}));
