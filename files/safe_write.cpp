@@ -287,7 +287,8 @@ std::optional<WriteFailure> replaceFiles(const std::vector<NewFile>& files)
             WriteFailure failure = writeFailure(file.path, ec.value());
             const std::string notRestored = putBack(prepared);
             if (!notRestored.empty()) {
-                failure.error.message += notRestored;
+                // Told whole in English rather than translated without it.
+                failure.error = Error{failure.error.message + notRestored};
                 failure.unchanged = false;
             }
             return failure;
