@@ -541,6 +541,54 @@
         <source>a whole number from %1 to %2 (a negative T writes empty result files)</source>
         <translation>eine ganze Zahl von %1 bis %2 (ein negatives T schreibt leere Ergebnisdateien)</translation>
     </message>
+    <message>
+        <source>%1 Correct what stood in the way, then run the batch projection again.</source>
+        <translation>%1 Beheben Sie, was im Weg stand, und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Give the data file a shorter name (the result files add up to 20 characters to it), then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Geben Sie der Datendatei einen kürzeren Namen (die Ergebnisdateien hängen bis zu 20 Zeichen an) und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Remove or rename that folder, then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Entfernen Sie diesen Ordner oder benennen Sie ihn um und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Make room on the disk, then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Schaffen Sie Platz auf dem Datenträger und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Copy the data file to a folder on a disk that can be written to, then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Kopieren Sie die Datendatei in einen Ordner auf einem beschreibbaren Datenträger und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Make sure the data file&apos;s folder can be written to and has room, then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Sorgen Sie dafür, dass der Ordner der Datendatei beschreibbar ist und Platz hat, und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 Choose another data file.</source>
+        <translation>%1 Wählen Sie eine andere Datendatei.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be used. Its first %2 MB hold nothing but blank lines, and no more of a file is read; a data file starts with a title and the highest age index n. Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht verwenden. Ihre ersten %2 MB enthalten nur Leerzeilen, und mehr wird von einer Datei nicht gelesen; eine Datendatei beginnt mit einem Titel und dem höchsten Altersindex n. Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be used. %3 Only the first %2 MB of the file were read. Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht verwenden. %3 Nur die ersten %2 MB der Datei wurden gelesen. Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be used. %2 Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht verwenden. %2 Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be projected. %2 Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht projizieren. %2 Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be analysed. %2 Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht auswerten. %2 Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::ui::AboutWindow</name>
