@@ -210,7 +210,8 @@ std::optional<WriteFailure> keepEarlierContents(PreparedFile& file)
 std::optional<WriteFailure> prepare(const NewFile& wanted, bool keepEarlier, PreparedFile& file)
 {
     if (wanted.path.empty())
-        return WriteFailure{Error{"No file name was given, so nothing was written."}, 0};
+        return WriteFailure{
+            explained(sourceText("dalvo::Error", "No file name was given, so nothing was written.")), 0};
     file.path = wanted.path;
     file.target = resolvedTarget(wanted.path);
 

@@ -35,7 +35,7 @@ struct FileCloser {
 Result<TextFile> readTextFile(const std::string& path, std::size_t limit)
 {
     if (path.empty())
-        return Error{"No file name was given, so nothing was read."};
+        return explained(sourceText("dalvo::Error", "No file name was given, so nothing was read."));
     std::error_code ec;
     if (std::filesystem::is_directory(std::filesystem::path(path), ec))
         return readError(path, ReadStep::Open, EISDIR);

@@ -589,6 +589,30 @@
         <source>The data file %1 cannot be analysed. %2 Correct the file and run the batch projection again; no result file was changed.</source>
         <translation>Die Datendatei %1 lässt sich nicht auswerten. %2 Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
     </message>
+    <message>
+        <source>At step %1 the numbers grow beyond what can be computed. Choose a smaller number of steps T or smaller values.</source>
+        <translation>In Schritt %1 wachsen die Zahlen über das hinaus, was sich berechnen lässt. Wählen Sie eine kleinere Zahl der Schritte T oder kleinere Werte.</translation>
+    </message>
+    <message>
+        <source>The initial numbers add up to 0, so there is no population to project.</source>
+        <translation>Die Anfangsbestände ergeben zusammen 0, es gibt also keine Population zu projizieren.</translation>
+    </message>
+    <message>
+        <source>At step %1 the total S(%1) is 0: the population has died out, so its age distribution and growth rate cannot be formed. Choose a number of steps T below %1, or change the data.</source>
+        <translation>In Schritt %1 ist die Summe S(%1) gleich 0: Die Population ist ausgestorben, daher lassen sich ihre Altersverteilung und Zuwachsrate nicht bilden. Wählen Sie eine Zahl der Schritte T unter %1 oder ändern Sie die Daten.</translation>
+    </message>
+    <message>
+        <source>The data describe a matrix or a number of steps beyond what the projection holds.</source>
+        <translation>Die Daten beschreiben eine Matrix oder eine Zahl der Schritte, die über das hinausgeht, was die Projektion fassen kann.</translation>
+    </message>
+    <message>
+        <source>No file name was given, so nothing was written.</source>
+        <translation>Es wurde kein Dateiname angegeben, daher wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>No file name was given, so nothing was read.</source>
+        <translation>Es wurde kein Dateiname angegeben, daher wurde nichts gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::ui::AboutWindow</name>
