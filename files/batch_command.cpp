@@ -7,42 +7,54 @@
 #include <optional>
 
 #include "files/analysis_file.h"
+#include "files/batch_formatter.h"
 #include "files/batch_projection.h"
 #include "files/batch_reader.h"
-#include "files/batch_formatter.h"
 #include "files/file_reason.h"
 #include "files/safe_write.h"
 #include "files/text_file.h"
 #include "model/long_term_outlook.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
 namespace {
 
-// What the student can do about a result file that could not be written:
-// the result files' names and folder come from the data file's.
-std::string adviceFor(const WriteFailure& failure)
+// What the student can do about a result file that could not be written,
+// after the failure as %1: the result files' names and folder come from the
+// data file's.
+const char* adviceFor(const WriteFailure& failure)
 {
-    const std::string again = " then run the batch projection again.";
     if (!failure.unchanged)
-        return " Correct what stood in the way," + again;
-    const std::string unchanged = " No result file was changed.";
+        return sourceText("dalvo::Error",
+                          "%1 Correct what stood in the way, then run the batch projection again.");
     switch (failure.errorNumber) {
         case ENAMETOOLONG:
-            return unchanged +
-                   " Give the data file a shorter name (the result files add up to 20 characters to it)," +
-                   again;
+            return sourceText(
+                "dalvo::Error",
+                "%1 No result file was changed. Give the data file a shorter name (the result files "
+                "add up to 20 characters to it), then run the batch projection again.");
         case EISDIR:
-            return unchanged + " Remove or rename that folder," + again;
+            return sourceText("dalvo::Error",
+                              "%1 No result file was changed. Remove or rename that folder, then "
+                              "run the batch projection again.");
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
-            return unchanged + " Make room on the disk," + again;
+            return sourceText("dalvo::Error",
+                              "%1 No result file was changed. Make room on the disk, then run the "
+                              "batch projection again.");
         case EROFS:
-            return unchanged + " Copy the data file to a folder on a disk that can be written to," + again;
+            return sourceText(
+                "dalvo::Error",
+                "%1 No result file was changed. Copy the data file to a folder on a disk that can be "
+                "written to, then run the batch projection again.");
         default:
-            return unchanged + " Make sure the data file's folder can be written to and has room," + again;
+            return sourceText(
+                "dalvo::Error",
+                "%1 No result file was changed. Make sure the data file's folder can be written to "
+                "and has room, then run the batch projection again.");
     }
 }
 
@@ -55,33 +67,48 @@ bool onlyBlankLines(const std::string& text)
 
 Result<void> runBatchProjection(const std::string& dataFileName)
 {
-    const std::string data = "The data file " + quotedPath(dataFileName);
-    const std::string correctIt =
-        " Correct the file and run the batch projection again; no result file was changed.";
+    const std::string data = quotedPath(dataFileName);
     const std::string megabytes = std::to_string(kLargestTextFile / (1024 * 1024));
 
     Result<TextFile> file = readTextFile(dataFileName);
     if (!file)
-        return Error{file.error().message + " Choose another data file."};
+        return explained(sourceText("dalvo::Error", "%1 Choose another data file."), {}, {file.error()});
     if (file.value().cutShort && onlyBlankLines(file.value().bytes)) {
-        return Error{data + " cannot be used. Its first " + megabytes +
-                     " MB hold nothing but blank lines, and no more of a file is read; a data file starts "
-                     "with a title and the highest age index n." +
-                     correctIt};
+        return explained(
+            sourceText("dalvo::Error",
+                       "The data file %1 cannot be used. Its first %2 MB hold nothing but blank lines, "
+                       "and no more of a file is read; a data file starts with a title and the highest "
+                       "age index n. Correct the file and run the batch projection again; no result "
+                       "file was changed."),
+            {data, megabytes});
     }
     const Result<BatchData> read = readBatchData(file.value().bytes);
-    if (!read) {
-        std::string message = data + " cannot be used. " + read.error().message;
-        if (file.value().cutShort)
-            message += " Only the first " + megabytes + " MB of the file were read.";
-        return Error{message + correctIt};
-    }
+    if (!read && file.value().cutShort)
+        return explained(
+            sourceText("dalvo::Error",
+                       "The data file %1 cannot be used. %3 Only the first %2 MB of the file were "
+                       "read. Correct the file and run the batch projection again; no result file "
+                       "was changed."),
+            {data, megabytes}, {read.error()});
+    if (!read)
+        return explained(sourceText("dalvo::Error",
+                                    "The data file %1 cannot be used. %2 Correct the file and run the batch "
+                                    "projection again; no result file was changed."),
+                         {data}, {read.error()});
     const Result<ProjectedSteps> projected = projectBatch(*read);
     if (!projected)
-        return Error{data + " cannot be projected. " + projected.error().message + correctIt};
+        return explained(
+            sourceText("dalvo::Error",
+                       "The data file %1 cannot be projected. %2 Correct the file and run the batch "
+                       "projection again; no result file was changed."),
+            {data}, {projected.error()});
     const Result<LongTermOutlook> outlook = analyseLongTerm(read->matrix);
     if (!outlook)
-        return Error{data + " cannot be analysed. " + outlook.error().message + correctIt};
+        return explained(
+            sourceText("dalvo::Error",
+                       "The data file %1 cannot be analysed. %2 Correct the file and run the batch "
+                       "projection again; no result file was changed."),
+            {data}, {outlook.error()});
 
     // All three files are complete before any replaces an old one, and a
     // failure leaves all three as they were.
@@ -92,7 +119,7 @@ Result<void> runBatchProjection(const std::string& dataFileName)
     if (std::optional<WriteFailure> failed = replaceFiles({{names.ageStructure, structure},
                                                            {names.ageDistribution, distribution},
                                                            {names.analysis, analysis}}))
-        return Error{failed->error.message + adviceFor(*failed)};
+        return explained(adviceFor(*failed), {}, {failed->error});
     return {};
 }
 

@@ -11,6 +11,7 @@
 
 #include "model/history.h"
 #include "model/leslie_matrix.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
@@ -21,8 +22,8 @@ namespace {
 void formTotalAndProportions(ProjectedSteps& steps, int t)
 {
     const std::size_t first = steps.at(t, 0);
-    const StepNumbers formed =
-        stepNumbersOf(std::span<const double>(steps.numbers).subspan(first, static_cast<std::size_t>(steps.classes)));
+    const StepNumbers formed = stepNumbersOf(
+        std::span<const double>(steps.numbers).subspan(first, static_cast<std::size_t>(steps.classes)));
     steps.totals.push_back(formed.total);
     std::copy(formed.proportions.begin(), formed.proportions.end(),
               steps.proportions.begin() + static_cast<std::ptrdiff_t>(first));
@@ -40,10 +41,10 @@ bool stepValuesFinite(const ProjectedSteps& steps, int t)
 
 Error overflowAt(int t)
 {
-    return Error{
-        "At step " + std::to_string(t) +
-        " the numbers grow beyond what can be computed. Choose a smaller number of steps T or smaller "
-        "values."};
+    return explained(sourceText("dalvo::Error",
+                                "At step %1 the numbers grow beyond what can be computed. Choose a "
+                                "smaller number of steps T or smaller values."),
+                     {std::to_string(t)});
 }
 
 Result<void> checkShownSteps(const ProjectedSteps& steps)
@@ -53,11 +54,15 @@ Result<void> checkShownSteps(const ProjectedSteps& steps)
         const double total = steps.totals[static_cast<std::size_t>(t)];
         if (total == 0) {
             if (t == 0)
-                return Error{"The initial numbers add up to 0, so there is no population to project."};
-            return Error{"At step " + step + " the total S(" + step +
-                         ") is 0: the population has died out, so its age distribution and growth rate "
-                         "cannot be formed. Choose a number of steps T below " +
-                         step + ", or change the data."};
+                return explained(
+                    sourceText("dalvo::Error",
+                               "The initial numbers add up to 0, so there is no population to project."));
+            return explained(
+                sourceText("dalvo::Error",
+                           "At step %1 the total S(%1) is 0: the population has died out, so its age "
+                           "distribution and growth rate cannot be formed. Choose a number of steps T "
+                           "below %1, or change the data."),
+                {step});
         }
         if (!stepValuesFinite(steps, t))
             return overflowAt(t);
@@ -77,7 +82,9 @@ Result<ProjectedSteps> projectBatch(const BatchData& data)
     if (classes < 1 || classes > kMaxAgeClasses || data.lastStep > kBatchLastStep ||
         static_cast<int>(data.matrix.survival.size()) != classes - 1 ||
         static_cast<int>(data.initial.size()) != classes)
-        return Error{"The data describe a matrix or a number of steps beyond what the projection holds."};
+        return explained(
+            sourceText("dalvo::Error",
+                       "The data describe a matrix or a number of steps beyond what the projection holds."));
 
     ProjectedSteps steps;
     steps.classes = classes;

@@ -12,6 +12,7 @@
 #include "files/field_reader.h"
 #include "model/character_class.h"
 #include "model/number_text.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
@@ -20,11 +21,6 @@ namespace {
 // A field's text is quoted in a message only this far, so that a runaway
 // line cannot flood the message box.
 constexpr std::size_t kShownCharacters = 40;
-
-std::string indexed(const char* name, int j)
-{
-    return std::string(name) + "(" + std::to_string(j) + ")";
-}
 
 // Length of the well-formed UTF-8 character at `i`, or 0 for a stray byte.
 // Overlong forms, surrogates and code points past U+10FFFF are not well
@@ -145,16 +141,23 @@ bool hasOnlyNumberCharacters(const std::string& text)
     return !text.empty() && text.find_first_not_of("0123456789+-.eE") == std::string::npos;
 }
 
-// Why a field that should be a number is not one, as the end of a sentence.
-std::string notANumberBecause(const std::string& text)
+// Why a field that should be a number is not one: %1 the line, %2 the
+// field, %3 what belongs there.
+const char* notANumberBecause(const std::string& text)
 {
     if (isWrittenAsNumber(text))
-        return ", which is too large to use.";
+        return sourceText("dalvo::Error", "Line %1: %3 is %2, which is too large to use.");
     if (hasInnerBlank(text))
-        return ", which is not a number (numbers are separated by commas, not by blanks or tabs).";
+        return sourceText("dalvo::Error",
+                          "Line %1: %3 is %2, which is not a number (numbers are separated by "
+                          "commas, not by blanks or tabs).");
     if (hasOnlyNumberCharacters(text))
-        return ", which is not a number (numbers are written like 12, -0.5 or 1.5E+3).";
-    return ", which is not a number (numbers use a period as decimal separator).";
+        return sourceText(
+            "dalvo::Error",
+            "Line %1: %3 is %2, which is not a number (numbers are written like 12, -0.5 or 1.5E+3).");
+    return sourceText(
+        "dalvo::Error",
+        "Line %1: %3 is %2, which is not a number (numbers use a period as decimal separator).");
 }
 
 class DataReader {
@@ -164,50 +167,57 @@ public:
     {
     }
 
-    Result<DataField> field(const std::string& what)
+    Result<DataField> field(const Error& what)
     {
         Result<std::optional<DataField>> next = fields_.next();
         if (!next)
-            return Error{"Line " + std::to_string(fields_.lastLine()) + ": " + what +
-                         " starts with a quote that is not closed on that line."};
+            return explained(sourceText("dalvo::Error",
+                                        "Line %1: %2 starts with a quote that is not closed on that line."),
+                             {std::to_string(fields_.lastLine())}, {what});
         if (!next.value().has_value()) {
             if (fields_.lastLine() == 0) {
-                return Error{std::string(onlyBlankLines_ ? "The file holds nothing but blank lines"
-                                                         : "The file is empty") +
-                             "; it must start with a title and the highest age index n."};
+                return explained(onlyBlankLines_
+                                     ? sourceText("dalvo::Error",
+                                                  "The file holds nothing but blank lines; it must "
+                                                  "start with a title and the highest age index n.")
+                                     : sourceText("dalvo::Error",
+                                                  "The file is empty; it must start with a title and "
+                                                  "the highest age index n."));
             }
-            return Error{"The file ends after line " + std::to_string(fields_.lastLine()) + ", before " +
-                         what + "; a complete file runs on to the number of steps T."};
+            return explained(sourceText("dalvo::Error",
+                                        "The file ends after line %1, before %2; a complete file "
+                                        "runs on to the number of steps T."),
+                             {std::to_string(fields_.lastLine())}, {what});
         }
         return std::move(next.value().value());
     }
 
-    Result<double> number(const std::string& what)
+    Result<double> number(const Error& what)
     {
         Result<DataField> read = field(what);
         if (!read)
             return read.error();
         const DataField& f = *read;
-        const std::string where = "Line " + std::to_string(f.line) + ": " + what;
         if (f.text.empty())
-            return Error{where + " is empty; a number is expected there."};
+            return explained(sourceText("dalvo::Error", "Line %1: %2 is empty; a number is expected there."),
+                             {std::to_string(f.line)}, {what});
         Result<double> value = parseNumber(f.text, kPeriodNumbers);
         if (!value)
-            return Error{where + " is " + shown(f.text) + notANumberBecause(f.text)};
+            return explained(notANumberBecause(f.text), {std::to_string(f.line), shown(f.text)}, {what});
         lastNumberLine_ = f.line;
         lastNumberText_ = f.text;
         return *value;
     }
 
     // A whole number within lowest..highest; `rule` says what is allowed.
-    Result<int> wholeNumber(const std::string& what, double lowest, double highest, const std::string& rule)
+    Result<int> wholeNumber(const Error& what, double lowest, double highest, const Error& rule)
     {
         Result<double> value = number(what);
         if (!value)
             return value.error();
         if (*value != std::floor(*value) || *value < lowest || *value > highest) {
-            return Error{"Line " + std::to_string(lastNumberLine_) + ": " + what + " is " +
-                         shown(lastNumberText_) + "; it must be " + rule + "."};
+            return explained(sourceText("dalvo::Error", "Line %1: %3 is %2; it must be %4."),
+                             {std::to_string(lastNumberLine_), shown(lastNumberText_)}, {what, rule});
         }
         return static_cast<int>(*value);
     }
@@ -219,7 +229,7 @@ public:
     // label written as a bare number after a blank line is read as that
     // number; a label holds words.)
     // `text`, when given, receives the label as read.
-    Result<void> label(const std::string& what, std::string* text = nullptr)
+    Result<void> label(const Error& what, std::string* text = nullptr)
     {
         if (fields_.emptyLineAhead()) {
             FieldReader ahead = fields_;
@@ -238,13 +248,13 @@ public:
         return {};
     }
 
-    // `count` numbers in a row, named `name(0)`, `name(1)`, ...
-    Result<std::vector<double>> numbers(const std::string& what, const char* name, int count)
+    // `count` numbers in a row, each named by `what` with its index j as %1.
+    Result<std::vector<double>> numbers(const char* what, int count)
     {
         std::vector<double> values;
         values.reserve(static_cast<std::size_t>(count));
         for (int j = 0; j < count; ++j) {
-            const Result<double> value = number(what + " " + indexed(name, j));
+            const Result<double> value = number(explained(what, {std::to_string(j)}));
             if (!value)
                 return value.error();
             values.push_back(*value);
@@ -266,39 +276,48 @@ Result<BatchData> readBatchData(std::string_view text)
     DataReader reader(text);
 
     std::string title;
-    if (Result<void> read = reader.label("the title", &title); !read)
+    if (Result<void> read = reader.label(explained(sourceText("dalvo::Error", "the title")), &title); !read)
         return read.error();
-    const Result<int> lastAge =
-        reader.wholeNumber("the highest age index n", 0, kBatchLastAge,
-                           "a whole number from 0 to " + std::to_string(kBatchLastAge) + " (at most " +
-                               std::to_string(kMaxAgeClasses) + " age classes)");
+    const Result<int> lastAge = reader.wholeNumber(
+        explained(sourceText("dalvo::Error", "the highest age index n")), 0, kBatchLastAge,
+        explained(sourceText("dalvo::Error", "a whole number from 0 to %1 (at most %2 age classes)"),
+                  {std::to_string(kBatchLastAge), std::to_string(kMaxAgeClasses)}));
     if (!lastAge)
         return lastAge.error();
     const int classes = *lastAge + 1;
     BatchData data;
     data.title = std::move(title);
 
-    if (Result<void> label = reader.label("the label before the fecundities"); !label)
+    if (Result<void> label =
+            reader.label(explained(sourceText("dalvo::Error", "the label before the fecundities")));
+        !label)
         return label.error();
-    Result<std::vector<double>> fecundity = reader.numbers("the fecundity", "F", classes);
+    Result<std::vector<double>> fecundity =
+        reader.numbers(sourceText("dalvo::Error", "the fecundity F(%1)"), classes);
     if (!fecundity)
         return fecundity.error();
     data.matrix.fecundity = std::move(fecundity.value());
 
-    if (Result<void> label = reader.label("the label before the survival rates"); !label)
+    if (Result<void> label =
+            reader.label(explained(sourceText("dalvo::Error", "the label before the survival rates")));
+        !label)
         return label.error();
-    Result<std::vector<double>> survival = reader.numbers("the survival rate", "P", classes);
+    Result<std::vector<double>> survival =
+        reader.numbers(sourceText("dalvo::Error", "the survival rate P(%1)"), classes);
     if (!survival)
         return survival.error();
     data.matrix.survival = std::move(survival.value());
     data.matrix.survival.pop_back();
 
-    if (Result<void> label = reader.label("the label before the initial numbers"); !label)
+    if (Result<void> label =
+            reader.label(explained(sourceText("dalvo::Error", "the label before the initial numbers")));
+        !label)
         return label.error();
     data.initial.assign(static_cast<std::size_t>(classes), 0.0);
     // A negative value ends a short list: it and every later class count 0.
     for (int j = 0; j < classes; ++j) {
-        const Result<double> value = reader.number("the initial number X(0, " + std::to_string(j) + ")");
+        const Result<double> value = reader.number(
+            explained(sourceText("dalvo::Error", "the initial number X(0, %1)"), {std::to_string(j)}));
         if (!value)
             return value.error();
         if (*value < 0)
@@ -306,12 +325,17 @@ Result<BatchData> readBatchData(std::string_view text)
         data.initial[static_cast<std::size_t>(j)] = *value;
     }
 
-    if (Result<void> label = reader.label("the label before the number of steps T"); !label)
+    if (Result<void> label =
+            reader.label(explained(sourceText("dalvo::Error", "the label before the number of steps T")));
+        !label)
         return label.error();
     const Result<int> steps = reader.wholeNumber(
-        "the number of steps T", std::numeric_limits<std::int16_t>::min(), kBatchLastStep,
-        "a whole number from " + std::to_string(std::numeric_limits<std::int16_t>::min()) + " to " +
-            std::to_string(kBatchLastStep) + " (a negative T writes empty result files)");
+        explained(sourceText("dalvo::Error", "the number of steps T")),
+        std::numeric_limits<std::int16_t>::min(), kBatchLastStep,
+        explained(
+            sourceText("dalvo::Error",
+                       "a whole number from %1 to %2 (a negative T writes empty result files)"),
+            {std::to_string(std::numeric_limits<std::int16_t>::min()), std::to_string(kBatchLastStep)}));
     if (!steps)
         return steps.error();
     data.lastStep = *steps;

@@ -6,43 +6,50 @@
 #include <cerrno>
 #include <system_error>
 
+#include "model/source_text.h"
+
 namespace dalvo {
 
-std::string fileReason(int errorNumber, FileAction action)
+Error fileReason(int errorNumber, FileAction action)
 {
     const bool reading = action == FileAction::Read;
     switch (errorNumber) {
         case EACCES:
         case EPERM:
-            return reading ? "you have no permission to read it" : "you have no permission to write there";
+            return explained(reading ? sourceText("dalvo::Error", "you have no permission to read it")
+                                     : sourceText("dalvo::Error", "you have no permission to write there"));
         case ENOENT:
-            return reading ? "there is no such file" : "there is no such folder";
+            return explained(reading ? sourceText("dalvo::Error", "there is no such file")
+                                     : sourceText("dalvo::Error", "there is no such folder"));
         case ENOTDIR:
-            return "a part of its path is not a folder";
+            return explained(sourceText("dalvo::Error", "a part of its path is not a folder"));
         case EISDIR:
-            return "it is a folder, not a file";
+            return explained(sourceText("dalvo::Error", "it is a folder, not a file"));
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
-            return "the disk is full";
+            return explained(sourceText("dalvo::Error", "the disk is full"));
         case EROFS:
-            return "the disk is read-only";
+            return explained(sourceText("dalvo::Error", "the disk is read-only"));
         case EFBIG:
-            return "the file would be larger than this computer allows";
+            return explained(
+                sourceText("dalvo::Error", "the file would be larger than this computer allows"));
         case ENAMETOOLONG:
-            return "the name is too long";
+            return explained(sourceText("dalvo::Error", "the name is too long"));
         case EIO:
-            return "the disk reported an error";
+            return explained(sourceText("dalvo::Error", "the disk reported an error"));
         case 0:
-            return reading ? "it could not be read" : "it could not be written";
+            return explained(reading ? sourceText("dalvo::Error", "it could not be read")
+                                     : sourceText("dalvo::Error", "it could not be written"));
         default:
             break;
     }
+    // The system's own words, which have no translation here.
     std::string text = std::generic_category().message(errorNumber);
     if (!text.empty() && text.front() >= 'A' && text.front() <= 'Z')
         text.front() = static_cast<char>(text.front() - 'A' + 'a');
-    return text;
+    return Error{text};
 }
 
 std::string quotedPath(const std::string& path)

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "model/result.h"
+
 namespace dalvo {
 
 // What the student was doing when the operation failed; the same error code
@@ -14,8 +16,9 @@ namespace dalvo {
 enum class FileAction { Read, Write };
 
 // The reason behind an errno value, as a lower-case clause that fits after a
-// colon: "there is no such folder", "the disk is full".
-std::string fileReason(int errorNumber, FileAction action);
+// colon: "there is no such folder", "the disk is full"; translated, but for
+// errno values this program has no words of its own for.
+Error fileReason(int errorNumber, FileAction action);
 
 // A file name as it may appear in a message: in quotes, with control
 // characters shown as '?' so that a stray byte cannot garble the message.

@@ -13,6 +13,7 @@
 #include "files/chance_file.h"
 #include "model/character_class.h"
 #include "model/number_text.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
@@ -175,9 +176,13 @@ bool hasLifeTableHeader(std::string_view text)
     return (columns.survivorship || columns.counts) && columns.fecundity;
 }
 
-constexpr const char* kWhatToOpen =
-    "Open a data file in the batch format, or a life table with a header row naming the columns x, lx and "
-    "mx.";
+// The error with its message ending without a period, to stand inside a
+// sentence; the window shows its translation whole.
+Error inSentence(Error error)
+{
+    error.message = withoutFinalPeriod(error.message);
+    return error;
+}
 
 }  // namespace
 
@@ -185,21 +190,26 @@ Result<LifeTable> readLifeTableText(std::string_view text)
 {
     const std::vector<TextLine> lines = filledLines(text);
     if (lines.empty())
-        return Error{"The file is empty; a life table starts with a header row such as x,lx,mx."};
+        return explained(sourceText(
+            "dalvo::Error", "The file is empty; a life table starts with a header row such as x,lx,mx."));
 
     const TextLine& headerLine = lines.front();
     const char separator = separatorOf(headerLine.text);
     const std::vector<std::string> header = splitFields(headerLine.text, separator);
     const Columns columns = findColumns(header);
-    const std::string where = "Line " + std::to_string(headerLine.number);
+    const std::string where = std::to_string(headerLine.number);
     if (!columns.survivorship && !columns.counts)
-        return Error{where +
-                     ": the header row names no survivorship column. Name it lx or l(x), or nx or n(x) "
-                     "for the numbers alive."};
+        return explained(
+            sourceText("dalvo::Error",
+                       "Line %1: the header row names no survivorship column. Name it lx or l(x), "
+                       "or nx or n(x) for the numbers alive."),
+            {where});
     if (!columns.fecundity)
-        return Error{where +
-                     ": the header row names no column of offspring per individual. Name it mx, m(x), bx "
-                     "or b(x)."};
+        return explained(
+            sourceText("dalvo::Error",
+                       "Line %1: the header row names no column of offspring per individual. Name "
+                       "it mx, m(x), bx or b(x)."),
+            {where});
     const bool fromCounts = !columns.survivorship;
     const std::size_t survivorshipColumn = fromCounts ? *columns.counts : *columns.survivorship;
     // Where a comma cannot separate the values it may separate the decimals.
@@ -213,17 +223,23 @@ Result<LifeTable> readLifeTableText(std::string_view text)
         const int x = static_cast<int>(row) - 1;
         // The column as its header names it, so that the student finds it.
         auto number = [&](std::size_t column) -> Result<double> {
-            const std::string at =
-                "Line " + std::to_string(line.number) + ", column " + header[column] + ": ";
+            const std::string lineNumber = std::to_string(line.number);
             if (column >= fields.size() || fields[column].empty())
-                return Error{at + "the value is missing. Give a number for every age."};
+                return explained(
+                    sourceText("dalvo::Error",
+                               "Line %1, column %2: the value is missing. Give a number for every age."),
+                    {lineNumber, header[column]});
             Result<double> value = parseNumber(fields[column], kPeriodNumbers);
             if (!value && decimalComma)
                 value = parseNumber(fields[column], commaNumbers);
+            if (!value && decimalComma)
+                return explained(sourceText("dalvo::Error", "Line %1, column %2: %3 is not a number."),
+                                 {lineNumber, header[column], quotedForMessage(fields[column])});
             if (!value)
-                return Error{
-                    at + quotedForMessage(fields[column]) + " is not a number" +
-                    (decimalComma ? "." : " (with commas between the columns, decimals take a period).")};
+                return explained(sourceText("dalvo::Error",
+                                            "Line %1, column %2: %3 is not a number (with commas between the "
+                                            "columns, decimals take a period)."),
+                                 {lineNumber, header[column], quotedForMessage(fields[column])});
             return value;
         };
         if (columns.age) {
@@ -231,10 +247,12 @@ Result<LifeTable> readLifeTableText(std::string_view text)
             if (!age)
                 return age.error();
             if (*age != x)
-                return Error{"Line " + std::to_string(line.number) + ", column " + header[*columns.age] +
-                             ": the age is " + formatted(*age) +
-                             ", but the rows must give the ages 0, 1, 2, ... in order, so it should be " +
-                             std::to_string(x) + ". Correct the ages or the order of the rows."};
+                return explained(
+                    sourceText("dalvo::Error",
+                               "Line %1, column %2: the age is %3, but the rows must give the ages 0, "
+                               "1, 2, ... in order, so it should be %4. Correct the ages or the order "
+                               "of the rows."),
+                    {std::to_string(line.number), header[*columns.age], formatted(*age), std::to_string(x)});
         }
         const Result<double> survivorship = number(survivorshipColumn);
         if (!survivorship)
@@ -248,22 +266,26 @@ Result<LifeTable> readLifeTableText(std::string_view text)
     if (fromCounts && !table.survivorship.empty()) {
         const double first = table.survivorship.front();
         if (!(first > 0) || !std::isfinite(first))
-            return Error{"Line " + std::to_string(lines[1].number) + ", column " +
-                         header[survivorshipColumn] + ": n(0) is " + formatted(first) +
-                         "; the numbers alive must start above 0, as l(x) is n(x) divided by n(0)."};
+            return explained(
+                sourceText("dalvo::Error",
+                           "Line %1, column %2: n(0) is %3; the numbers alive must start above 0, as "
+                           "l(x) is n(x) divided by n(0)."),
+                {std::to_string(lines[1].number), header[survivorshipColumn], formatted(first)});
         for (double& l : table.survivorship)
             l /= first;
         table.survivorship.front() = 1;
     }
     // Rows stand in age order, so age x is on the line of data row x; an age
     // past the last row (l(1) of a table of one row) has no line.
-    if (const std::optional<LifeTableFault> fault = findLifeTableFault(table)) {
+    if (std::optional<LifeTableFault> fault = findLifeTableFault(table)) {
         if (!fault->age)
-            return Error{fault->problem};
+            return std::move(fault->problem);
         const std::size_t row = static_cast<std::size_t>(*fault->age) + 1;
-        const std::string where =
-            row < lines.size() ? "Line " + std::to_string(lines[row].number) + ", age x = " : "Age x = ";
-        return Error{where + std::to_string(*fault->age) + ": " + fault->problem};
+        const std::string age = std::to_string(*fault->age);
+        if (row < lines.size())
+            return explained(sourceText("dalvo::Error", "Line %1, age x = %2: %3"),
+                             {std::to_string(lines[row].number), age}, {std::move(fault->problem)});
+        return explained(sourceText("dalvo::Error", "Age x = %1: %2"), {age}, {std::move(fault->problem)});
     }
     return table;
 }
@@ -283,13 +305,20 @@ Result<OwnPopulation> readPopulationText(std::string_view text)
     if (table)
         return populationFromLifeTable(*table, Census::PreBreeding);
     if (filledLines(text).empty())
-        return Error{std::string("The file is empty. ") + kWhatToOpen};
+        return explained(
+            sourceText("dalvo::Error",
+                       "The file is empty. Open a data file in the batch format, or a life table "
+                       "with a header row naming the columns x, lx and mx."));
     // A header that names the columns shows what the file is meant to be; the
     // data file's complaint about it would only distract.
     if (hasLifeTableHeader(text))
-        return Error{"This life table cannot be opened. " + table.error().message};
-    return Error{"This is neither a data file (" + withoutFinalPeriod(data.error().message) +
-                 ") nor a life table (" + withoutFinalPeriod(table.error().message) + "). " + kWhatToOpen};
+        return explained(sourceText("dalvo::Error", "This life table cannot be opened. %1"), {},
+                         {table.error()});
+    return explained(
+        sourceText("dalvo::Error",
+                   "This is neither a data file (%1) nor a life table (%2). Open a data file in the "
+                   "batch format, or a life table with a header row naming the columns x, lx and mx."),
+        {}, {inSentence(data.error()), inSentence(table.error())});
 }
 
 std::string populationDataFileText(const OwnPopulation& population)

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "files/file_reason.h"
+#include "model/source_text.h"
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -30,8 +31,8 @@ constexpr int kNameAttempts = 64;
 
 WriteFailure writeFailure(const std::string& path, int errorNumber)
 {
-    return WriteFailure{Error{quotedPath(path) + " could not be written: " +
-                              fileReason(errorNumber, FileAction::Write) + "."},
+    return WriteFailure{explained(sourceText("dalvo::Error", "%1 could not be written: %2."),
+                                  {quotedPath(path)}, {fileReason(errorNumber, FileAction::Write)}),
                         errorNumber};
 }
 
@@ -209,7 +210,8 @@ std::optional<WriteFailure> keepEarlierContents(PreparedFile& file)
 std::optional<WriteFailure> prepare(const NewFile& wanted, bool keepEarlier, PreparedFile& file)
 {
     if (wanted.path.empty())
-        return WriteFailure{Error{"No file name was given, so nothing was written."}, 0};
+        return WriteFailure{
+            explained(sourceText("dalvo::Error", "No file name was given, so nothing was written.")), 0};
     file.path = wanted.path;
     file.target = resolvedTarget(wanted.path);
 
@@ -286,7 +288,8 @@ std::optional<WriteFailure> replaceFiles(const std::vector<NewFile>& files)
             WriteFailure failure = writeFailure(file.path, ec.value());
             const std::string notRestored = putBack(prepared);
             if (!notRestored.empty()) {
-                failure.error.message += notRestored;
+                // Told whole in English rather than translated without it.
+                failure.error = Error{failure.error.message + notRestored};
                 failure.unchanged = false;
             }
             return failure;

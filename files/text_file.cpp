@@ -11,15 +11,19 @@
 #include <system_error>
 
 #include "files/file_reason.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
 namespace {
 
-Error readError(const std::string& path, const char* failed, int errorNumber)
+enum class ReadStep { Open, Read };
+
+Error readError(const std::string& path, ReadStep step, int errorNumber)
 {
-    return Error{quotedPath(path) + " could not be " + failed + ": " +
-                 fileReason(errorNumber, FileAction::Read) + "."};
+    return explained(step == ReadStep::Open ? sourceText("dalvo::Error", "%1 could not be opened: %2.")
+                                            : sourceText("dalvo::Error", "%1 could not be read: %2."),
+                     {quotedPath(path)}, {fileReason(errorNumber, FileAction::Read)});
 }
 
 struct FileCloser {
@@ -31,15 +35,15 @@ struct FileCloser {
 Result<TextFile> readTextFile(const std::string& path, std::size_t limit)
 {
     if (path.empty())
-        return Error{"No file name was given, so nothing was read."};
+        return explained(sourceText("dalvo::Error", "No file name was given, so nothing was read."));
     std::error_code ec;
     if (std::filesystem::is_directory(std::filesystem::path(path), ec))
-        return readError(path, "opened", EISDIR);
+        return readError(path, ReadStep::Open, EISDIR);
 
     errno = 0;
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
-        return readError(path, "opened", errno);
+        return readError(path, ReadStep::Open, errno);
 
     TextFile result;
     char buffer[64 * 1024];
@@ -50,7 +54,7 @@ Result<TextFile> readTextFile(const std::string& path, std::size_t limit)
         result.bytes.append(buffer, got);
         if (got < wanted) {
             if (std::ferror(file.get()))
-                return readError(path, "read", errno);
+                return readError(path, ReadStep::Read, errno);
             return result;
         }
     }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/number_text.h"
+#include "model/source_text.h"
 
 namespace dalvo {
 
@@ -15,11 +16,6 @@ namespace {
 std::string shown(double value)
 {
     return formatGeneral(value, kPeriodNumbers);
-}
-
-std::string indexed(const char* name, int x)
-{
-    return std::string(name) + "(" + std::to_string(x) + ")";
 }
 
 // The last age with survivors; -1 when even l(0) is 0.
@@ -57,58 +53,76 @@ std::optional<LifeTableFault> findLifeTableFault(const LifeTable& table)
 {
     if (table.survivorship.size() != table.fecundity.size())
         return LifeTableFault{std::nullopt,
-                              "The life table needs one m(x) for every l(x). Give both for every age."};
+                              explained(sourceText("dalvo::Error",
+                                                   "The life table needs one m(x) for every l(x). "
+                                                   "Give both for every age."))};
     if (table.ages() == 0)
         return LifeTableFault{std::nullopt,
-                              "The life table is empty. Give l(x) and m(x) for the ages x = 0, 1, 2, ..."};
+                              explained(sourceText("dalvo::Error",
+                                                   "The life table is empty. Give l(x) and m(x) "
+                                                   "for the ages x = 0, 1, 2, ..."))};
     for (int x = 0; x < table.ages(); ++x) {
         const double l = table.survivorship[static_cast<std::size_t>(x)];
         const double m = table.fecundity[static_cast<std::size_t>(x)];
+        const std::string age = std::to_string(x);
         if (!std::isfinite(l) || l < 0 || l > 1)
-            return LifeTableFault{x, indexed("l", x) + " is " + shown(l) +
-                                         "; a survivorship must lie between 0 and 1. Correct it."};
+            return LifeTableFault{
+                x, explained(sourceText("dalvo::Error",
+                                        "l(%1) is %2; a survivorship must lie between 0 and 1. Correct it."),
+                             {age, shown(l)})};
         if (x == 0 && l != 1)
             return LifeTableFault{
-                0, "l(0) is " + shown(l) +
-                       "; it must be 1, as every individual is alive at birth. Divide every l(x) by l(0), "
-                       "or give the numbers alive n(x) instead."};
+                0, explained(sourceText("dalvo::Error",
+                                        "l(0) is %1; it must be 1, as every individual is alive at birth. "
+                                        "Divide every l(x) by l(0), or give the numbers alive n(x) instead."),
+                             {shown(l)})};
         if (x > 0 && l > table.survivorship[static_cast<std::size_t>(x) - 1])
             return LifeTableFault{
-                x, indexed("l", x) + " = " + shown(l) + " is more than " + indexed("l", x - 1) + " = " +
-                       shown(table.survivorship[static_cast<std::size_t>(x) - 1]) +
-                       "; the share of survivors can only fall with age. Correct one of them."};
+                x, explained(sourceText("dalvo::Error",
+                                        "l(%1) = %2 is more than l(%3) = %4; the share of "
+                                        "survivors can only fall with age. Correct one of them."),
+                             {age, shown(l), std::to_string(x - 1),
+                              shown(table.survivorship[static_cast<std::size_t>(x) - 1])})};
         if (!std::isfinite(m) || m < 0)
-            return LifeTableFault{
-                x, indexed("m", x) + " is " + shown(m) +
-                       "; the offspring per individual must be a number of zero or more. Correct it."};
+            return LifeTableFault{x,
+                                  explained(sourceText("dalvo::Error",
+                                                       "m(%1) is %2; the offspring per individual must be a "
+                                                       "number of zero or more. Correct it."),
+                                            {age, shown(m)})};
         // Young born at age 0 would have to breed before they are first
         // counted; no matrix holds them, and R0 would disagree with the matrix.
         if (x == 0 && m != 0)
             return LifeTableFault{
-                0, "m(0) is " + shown(m) +
-                       "; newborns cannot breed before their first birthday, so m(0) must be 0. Give their "
-                       "young at age 1 instead."};
+                0, explained(sourceText("dalvo::Error",
+                                        "m(0) is %1; newborns cannot breed before their first birthday, so "
+                                        "m(0) must be 0. Give their young at age 1 instead."),
+                             {shown(m)})};
     }
     const int last = lastAgeWithSurvivors(table);
     if (last < 1)
         return LifeTableFault{1,
-                              "l(1) is 0, so only age 0 has survivors; a matrix needs at least two ages with "
-                              "survivors. Give l(1) above 0."};
+                              explained(sourceText("dalvo::Error",
+                                                   "l(1) is 0, so only age 0 has survivors; a matrix needs "
+                                                   "at least two ages with survivors. Give l(1) above 0."))};
     if (last > kMaxAgeClasses)
         return LifeTableFault{
-            last, indexed("l", last) + " is above 0, so the table would make " + std::to_string(last) +
-                      " age classes; at most " + std::to_string(kMaxAgeClasses) +
-                      " are possible. Let l(x) reach 0 by age " + std::to_string(kMaxAgeClasses + 1) + "."};
+            last, explained(sourceText("dalvo::Error",
+                                       "l(%1) is above 0, so the table would make %1 age classes; "
+                                       "at most %2 are possible. Let l(x) reach 0 by age %3."),
+                            {std::to_string(last), std::to_string(kMaxAgeClasses),
+                             std::to_string(kMaxAgeClasses + 1)})};
     return std::nullopt;
 }
 
 Result<void> checkLifeTable(const LifeTable& table)
 {
-    const std::optional<LifeTableFault> fault = findLifeTableFault(table);
+    std::optional<LifeTableFault> fault = findLifeTableFault(table);
     if (!fault)
         return {};
-    return Error{(fault->age ? "Age x = " + std::to_string(*fault->age) + ": " : std::string()) +
-                 fault->problem};
+    if (!fault->age)
+        return std::move(fault->problem);
+    return explained(sourceText("dalvo::Error", "Age x = %1: %2"), {std::to_string(*fault->age)},
+                     {std::move(fault->problem)});
 }
 
 Result<LeslieMatrix> matrixFromLifeTable(const LifeTable& table, Census census)
@@ -153,12 +167,16 @@ Result<LifeTable> lifeTableMakingMatrix(const LeslieMatrix& matrix, Census censu
 {
     const int n = matrix.classes();
     if (n < 1 || static_cast<int>(matrix.survival.size()) != n - 1)
-        return Error{"The matrix needs one survival rate fewer than it has classes."};
+        return explained(
+            sourceText("dalvo::Error", "The matrix needs one survival rate fewer than it has classes."));
     for (int j = 0; j + 1 < n; ++j) {
         if (!(matrix.survival[static_cast<std::size_t>(j)] > 0))
-            return Error{"P(" + std::to_string(j) + ") is 0, so a life table would end at that age and lose the "
-                         "classes after it. Make P(" + std::to_string(j) +
-                         ") larger than 0, or remove the classes after it, before entering a life table."};
+            return explained(
+                sourceText("dalvo::Error",
+                           "P(%1) is 0, so a life table would end at that age and lose the classes "
+                           "after it. Make P(%1) larger than 0, or remove the classes after it, "
+                           "before entering a life table."),
+                {std::to_string(j)});
     }
     LifeTable table;
     double l = 1;  // P(0)...P(x-1)

@@ -39,7 +39,7 @@ Result<void> checkLifeTable(const LifeTable& table);
 // that name the row their own way.
 struct LifeTableFault {
     std::optional<int> age;  // none for the table as a whole
-    std::string problem;     // what is wrong and what to do
+    Error problem;           // what is wrong and what to do
 };
 std::optional<LifeTableFault> findLifeTableFault(const LifeTable& table);
 

@@ -5,9 +5,12 @@
 
 namespace dalvo {
 
-Error explained(const char* text, std::vector<std::string> arguments)
+Error explained(const char* text, std::vector<std::string> arguments, std::vector<Error> nested)
 {
-    return Error{withArguments(text, arguments), text, std::move(arguments)};
+    std::vector<std::string> all = arguments;
+    for (const Error& inner : nested)
+        all.push_back(inner.message);
+    return Error{withArguments(text, all), text, std::move(arguments), std::move(nested)};
 }
 
 std::string withArguments(std::string_view text, const std::vector<std::string>& arguments)

@@ -15,15 +15,19 @@ namespace dalvo {
 // A failure, told in English in `message`. A window shows it in the
 // student's language: `text` is the message with %1, %2, ... for
 // `arguments`, marked with sourceText() in the context "dalvo::Error". An
-// error without a `text` is shown as its message.
+// error without a `text` is shown as its message. A failure that explains
+// another ("Line 5: ...") holds it in `nested`, numbered on after the
+// arguments, so that the window shows both in the student's language.
 struct Error {
     std::string message;
     std::string text = {};
     std::vector<std::string> arguments = {};
+    std::vector<Error> nested = {};
 };
 
-// The error whose message is `text` with its arguments put in.
-Error explained(const char* text, std::vector<std::string> arguments = {});
+// The error whose message is `text` with its arguments and then the
+// messages of its nested errors put in.
+Error explained(const char* text, std::vector<std::string> arguments = {}, std::vector<Error> nested = {});
 
 // `text` with each %n (n from 1 to 9) replaced by the n-th of `arguments`,
 // in one pass, so that an argument holding "%2" stays as it is.

@@ -293,6 +293,326 @@
         <source>The run was cancelled.</source>
         <translation>Der Lauf wurde abgebrochen.</translation>
     </message>
+    <message>
+        <source>The life table needs one m(x) for every l(x). Give both for every age.</source>
+        <translation>Die Lebenstafel braucht zu jedem l(x) ein m(x). Geben Sie für jedes Alter beide an.</translation>
+    </message>
+    <message>
+        <source>The life table is empty. Give l(x) and m(x) for the ages x = 0, 1, 2, ...</source>
+        <translation>Die Lebenstafel ist leer. Geben Sie l(x) und m(x) für die Alter x = 0, 1, 2, ... an.</translation>
+    </message>
+    <message>
+        <source>l(%1) is %2; a survivorship must lie between 0 and 1. Correct it.</source>
+        <translation>l(%1) ist %2; ein Überlebensanteil muss zwischen 0 und 1 liegen. Korrigieren Sie den Wert.</translation>
+    </message>
+    <message>
+        <source>l(0) is %1; it must be 1, as every individual is alive at birth. Divide every l(x) by l(0), or give the numbers alive n(x) instead.</source>
+        <translation>l(0) ist %1, muss aber 1 sein, denn bei der Geburt lebt jedes Individuum. Teilen Sie jedes l(x) durch l(0) oder geben Sie stattdessen die Zahlen der Lebenden n(x) an.</translation>
+    </message>
+    <message>
+        <source>l(%1) = %2 is more than l(%3) = %4; the share of survivors can only fall with age. Correct one of them.</source>
+        <translation>l(%1) = %2 ist größer als l(%3) = %4; der Anteil der Überlebenden kann mit dem Alter nur sinken. Korrigieren Sie einen der beiden Werte.</translation>
+    </message>
+    <message>
+        <source>m(%1) is %2; the offspring per individual must be a number of zero or more. Correct it.</source>
+        <translation>m(%1) ist %2; die Nachkommen je Individuum müssen eine Zahl von null oder mehr sein. Korrigieren Sie den Wert.</translation>
+    </message>
+    <message>
+        <source>m(0) is %1; newborns cannot breed before their first birthday, so m(0) must be 0. Give their young at age 1 instead.</source>
+        <translation>m(0) ist %1; Neugeborene können sich vor ihrem ersten Geburtstag nicht fortpflanzen, daher muss m(0) 0 sein. Geben Sie ihre Jungen stattdessen beim Alter 1 an.</translation>
+    </message>
+    <message>
+        <source>l(1) is 0, so only age 0 has survivors; a matrix needs at least two ages with survivors. Give l(1) above 0.</source>
+        <translation>l(1) ist 0, also gibt es nur im Alter 0 Überlebende; eine Matrix braucht mindestens zwei Alter mit Überlebenden. Geben Sie für l(1) mehr als 0 an.</translation>
+    </message>
+    <message>
+        <source>l(%1) is above 0, so the table would make %1 age classes; at most %2 are possible. Let l(x) reach 0 by age %3.</source>
+        <translation>l(%1) ist größer als 0, daher ergäbe die Tafel %1 Altersklassen; möglich sind höchstens %2. Lassen Sie l(x) spätestens beim Alter %3 auf 0 sinken.</translation>
+    </message>
+    <message>
+        <source>Age x = %1: %2</source>
+        <translation>Alter x = %1: %2</translation>
+    </message>
+    <message>
+        <source>The matrix needs one survival rate fewer than it has classes.</source>
+        <translation>Die Matrix braucht eine Überlebensrate weniger, als sie Klassen hat.</translation>
+    </message>
+    <message>
+        <source>P(%1) is 0, so a life table would end at that age and lose the classes after it. Make P(%1) larger than 0, or remove the classes after it, before entering a life table.</source>
+        <translation>P(%1) ist 0, daher würde eine Lebenstafel bei diesem Alter enden und die Klassen danach verlieren. Machen Sie P(%1) größer als 0 oder entfernen Sie die Klassen danach, bevor Sie eine Lebenstafel eingeben.</translation>
+    </message>
+    <message>
+        <source>you have no permission to read it</source>
+        <translation>Sie haben keine Berechtigung, sie zu lesen</translation>
+    </message>
+    <message>
+        <source>you have no permission to write there</source>
+        <translation>Sie haben keine Berechtigung, dort zu schreiben</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>Diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>there is no such folder</source>
+        <translation>Diesen Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>a part of its path is not a folder</source>
+        <translation>Ein Teil ihres Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>Das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>Der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>Der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this computer allows</source>
+        <translation>Die Datei würde größer, als dieser Computer erlaubt</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>Der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>Der Datenträger hat einen Fehler gemeldet</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>Sie ließ sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>Sie ließ sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The file is empty; a life table starts with a header row such as x,lx,mx.</source>
+        <translation>Die Datei ist leer; eine Lebenstafel beginnt mit einer Kopfzeile wie x,lx,mx.</translation>
+    </message>
+    <message>
+        <source>Line %1: the header row names no survivorship column. Name it lx or l(x), or nx or n(x) for the numbers alive.</source>
+        <translation>Zeile %1: Die Kopfzeile nennt keine Spalte für den Überlebensanteil. Nennen Sie sie lx oder l(x), für die Zahlen der Lebenden nx oder n(x).</translation>
+    </message>
+    <message>
+        <source>Line %1: the header row names no column of offspring per individual. Name it mx, m(x), bx or b(x).</source>
+        <translation>Zeile %1: Die Kopfzeile nennt keine Spalte für die Nachkommen je Individuum. Nennen Sie sie mx, m(x), bx oder b(x).</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: the value is missing. Give a number for every age.</source>
+        <translation>Zeile %1, Spalte %2: Der Wert fehlt. Geben Sie für jedes Alter eine Zahl an.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3 is not a number.</source>
+        <translation>Zeile %1, Spalte %2: %3 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3 is not a number (with commas between the columns, decimals take a period).</source>
+        <translation>Zeile %1, Spalte %2: %3 ist keine Zahl (wenn Kommas die Spalten trennen, haben Dezimalzahlen einen Punkt).</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: the age is %3, but the rows must give the ages 0, 1, 2, ... in order, so it should be %4. Correct the ages or the order of the rows.</source>
+        <translation>Zeile %1, Spalte %2: Das Alter ist %3, aber die Zeilen müssen die Alter 0, 1, 2, ... der Reihe nach angeben, hier also %4. Korrigieren Sie die Alter oder die Reihenfolge der Zeilen.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: n(0) is %3; the numbers alive must start above 0, as l(x) is n(x) divided by n(0).</source>
+        <translation>Zeile %1, Spalte %2: n(0) ist %3; die Zahlen der Lebenden müssen über 0 beginnen, denn l(x) ist n(x) geteilt durch n(0).</translation>
+    </message>
+    <message>
+        <source>Line %1, age x = %2: %3</source>
+        <translation>Zeile %1, Alter x = %2: %3</translation>
+    </message>
+    <message>
+        <source>The file is empty. Open a data file in the batch format, or a life table with a header row naming the columns x, lx and mx.</source>
+        <translation>Die Datei ist leer. Öffnen Sie eine Datendatei im Stapelformat oder eine Lebenstafel mit einer Kopfzeile, die die Spalten x, lx und mx nennt.</translation>
+    </message>
+    <message>
+        <source>This life table cannot be opened. %1</source>
+        <translation>Diese Lebenstafel lässt sich nicht öffnen. %1</translation>
+    </message>
+    <message>
+        <source>This is neither a data file (%1) nor a life table (%2). Open a data file in the batch format, or a life table with a header row naming the columns x, lx and mx.</source>
+        <translation>Dies ist weder eine Datendatei (%1) noch eine Lebenstafel (%2). Öffnen Sie eine Datendatei im Stapelformat oder eine Lebenstafel mit einer Kopfzeile, die die Spalten x, lx und mx nennt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2, which is too large to use.</source>
+        <translation>Zeile %1 (%3): %2 ist zu groß, um damit zu rechnen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2, which is not a number (numbers are separated by commas, not by blanks or tabs).</source>
+        <translation>Zeile %1 (%3): %2 ist keine Zahl (Zahlen werden durch Kommas getrennt, nicht durch Leerzeichen oder Tabulatoren).</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2, which is not a number (numbers are written like 12, -0.5 or 1.5E+3).</source>
+        <translation>Zeile %1 (%3): %2 ist keine Zahl (Zahlen schreibt man wie 12, -0.5 oder 1.5E+3).</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2, which is not a number (numbers use a period as decimal separator).</source>
+        <translation>Zeile %1 (%3): %2 ist keine Zahl (Zahlen haben einen Punkt als Dezimaltrennzeichen).</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 starts with a quote that is not closed on that line.</source>
+        <translation>Zeile %1 (%2): Ein Anführungszeichen wird geöffnet, aber in dieser Zeile nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>The file holds nothing but blank lines; it must start with a title and the highest age index n.</source>
+        <translation>Die Datei enthält nur Leerzeilen; sie muss mit einem Titel und dem höchsten Altersindex n beginnen.</translation>
+    </message>
+    <message>
+        <source>The file is empty; it must start with a title and the highest age index n.</source>
+        <translation>Die Datei ist leer; sie muss mit einem Titel und dem höchsten Altersindex n beginnen.</translation>
+    </message>
+    <message>
+        <source>The file ends after line %1, before %2; a complete file runs on to the number of steps T.</source>
+        <translation>Die Datei endet nach Zeile %1; es fehlt noch: %2. Eine vollständige Datei reicht bis zur Zahl der Schritte T.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is empty; a number is expected there.</source>
+        <translation>Zeile %1 (%2): Das Feld ist leer; dort wird eine Zahl erwartet.</translation>
+    </message>
+    <message>
+        <source>Line %1: %3 is %2; it must be %4.</source>
+        <translation>Zeile %1 (%3): %2 ist nicht erlaubt; es muss %4 sein.</translation>
+    </message>
+    <message>
+        <source>the title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>the highest age index n</source>
+        <translation>höchster Altersindex n</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1 (at most %2 age classes)</source>
+        <translation>eine ganze Zahl von 0 bis %1 (höchstens %2 Altersklassen)</translation>
+    </message>
+    <message>
+        <source>the label before the fecundities</source>
+        <translation>Beschriftung vor den Fekunditäten</translation>
+    </message>
+    <message>
+        <source>the fecundity F(%1)</source>
+        <translation>Fekundität F(%1)</translation>
+    </message>
+    <message>
+        <source>the label before the survival rates</source>
+        <translation>Beschriftung vor den Überlebensraten</translation>
+    </message>
+    <message>
+        <source>the survival rate P(%1)</source>
+        <translation>Überlebensrate P(%1)</translation>
+    </message>
+    <message>
+        <source>the label before the initial numbers</source>
+        <translation>Beschriftung vor den Anfangsbeständen</translation>
+    </message>
+    <message>
+        <source>the initial number X(0, %1)</source>
+        <translation>Anfangsbestand X(0, %1)</translation>
+    </message>
+    <message>
+        <source>the label before the number of steps T</source>
+        <translation>Beschriftung vor der Zahl der Schritte T</translation>
+    </message>
+    <message>
+        <source>the number of steps T</source>
+        <translation>Zahl der Schritte T</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2 (a negative T writes empty result files)</source>
+        <translation>eine ganze Zahl von %1 bis %2 (ein negatives T schreibt leere Ergebnisdateien)</translation>
+    </message>
+    <message>
+        <source>%1 Correct what stood in the way, then run the batch projection again.</source>
+        <translation>%1 Beheben Sie, was im Weg stand, und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Give the data file a shorter name (the result files add up to 20 characters to it), then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Geben Sie der Datendatei einen kürzeren Namen (die Ergebnisdateien hängen bis zu 20 Zeichen an) und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Remove or rename that folder, then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Entfernen Sie diesen Ordner oder benennen Sie ihn um und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Make room on the disk, then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Schaffen Sie Platz auf dem Datenträger und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Copy the data file to a folder on a disk that can be written to, then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Kopieren Sie die Datendatei in einen Ordner auf einem beschreibbaren Datenträger und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 No result file was changed. Make sure the data file&apos;s folder can be written to and has room, then run the batch projection again.</source>
+        <translation>%1 Keine Ergebnisdatei wurde verändert. Sorgen Sie dafür, dass der Ordner der Datendatei beschreibbar ist und Platz hat, und starten Sie dann die Stapelprojektion erneut.</translation>
+    </message>
+    <message>
+        <source>%1 Choose another data file.</source>
+        <translation>%1 Wählen Sie eine andere Datendatei.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be used. Its first %2 MB hold nothing but blank lines, and no more of a file is read; a data file starts with a title and the highest age index n. Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht verwenden. Ihre ersten %2 MB enthalten nur Leerzeilen, und mehr wird von einer Datei nicht gelesen; eine Datendatei beginnt mit einem Titel und dem höchsten Altersindex n. Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be used. %3 Only the first %2 MB of the file were read. Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht verwenden. %3 Nur die ersten %2 MB der Datei wurden gelesen. Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be used. %2 Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht verwenden. %2 Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be projected. %2 Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht projizieren. %2 Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The data file %1 cannot be analysed. %2 Correct the file and run the batch projection again; no result file was changed.</source>
+        <translation>Die Datendatei %1 lässt sich nicht auswerten. %2 Korrigieren Sie die Datei und starten Sie die Stapelprojektion erneut; keine Ergebnisdatei wurde verändert.</translation>
+    </message>
+    <message>
+        <source>At step %1 the numbers grow beyond what can be computed. Choose a smaller number of steps T or smaller values.</source>
+        <translation>In Schritt %1 wachsen die Zahlen über das hinaus, was sich berechnen lässt. Wählen Sie eine kleinere Zahl der Schritte T oder kleinere Werte.</translation>
+    </message>
+    <message>
+        <source>The initial numbers add up to 0, so there is no population to project.</source>
+        <translation>Die Anfangsbestände ergeben zusammen 0, es gibt also keine Population zu projizieren.</translation>
+    </message>
+    <message>
+        <source>At step %1 the total S(%1) is 0: the population has died out, so its age distribution and growth rate cannot be formed. Choose a number of steps T below %1, or change the data.</source>
+        <translation>In Schritt %1 ist die Summe S(%1) gleich 0: Die Population ist ausgestorben, daher lassen sich ihre Altersverteilung und Zuwachsrate nicht bilden. Wählen Sie eine Zahl der Schritte T unter %1 oder ändern Sie die Daten.</translation>
+    </message>
+    <message>
+        <source>The data describe a matrix or a number of steps beyond what the projection holds.</source>
+        <translation>Die Daten beschreiben eine Matrix oder eine Zahl der Schritte, die über das hinausgeht, was die Projektion fassen kann.</translation>
+    </message>
+    <message>
+        <source>No file name was given, so nothing was written.</source>
+        <translation>Es wurde kein Dateiname angegeben, daher wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>No file name was given, so nothing was read.</source>
+        <translation>Es wurde kein Dateiname angegeben, daher wurde nichts gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>dalvo::ui::AboutWindow</name>

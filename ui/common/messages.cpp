@@ -30,8 +30,17 @@ QString shownError(const Error& error)
 {
     if (error.text.empty())
         return fromFileMessage(error.message);
+    std::vector<std::string> arguments = error.arguments;
+    for (const Error& inner : error.nested) {
+        // A failure told inside a sentence has lost its final period; its
+        // translation loses it too.
+        QString shown = shownError(inner);
+        if (!inner.message.ends_with('.') && shown.endsWith(u'.'))
+            shown.chop(1);
+        arguments.push_back(toFileName(shown));
+    }
     const QString text = QCoreApplication::translate("dalvo::Error", error.text.c_str());
-    return fromFileMessage(withArguments(text.toStdString(), error.arguments));
+    return fromFileMessage(withArguments(text.toStdString(), arguments));
 }
 
 NumberLocale numberLocaleOfSystem()
