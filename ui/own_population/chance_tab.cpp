@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
 
 #include "ui/own_population/chance_tab.h"
+#include "ui/own_population/tab_entries.h"
 
 #include <QChart>
 #include <QChartView>
@@ -46,32 +47,6 @@ constexpr qulonglong kLargestSeed = 999'999'999'999'999ULL;
 // "New seed" picks from these, short enough to read out and type again.
 constexpr quint32 kNewSeedsBelow = 1'000'000'000U;
 
-ControlEntry caption(const char* role, const char* text, QRect twips)
-{
-    return {.role = role, .objectName = role, .caption = text, .twips = twips, .font = {11}};
-}
-
-ControlEntry field(const char* role, const char* toolTip, QRect twips)
-{
-    return {.role = role,
-            .objectName = role,
-            .kind = ControlKind::EditableField,
-            .toolTip = toolTip,
-            .twips = twips,
-            .font = {11}};
-}
-
-ControlEntry checkBox(const char* role, const char* text, const char* toolTip, QRect twips)
-{
-    return {.role = role,
-            .objectName = role,
-            .kind = ControlKind::CheckBox,
-            .caption = text,
-            .toolTip = toolTip,
-            .twips = twips,
-            .font = {11}};
-}
-
 ControlEntry chart(const char* role, const char* name, int column)
 {
     return {.role = role,
@@ -89,19 +64,19 @@ ControlSheet makeSheet()
         .twips = {kStudyTabWidthTwips, kStudyTabHeightTwips},
         .controls =
             {
-                caption("replicatesCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "&Replicates:"),
+                tabCaption("replicatesCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "&Replicates:"),
                         {90, kFirstRow, 1260, kRowHeight}),
-                field("replicatesField",
+                tabField("replicatesField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "How many runs to simulate, 1 to 100 000"),
                       {1350, kFirstRow, 1020, kRowHeight}),
-                caption("chanceStepsCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Ste&ps:"),
+                tabCaption("chanceStepsCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Ste&ps:"),
                         {2490, kFirstRow, 750, kRowHeight}),
-                field("chanceStepsField",
+                tabField("chanceStepsField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "How many time intervals each run lasts, 1 to 1000"),
                       {3240, kFirstRow, 720, kRowHeight}),
-                caption("seedCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "See&d:"),
+                tabCaption("seedCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "See&d:"),
                         {4080, kFirstRow, 690, kRowHeight}),
-                field("seedField",
+                tabField("seedField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab",
                                         "The same seed gives the same runs on every computer"),
                       {4770, kFirstRow, 1500, kRowHeight}),
@@ -112,9 +87,9 @@ ControlSheet makeSheet()
                  .toolTip = QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "A seed picked at random: other runs"),
                  .twips = {6330, kFirstRow - 30, 1320, kRowHeight + 60},
                  .font = {10}},
-                caption("thresholdCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "T&hreshold:"),
+                tabCaption("thresholdCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "T&hreshold:"),
                         {7770, kFirstRow, 1170, kRowHeight}),
-                field("thresholdField",
+                tabField("thresholdField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab",
                                         "A total below it counts as lost; 1: no individual left"),
                       {8940, kFirstRow, 840, kRowHeight}),
@@ -138,32 +113,32 @@ ControlSheet makeSheet()
                  .kind = ControlKind::Own,
                  .twips = {12690, kFirstRow, 1620, kRowHeight},
                  .accessibleName = QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Share of the run done")},
-                checkBox("demographicBox", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Demo&graphic chance"),
+                tabCheckBox("demographicBox", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Demo&graphic chance"),
                          QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab",
                                            "Whole individuals: each survives or dies, and has young, by chance"),
                          {90, kSecondRow, 2640, kRowHeight}),
-                checkBox("environmentalBox", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "En&vironmental variation"),
+                tabCheckBox("environmentalBox", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "En&vironmental variation"),
                          QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab",
                                            "Every interval draws its survival rates and fecundities afresh"),
                          {2850, kSecondRow, 2880, kRowHeight}),
-                caption("cvFecundityCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "CV of &fecundity:"),
+                tabCaption("cvFecundityCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "CV of &fecundity:"),
                         {5790, kSecondRow, 1740, kRowHeight}),
-                field("cvFecundityField",
+                tabField("cvFecundityField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab",
                                         "Standard deviation of each fecundity as a share of its mean"),
                       {7530, kSecondRow, 630, kRowHeight}),
-                caption("cvSurvivalCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "CV of s&urvival:"),
+                tabCaption("cvSurvivalCaption", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "CV of s&urvival:"),
                         {8220, kSecondRow, 1620, kRowHeight}),
-                field("cvSurvivalField",
+                tabField("cvSurvivalField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab",
                                         "Standard deviation of each survival rate as a share of its mean"),
                       {9840, kSecondRow, 630, kRowHeight}),
-                checkBox("goodAndBadYearsBox", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Good and bad &years"),
+                tabCheckBox("goodAndBadYearsBox", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Good and bad &years"),
                          QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab",
                                            "All rates of an interval move together: a year is good or bad "
                                            "for everyone"),
                          {10530, kSecondRow, 2310, kRowHeight}),
-                checkBox("chanceLogScaleBox", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Log scale"),
+                tabCheckBox("chanceLogScaleBox", QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Log scale"),
                          QT_TRANSLATE_NOOP("dalvo::ui::ChanceTab", "Logarithmic axis for the total"),
                          {12870, kSecondRow, 1440, kRowHeight}),
                 {.role = "chanceProblemLabel",

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Dalvo-Leslie Matrix developers
 
 #include "ui/own_population/projection_tab.h"
+#include "ui/own_population/tab_entries.h"
 
 #include <QChart>
 #include <QChartView>
@@ -35,21 +36,6 @@ constexpr int kChartsTop = 690;
 constexpr int kChartWidth = 7110;
 constexpr int kChartHeight = 4050;
 
-ControlEntry label(const char* role, const char* caption, QRect twips)
-{
-    return {.role = role, .objectName = role, .caption = caption, .twips = twips, .font = {11}};
-}
-
-ControlEntry field(const char* role, const char* toolTip, QRect twips)
-{
-    return {.role = role,
-            .objectName = role,
-            .kind = ControlKind::EditableField,
-            .toolTip = toolTip,
-            .twips = twips,
-            .font = {11}};
-}
-
 ControlEntry chart(const char* role, const char* name, int column, int row)
 {
     return {.role = role,
@@ -68,15 +54,15 @@ ControlSheet makeSheet()
         .twips = {kStudyTabWidthTwips, kStudyTabHeightTwips},
         .controls =
             {
-                label("stepsCaption", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Steps:"),
+                tabCaption("stepsCaption", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Steps:"),
                       {90, kRowTop, 780, kRowHeight}),
-                field("stepsField",
+                tabField("stepsField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab",
                                         "How many time intervals to project, at most 1000 (Enter takes it)"),
                       {870, kRowTop, 840, kRowHeight}),
-                label("classesCaption", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Classes drawn:"),
+                tabCaption("classesCaption", QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab", "Classes drawn:"),
                       {1830, kRowTop, 1560, kRowHeight}),
-                field("classesField",
+                tabField("classesField",
                       QT_TRANSLATE_NOOP("dalvo::ui::ProjectionTab",
                                         "The classes the age distribution draws one by one, such as 0-3, 10, 20"),
                       {3390, kRowTop, 2040, kRowHeight}),
