@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     dalvo::OwnPopulation shortRun = population;
     shortRun.steps = std::min(shortRun.steps, 20);
     const dalvo::PopulationStudy study = dalvo::studyPopulation(shortRun);
-    require(study.outlook.has_value() != !study.outlookError.empty(), "an outlook or a reason", input);
+    require(study.outlook.has_value() != !study.outlookError.message.empty(), "an outlook or a reason", input);
     if (study.outlook)
         (void)dalvo::analysisFileText(*study.outlook, {population.title, population.matrix, population.initial});
 
